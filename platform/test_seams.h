@@ -1,0 +1,23 @@
+#pragma once
+// Seams that let tests drive whole frames deterministically. The game's normal
+// path never calls these.
+#include <string>
+
+#include "platform/pixmap.h"
+
+// A manual clock: MilliSecs returns the stepped time and Flip, instead of
+// sleeping, moves the clock on to its deadline.
+void UseManualClock(bool on, int startMs = 0);
+bool ManualClockActive();
+void AdvanceClock(int ms);
+
+// Injected input, seen by the next queries as if the user had acted.
+void InjectMouseMove(int x, int y);  // game-space coordinates
+void InjectMouseButton(int button, bool down);
+void InjectKey(int key, bool down);
+void InjectChar(int character);
+void InjectCloseRequest();
+
+// The back buffer as a PF_BGRA8888 pixmap, and saved as PNG.
+PixmapPtr ReadBackBuffer();
+bool SaveBackBufferPNG(const std::string& path);
