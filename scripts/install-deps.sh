@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libcairo2-dev libfreetype-dev libfluidsynth-dev fluid-soundfont-gm
   fonts-dejavu-core
+  fonts-comic-neue fonts-noto-color-emoji libharfbuzz-dev
   sox
 )
 
