@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/audio.h"
 #include "platform/image.h"
@@ -139,7 +140,9 @@ public:
     int bDoScreenGrab = 0;
 
 private:
-    int _resourceDepth = 0;
+    void _LoadResourceLine(const std::string& line, const ProfilePtr& profile);
+
+    std::vector<std::string> _resourceStack;  // scripts being read, for RESOURCE nesting
 };
 
 // Window size, depth and full-screen flag shared by start-up and the shell.
@@ -148,5 +151,7 @@ struct AppDisplay {
     static int height;
     static int depth;
 };
+// The settings store, created and read on first use.
+AppConstantsManager& AppSettings();
 bool IsFullscreen();
 bool OpenAppGraphics(int width, int height, int depth);

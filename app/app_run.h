@@ -1,0 +1,10 @@
+#pragma once
+// The module loop and the start-up helpers that main uses.
+#include <string>
+
+constexpr int LAST_START_LEVEL = 60;
+
+// The level named by the first command-line argument, or 0 for a normal start.
+int ParseStartLevel(int argc, const char* const* argv);
+// Runs the modules until none is left, then writes the settings.
+void RunApp();
