@@ -1,0 +1,38 @@
+#pragma once
+// The settings store: every persistent value of the game as text keys and
+// values, kept in "app.dat" in the user data folder, one "key=value" a line,
+// key and value scrambled ("@@" + substituted text) when scrambling is on.
+#include <map>
+#include <memory>
+#include <string>
+
+class AppConstantsManager {
+public:
+    // The program's one store, created empty on first use (start-up reads it).
+    static std::shared_ptr<AppConstantsManager> Shared();
+
+    // Scrambled file format: off until start-up switches it on.
+    static void SetScrambling(bool on);
+    static bool IsScrambling();
+
+    void ReadConstants();
+    void WriteConstants();
+    void CheckMap();
+    void AddConstant(const std::string& key, const std::string& value, int deferWrite);
+    void RemoveConstant(const std::string& key, int deferWrite);
+    std::string GetConstantValue(const std::string& key, const std::string& defaultValue, int storeDefault);
+    void SetConstantValue(const std::string& key, const std::string& value, int deferWrite);
+
+    // Every entry in key order (empty before the first read or store).
+    const std::map<std::string, std::string>& Constants() const;
+    // The full path of the settings file.
+    static std::string FilePath();
+
+    static std::string _encrypt(const std::string& text);
+    static std::string _decrypt(const std::string& text);
+
+private:
+    void _readLine(const std::string& line);
+
+    std::unique_ptr<std::map<std::string, std::string>> _appConstants;
+};
