@@ -1,0 +1,50 @@
+// Sound-effect generator: content_sounds <soundfont> <out dir>
+// writes the effects as <name>.ogg (44.1 kHz stereo Ogg Vorbis).
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "loudness.h"
+#include "ogg_writer.h"
+#include "sound_effects.h"
+#include "tone_synth.h"
+
+namespace {
+
+// Trims, fades and levels a sound, then writes it.
+bool Finish(StereoBuffer audio, const std::filesystem::path& path) {
+    TrimTail(audio, 0.002f, kSampleRate / 50);
+    MatchLoudness(audio, kTargetRms, kPeakLimit);
+    FadeEdges(audio, 3, 15);
+    if (!WriteOggVorbis(audio, 0.5f, path.string())) {
+        std::fprintf(stderr, "content_sounds: cannot write %s\n", path.string().c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: content_sounds <soundfont> <out dir>\n");
+        return 2;
+    }
+    SynthRenderer synth(argv[1]);
+    if (!synth.Ok()) {
+        std::fprintf(stderr, "content_sounds: cannot load %s\n", argv[1]);
+        return 1;
+    }
+    const std::filesystem::path out = argv[2];
+    std::filesystem::create_directories(out);
+    for (const EffectDefinition& effect : InstrumentEffects()) {
+        double end = 0;
+        for (const NoteEvent& n : effect.notes) end = std::max(end, n.start + n.length);
+        if (!Finish(synth.Render(effect.channels, effect.notes, end + 1.5), out / (effect.file + ".ogg")))
+            return 1;
+    }
+    const bool ok = Finish(Heartbeat(), out / "beat.ogg") && Finish(HoverTick(), out / "hover.ogg") &&
+                    Finish(ClickPop(), out / "click.ogg");
+    return ok ? 0 : 1;
+}
