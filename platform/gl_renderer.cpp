@@ -1,0 +1,350 @@
+// The OpenGL 3.3 core renderer: one framebuffer as back buffer, one shader and
+// one vertex buffer filled with textured triangles until the texture or the
+// blend mode changes.
+#define GL_GLEXT_PROTOTYPES
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/debug_log.h"
+#include "platform/graphics.h"
+#include "platform/render_backend.h"
+
+struct ImageTexture {
+    GLuint id = 0;
+    int generation = -1;
+    ~ImageTexture();
+};
+
+namespace {
+
+const char* const kVertexShader = R"(#version 330 core
+uniform vec2 uScreen;
+layout(location = 0) in vec2 aPos;
+layout(location = 1) in vec2 aUV;
+layout(location = 2) in vec4 aColor;
+out vec2 vUV;
+out vec4 vColor;
+void main() {
+    vUV = aUV;
+    vColor = aColor;
+    gl_Position = vec4(aPos.x / uScreen.x * 2.0 - 1.0, 1.0 - aPos.y / uScreen.y * 2.0, 0.0, 1.0);
+}
+)";
+
+const char* const kFragmentShader = R"(#version 330 core
+uniform sampler2D uTexture;
+uniform float uAlphaTest;
+in vec2 vUV;
+in vec4 vColor;
+out vec4 fragColor;
+void main() {
+    vec4 c = texture(uTexture, vUV) * vColor;
+    if (c.a < uAlphaTest) discard;
+    fragColor = c;
+}
+)";
+
+struct Renderer {
+    bool ready = false;
+    int generation = 0;
+    int width = 0;
+    int height = 0;
+    GLuint program = 0;
+    GLint alphaTestUniform = -1;
+    GLuint vertexArray = 0;
+    GLuint vertexBuffer = 0;
+    GLuint framebuffer = 0;
+    GLuint colorTexture = 0;
+    GLuint whiteTexture = 0;
+    std::vector<BatchVertex> batch;
+    GLuint batchTexture = 0;
+    int batchBlend = -1;
+    int appliedBlend = -1;
+};
+
+Renderer& R() {
+    static Renderer* renderer = new Renderer;  // never destroyed: textures and the audio thread may outlive main
+    return *renderer;
+}
+
+GLuint CompileShader(GLenum kind, const char* source) {
+    const GLuint shader = glCreateShader(kind);
+    glShaderSource(shader, 1, &source, nullptr);
+    glCompileShader(shader);
+    GLint ok = 0;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
+    if (!ok) {
+        char log[1024] = {0};
+        glGetShaderInfoLog(shader, sizeof log, nullptr, log);
+        DebugLog(std::string("graphics: shader does not compile: ") + log);
+        glDeleteShader(shader);
+        return 0;
+    }
+    return shader;
+}
+
+GLuint LinkProgram() {
+    const GLuint vertex = CompileShader(GL_VERTEX_SHADER, kVertexShader);
+    const GLuint fragment = CompileShader(GL_FRAGMENT_SHADER, kFragmentShader);
+    if (vertex == 0 || fragment == 0) {
+        return 0;
+    }
+    const GLuint program = glCreateProgram();
+    glAttachShader(program, vertex);
+    glAttachShader(program, fragment);
+    glLinkProgram(program);
+    glDeleteShader(vertex);
+    glDeleteShader(fragment);
+    GLint ok = 0;
+    glGetProgramiv(program, GL_LINK_STATUS, &ok);
+    if (!ok) {
+        DebugLog("graphics: shader program does not link");
+        glDeleteProgram(program);
+        return 0;
+    }
+    return program;
+}
+
+GLuint MakeTexture(int width, int height, const void* bgra, bool filtered) {
+    GLuint id = 0;
+    glGenTextures(1, &id);
+    glBindTexture(GL_TEXTURE_2D, id);
+    const GLint filter = filtered ? GL_LINEAR : GL_NEAREST;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE, bgra);
+    return id;
+}
+
+bool MakeBackBuffer(Renderer& r) {
+    r.colorTexture = MakeTexture(r.width, r.height, nullptr, false);
+    glGenFramebuffers(1, &r.framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, r.framebuffer);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, r.colorTexture, 0);
+    return glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+}
+
+void MakeVertexLayout(Renderer& r) {
+    glGenVertexArrays(1, &r.vertexArray);
+    glBindVertexArray(r.vertexArray);
+    glGenBuffers(1, &r.vertexBuffer);
+    glBindBuffer(GL_ARRAY_BUFFER, r.vertexBuffer);
+    const GLsizei stride = sizeof(BatchVertex);
+    glEnableVertexAttribArray(0);
+    glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(BatchVertex, x)));
+    glEnableVertexAttribArray(1);
+    glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(BatchVertex, u)));
+    glEnableVertexAttribArray(2);
+    glVertexAttribPointer(2, 4, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(BatchVertex, r)));
+}
+
+// The back buffer keeps alpha 1 everywhere, so grabs of it are opaque.
+void UseBackBuffer(const Renderer& r) {
+    glBindFramebuffer(GL_FRAMEBUFFER, r.framebuffer);
+    glViewport(0, 0, r.width, r.height);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
+}
+
+void ApplyBlend(Renderer& r, int mode) {
+    if (mode == r.appliedBlend) {
+        return;
+    }
+    r.appliedBlend = mode;
+    glUniform1f(r.alphaTestUniform, mode == BLEND_MASK ? 0.5f : -1.0f);
+    switch (mode) {
+        case BLEND_ALPHA:
+            glEnable(GL_BLEND);
+            glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+            break;
+        case BLEND_LIGHT:
+            glEnable(GL_BLEND);
+            glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+            break;
+        case BLEND_SHADE:
+            glEnable(GL_BLEND);
+            glBlendFunc(GL_DST_COLOR, GL_ZERO);
+            break;
+        default:  // mask and solid write the source as it is
+            glDisable(GL_BLEND);
+            break;
+    }
+}
+
+}  // namespace
+
+ImageTexture::~ImageTexture() {
+    Renderer& r = R();
+    if (id != 0 && r.ready && generation == r.generation) {
+        if (r.batchTexture == id) {
+            FlushBatch();
+        }
+        glDeleteTextures(1, &id);
+    }
+}
+
+bool StartRenderer(int width, int height) {
+    Renderer& r = R();
+    r.width = width;
+    r.height = height;
+    r.program = LinkProgram();
+    if (r.program == 0) {
+        return false;
+    }
+    if (!MakeBackBuffer(r)) {
+        DebugLog("graphics: the back-buffer framebuffer is incomplete");
+        return false;
+    }
+    MakeVertexLayout(r);
+    glUseProgram(r.program);
+    glUniform2f(glGetUniformLocation(r.program, "uScreen"), static_cast<float>(width), static_cast<float>(height));
+    glUniform1i(glGetUniformLocation(r.program, "uTexture"), 0);
+    r.alphaTestUniform = glGetUniformLocation(r.program, "uAlphaTest");
+    const uint32_t white = 0xFFFFFFFFu;
+    r.whiteTexture = MakeTexture(1, 1, &white, false);
+    glActiveTexture(GL_TEXTURE0);
+    r.appliedBlend = -1;
+    r.batchTexture = 0;
+    r.batchBlend = -1;
+    r.batch.clear();
+    r.ready = true;
+    UseBackBuffer(r);
+    ClearBackBuffer(0, 0, 0);
+    return true;
+}
+
+void StopRenderer() {
+    Renderer& r = R();
+    if (r.ready) {
+        glDeleteTextures(1, &r.whiteTexture);
+        glDeleteTextures(1, &r.colorTexture);
+        glDeleteFramebuffers(1, &r.framebuffer);
+        glDeleteBuffers(1, &r.vertexBuffer);
+        glDeleteVertexArrays(1, &r.vertexArray);
+        glDeleteProgram(r.program);
+    }
+    const int generation = r.generation + 1;
+    r = Renderer();
+    r.generation = generation;
+}
+
+bool RendererReady() { return R().ready; }
+
+int ContextGeneration() { return R().generation; }
+
+unsigned TextureOf(TImage& image, int frame) {
+    Renderer& r = R();
+    if (!r.ready || frame < 0 || frame >= static_cast<int>(image.frames.size()) || !image.frames[frame]) {
+        return 0;
+    }
+    if (image.textures.size() < image.frames.size()) {
+        image.textures.resize(image.frames.size());
+    }
+    std::shared_ptr<ImageTexture>& texture = image.textures[frame];
+    if (!texture || texture->generation != r.generation) {
+        const TPixmap& pixels = *image.frames[frame];
+        texture = std::make_shared<ImageTexture>();
+        texture->id = MakeTexture(pixels.width, pixels.height, pixels.pixels.data(), (image.flags & IMG_FILTERED) != 0);
+        texture->generation = r.generation;
+    }
+    return texture->id;
+}
+
+unsigned WhiteTexture() { return R().whiteTexture; }
+
+void PushTriangles(unsigned texture, int blendMode, const BatchVertex* vertices, int count) {
+    Renderer& r = R();
+    if (!r.ready || texture == 0 || count <= 0) {
+        return;
+    }
+    if (texture != r.batchTexture || blendMode != r.batchBlend) {
+        FlushBatch();
+        r.batchTexture = texture;
+        r.batchBlend = blendMode;
+    }
+    r.batch.insert(r.batch.end(), vertices, vertices + count);
+}
+
+void FlushBatch() {
+    Renderer& r = R();
+    if (!r.ready || r.batch.empty()) {
+        return;
+    }
+    ApplyBlend(r, r.batchBlend);
+    glBindTexture(GL_TEXTURE_2D, r.batchTexture);
+    glBindBuffer(GL_ARRAY_BUFFER, r.vertexBuffer);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(r.batch.size() * sizeof(BatchVertex)), r.batch.data(),
+                 GL_STREAM_DRAW);
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(r.batch.size()));
+    r.batch.clear();
+}
+
+void ClearBackBuffer(float red, float green, float blue) {
+    Renderer& r = R();
+    if (!r.ready) {
+        return;
+    }
+    FlushBatch();
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glClearColor(red, green, blue, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
+}
+
+Letterbox FitLetterbox(int gameWidth, int gameHeight, int windowWidth, int windowHeight) {
+    if (gameWidth <= 0 || gameHeight <= 0 || windowWidth <= 0 || windowHeight <= 0) {
+        return Letterbox{0, 0, std::max(windowWidth, 0), std::max(windowHeight, 0)};
+    }
+    // Integer cross-multiplication keeps an exact fit exact.
+    int width = windowWidth;
+    int height = static_cast<int>(int64_t{windowWidth} * gameHeight / gameWidth);
+    if (height > windowHeight) {
+        height = windowHeight;
+        width = static_cast<int>(int64_t{windowHeight} * gameWidth / gameHeight);
+    }
+    return Letterbox{(windowWidth - width) / 2, (windowHeight - height) / 2, width, height};
+}
+
+void PresentBackBuffer(int drawableWidth, int drawableHeight) {
+    Renderer& r = R();
+    if (!r.ready) {
+        return;
+    }
+    FlushBatch();
+    const Letterbox box = FitLetterbox(r.width, r.height, drawableWidth, drawableHeight);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, r.framebuffer);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glViewport(0, 0, drawableWidth, drawableHeight);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    const bool exact = box.width == r.width && box.height == r.height;
+    // Window rows run bottom-up like the framebuffer's, so y flips with the box.
+    const int top = drawableHeight - box.y;
+    glBlitFramebuffer(0, 0, r.width, r.height, box.x, top - box.height, box.x + box.width, top,
+                      GL_COLOR_BUFFER_BIT, exact ? GL_NEAREST : GL_LINEAR);
+    UseBackBuffer(r);
+}
+
+void ReadBackBufferRows(int x, int y, int width, int height, uint8_t* target, int pitch) {
+    Renderer& r = R();
+    if (!r.ready || width <= 0 || height <= 0) {
+        return;
+    }
+    FlushBatch();
+    std::vector<uint8_t> rows(static_cast<size_t>(width) * height * 4);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, r.framebuffer);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    // The framebuffer's row 0 is the bottom of the game's screen.
+    glReadPixels(x, r.height - y - height, width, height, GL_BGRA, GL_UNSIGNED_BYTE, rows.data());
+    const size_t rowBytes = static_cast<size_t>(width) * 4;
+    for (int row = 0; row < height; ++row) {
+        const uint8_t* source = rows.data() + rowBytes * static_cast<size_t>(height - 1 - row);
+        std::copy_n(source, rowBytes, target + static_cast<size_t>(pitch) * row);
+    }
+}

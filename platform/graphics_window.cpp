@@ -1,0 +1,203 @@
+// The game window, its OpenGL context and frame presentation.
+#include <SDL2/SDL.h>
+
+#include "platform/clock.h"
+#include "platform/debug_log.h"
+#include "platform/draw_state.h"
+#include "platform/frame_pacer.h"
+#include "platform/graphics.h"
+#include "platform/input.h"
+#include "platform/render_backend.h"
+#include "platform/test_seams.h"
+#include "platform/window_events.h"
+
+namespace {
+
+struct Display {
+    SDL_Window* window = nullptr;
+    SDL_GLContext context = nullptr;
+    int width = 0;
+    int height = 0;
+    FramePacer pacer;
+};
+
+Display& D() {
+    static Display display;
+    return display;
+}
+
+std::string& Title() {
+    static std::string title = "Tessalune";
+    return title;
+}
+
+bool StartVideo() {
+    if (SDL_WasInit(SDL_INIT_VIDEO) != 0) {
+        return true;
+    }
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        DebugLog(std::string("graphics: cannot start video: ") + SDL_GetError());
+        return false;
+    }
+    return true;
+}
+
+void AskForCoreContext() {
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
+}
+
+void DestroyWindow(Display& d) {
+    if (d.context != nullptr) {
+        SDL_GL_DeleteContext(d.context);
+        d.context = nullptr;
+    }
+    if (d.window != nullptr) {
+        SDL_DestroyWindow(d.window);
+        d.window = nullptr;
+    }
+}
+
+bool CreateWindow(Display& d, int width, int height, int depth) {
+    AskForCoreContext();
+    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+    if (depth != 0) {
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    }
+    d.window = SDL_CreateWindow(Title().c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+    if (d.window == nullptr) {
+        DebugLog(std::string("graphics: cannot open the window: ") + SDL_GetError());
+        return false;
+    }
+    d.context = SDL_GL_CreateContext(d.window);
+    if (d.context == nullptr) {
+        DebugLog(std::string("graphics: cannot create an OpenGL 3.3 core context: ") + SDL_GetError());
+        DestroyWindow(d);
+        return false;
+    }
+    SDL_GL_MakeCurrent(d.window, d.context);
+    SDL_GL_SetSwapInterval(0);
+    return true;
+}
+
+}  // namespace
+
+void SetAppTitle(const std::string& title) {
+    Title() = title;
+    if (D().window != nullptr) {
+        SDL_SetWindowTitle(D().window, title.c_str());
+    }
+}
+
+const std::string& AppTitle() { return Title(); }
+
+bool OpenGraphics(int width, int height, int depth, int hertz) {
+    CloseGraphics();
+    ResetDrawState();
+    if (width < 1 || height < 1 || !StartVideo()) {
+        return false;
+    }
+    Display& d = D();
+    if (!CreateWindow(d, width, height, depth)) {
+        return false;
+    }
+    if (!StartRenderer(width, height)) {
+        StopRenderer();
+        DestroyWindow(d);
+        return false;
+    }
+    d.width = width;
+    d.height = height;
+    d.pacer.Start(MilliSecs(), hertz);
+    SDL_StartTextInput();
+    return true;
+}
+
+void CloseGraphics() {
+    Display& d = D();
+    if (d.window == nullptr) {
+        return;
+    }
+    StopRenderer();
+    DestroyWindow(d);
+    d.width = 0;
+    d.height = 0;
+}
+
+bool GraphicsOpen() { return D().window != nullptr; }
+
+int GraphicsWidth() { return D().width; }
+
+int GraphicsHeight() { return D().height; }
+
+void Cls() {
+    const DrawState& state = CurrentDrawState();
+    ClearBackBuffer(state.clscolor_red / 255.0f, state.clscolor_green / 255.0f, state.clscolor_blue / 255.0f);
+}
+
+void Flip() {
+    Display& d = D();
+    if (d.window == nullptr) {
+        return;
+    }
+    const int deadline = d.pacer.NextDeadline(MilliSecs());
+    if (ManualClockActive()) {
+        AdvanceClock(deadline - MilliSecs());
+    } else {
+        for (int now = MilliSecs(); now < deadline; now = MilliSecs()) {
+            SDL_Delay(static_cast<Uint32>(deadline - now));
+        }
+    }
+    int drawableWidth = 0;
+    int drawableHeight = 0;
+    SDL_GL_GetDrawableSize(d.window, &drawableWidth, &drawableHeight);
+    PresentBackBuffer(drawableWidth, drawableHeight);
+    SDL_GL_SwapWindow(d.window);
+    PollSystem();
+}
+
+void WindowToGame(int windowX, int windowY, int& gameX, int& gameY) {
+    const Display& d = D();
+    int windowWidth = 0;
+    int windowHeight = 0;
+    if (d.window != nullptr) {
+        SDL_GetWindowSize(d.window, &windowWidth, &windowHeight);
+    }
+    const Letterbox box = FitLetterbox(d.width, d.height, windowWidth, windowHeight);
+    if (box.width <= 0 || box.height <= 0) {
+        gameX = windowX;
+        gameY = windowY;
+        return;
+    }
+    gameX = static_cast<int>((static_cast<int64_t>(windowX) - box.x) * d.width / box.width);
+    gameY = static_cast<int>((static_cast<int64_t>(windowY) - box.y) * d.height / box.height);
+}
+
+void SetMouseVisible(bool visible) {
+    if (SDL_WasInit(SDL_INIT_VIDEO) != 0) {
+        SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+    }
+}
+
+void OpenURL(const std::string& url) {
+    if (url.empty() || SDL_OpenURL(url.c_str()) != 0) {
+        DebugLog("graphics: cannot open the address " + url);
+    }
+}
+
+void OpenURLFromSmallWindow(const std::string& url) {
+    Display& d = D();
+    const bool fullScreen = d.window != nullptr && (SDL_GetWindowFlags(d.window) & SDL_WINDOW_FULLSCREEN) != 0;
+    if (fullScreen) {
+        SDL_MinimizeWindow(d.window);
+    }
+    OpenURL(url);
+    if (fullScreen) {
+        SDL_RestoreWindow(d.window);
+        SDL_RaiseWindow(d.window);
+    }
+}

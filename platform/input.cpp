@@ -1,0 +1,213 @@
+// Polled mouse and keyboard over SDL events, and the injections of tests.
+#include <SDL2/SDL.h>
+
+#include "platform/graphics.h"
+#include "platform/input.h"
+#include "platform/input_state.h"
+#include "platform/test_seams.h"
+#include "platform/window_events.h"
+
+namespace {
+
+bool ValidButton(int button) { return button >= 1 && button < InputState::kButtons; }
+
+bool ValidKey(int key) { return key > 0 && key < InputState::kKeys; }
+
+int ButtonOfSdl(int sdlButton) {
+    switch (sdlButton) {
+        case SDL_BUTTON_LEFT: return 1;
+        case SDL_BUTTON_RIGHT: return 2;
+        case SDL_BUTTON_MIDDLE: return 3;
+        default: return 0;
+    }
+}
+
+// Latin-1 characters of a UTF-8 text; others are dropped.
+void QueueText(const char* text) {
+    const auto* p = reinterpret_cast<const unsigned char*>(text);
+    while (*p != 0) {
+        if (*p < 0x80) {
+            Input().Char(*p++);
+        } else if ((*p & 0xE0) == 0xC0 && (p[1] & 0xC0) == 0x80) {
+            Input().Char(((p[0] & 0x1F) << 6) | (p[1] & 0x3F));
+            p += 2;
+        } else {
+            ++p;
+            while ((*p & 0xC0) == 0x80) {
+                ++p;
+            }
+        }
+    }
+}
+
+void HandleKey(const SDL_KeyboardEvent& event, bool down) {
+    const int key = KeyCodeOfSdlKey(event.keysym.sym);
+    Input().Key(key, down, event.repeat != 0);
+    if (down && (key == KEY_BACKSPACE || key == KEY_ENTER)) {
+        Input().Char(key);
+    }
+}
+
+void HandleEvent(const SDL_Event& event) {
+    InputState& input = Input();
+    switch (event.type) {
+        case SDL_QUIT:
+            input.closeRequested = true;
+            break;
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
+                input.closeRequested = true;
+            }
+            break;
+        case SDL_MOUSEMOTION:
+            WindowToGame(event.motion.x, event.motion.y, input.mouseX, input.mouseY);
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            WindowToGame(event.button.x, event.button.y, input.mouseX, input.mouseY);
+            input.Button(ButtonOfSdl(event.button.button), event.type == SDL_MOUSEBUTTONDOWN);
+            break;
+        case SDL_MOUSEWHEEL:
+            input.wheel += event.wheel.y;
+            break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            HandleKey(event.key, event.type == SDL_KEYDOWN);
+            break;
+        case SDL_TEXTINPUT:
+            QueueText(event.text.text);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+InputState& Input() {
+    static InputState state;
+    return state;
+}
+
+void InputState::Button(int button, bool down) {
+    if (!ValidButton(button)) {
+        return;
+    }
+    if (down) {
+        ++buttonHits[button];
+    }
+    buttonDown[button] = down;
+}
+
+void InputState::Key(int key, bool down, bool repeat) {
+    if (!ValidKey(key)) {
+        return;
+    }
+    if (down && !repeat) {
+        ++keyHits[key];
+    }
+    keyDown[key] = down;
+}
+
+void InputState::Char(int character) {
+    if (character > 0 && character < 256 && chars.size() < kCharQueue) {
+        chars.push_back(character);
+    }
+}
+
+void PollSystem() {
+    if (SDL_WasInit(SDL_INIT_EVENTS) == 0) {
+        return;
+    }
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0) {
+        HandleEvent(event);
+    }
+}
+
+int MouseX() {
+    PollSystem();
+    return Input().mouseX;
+}
+
+int MouseY() {
+    PollSystem();
+    return Input().mouseY;
+}
+
+bool MouseDown(int button) {
+    PollSystem();
+    return ValidButton(button) && Input().buttonDown[button];
+}
+
+int MouseHit(int button) {
+    PollSystem();
+    if (!ValidButton(button)) {
+        return 0;
+    }
+    const int hits = Input().buttonHits[button];
+    Input().buttonHits[button] = 0;
+    return hits;
+}
+
+bool KeyDown(int key) {
+    PollSystem();
+    return ValidKey(key) && Input().keyDown[key];
+}
+
+int KeyHit(int key) {
+    PollSystem();
+    if (!ValidKey(key)) {
+        return 0;
+    }
+    const int hits = Input().keyHits[key];
+    Input().keyHits[key] = 0;
+    return hits;
+}
+
+int GetChar() {
+    PollSystem();
+    auto& chars = Input().chars;
+    if (chars.empty()) {
+        return 0;
+    }
+    const int character = chars.front();
+    chars.pop_front();
+    return character;
+}
+
+void FlushKeys() {
+    PollSystem();
+    InputState& input = Input();
+    std::fill(std::begin(input.keyDown), std::end(input.keyDown), false);
+    std::fill(std::begin(input.keyHits), std::end(input.keyHits), 0);
+    input.chars.clear();
+}
+
+void FlushMouse() {
+    PollSystem();
+    InputState& input = Input();
+    std::fill(std::begin(input.buttonDown), std::end(input.buttonDown), false);
+    std::fill(std::begin(input.buttonHits), std::end(input.buttonHits), 0);
+    input.wheel = 0;
+}
+
+bool AppTerminate() {
+    PollSystem();
+    const bool requested = Input().closeRequested;
+    Input().closeRequested = false;
+    return requested;
+}
+
+void InjectMouseMove(int x, int y) {
+    Input().mouseX = x;
+    Input().mouseY = y;
+}
+
+void InjectMouseButton(int button, bool down) { Input().Button(button, down); }
+
+void InjectKey(int key, bool down) { Input().Key(key, down, false); }
+
+void InjectChar(int character) { Input().Char(character); }
+
+void InjectCloseRequest() { Input().closeRequested = true; }

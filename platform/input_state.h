@@ -1,0 +1,27 @@
+#pragma once
+// The input state that window events and test injections both feed.
+#include <deque>
+
+struct InputState {
+    static constexpr int kKeys = 256;
+    static constexpr int kButtons = 4;  // 1 left, 2 right, 3 middle
+    static constexpr size_t kCharQueue = 256;
+
+    int mouseX = 0;
+    int mouseY = 0;
+    int wheel = 0;
+    bool buttonDown[kButtons] = {};
+    int buttonHits[kButtons] = {};
+    bool keyDown[kKeys] = {};
+    int keyHits[kKeys] = {};
+    std::deque<int> chars;
+    bool closeRequested = false;
+
+    void Button(int button, bool down);
+    void Key(int key, bool down, bool repeat);
+    void Char(int character);
+};
+
+InputState& Input();
+// Our key code for an SDL key code, 0 when it has none.
+int KeyCodeOfSdlKey(int sdlKey);

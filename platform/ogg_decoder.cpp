@@ -1,0 +1,105 @@
+// Ogg Vorbis through libvorbisfile, read from memory.
+#include <vorbis/vorbisfile.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/debug_log.h"
+#include "platform/sound_codecs.h"
+
+namespace {
+
+struct MemorySource {
+    const uint8_t* data;
+    size_t size;
+    size_t pos;
+};
+
+size_t ReadSource(void* buffer, size_t size, size_t count, void* source) {
+    auto* memory = static_cast<MemorySource*>(source);
+    if (size == 0) {
+        return 0;
+    }
+    const size_t items = std::min(count, (memory->size - memory->pos) / size);
+    std::memcpy(buffer, memory->data + memory->pos, items * size);
+    memory->pos += items * size;
+    return items;
+}
+
+int SeekSource(void* source, ogg_int64_t offset, int whence) {
+    auto* memory = static_cast<MemorySource*>(source);
+    ogg_int64_t base = 0;
+    if (whence == SEEK_CUR) {
+        base = static_cast<ogg_int64_t>(memory->pos);
+    } else if (whence == SEEK_END) {
+        base = static_cast<ogg_int64_t>(memory->size);
+    }
+    const ogg_int64_t target = base + offset;
+    if (target < 0 || target > static_cast<ogg_int64_t>(memory->size)) {
+        return -1;
+    }
+    memory->pos = static_cast<size_t>(target);
+    return 0;
+}
+
+long TellSource(void* source) { return static_cast<long>(static_cast<MemorySource*>(source)->pos); }
+
+bool Fail(const char* why) {
+    DebugLog(std::string("sound: bad Ogg Vorbis: ") + why);
+    return false;
+}
+
+// Appends decoded frames as stereo; false on a decoding error.
+bool ReadAllFrames(OggVorbis_File& file, int channels, DecodedSound& out) {
+    char buffer[8192];
+    int section = 0;
+    for (;;) {
+        const long got = ov_read(&file, buffer, sizeof buffer, 0, 2, 1, &section);
+        if (got == OV_HOLE) {
+            continue;
+        }
+        if (got < 0) {
+            return Fail("damaged data");
+        }
+        if (got == 0) {
+            return !out.stereo.empty() || Fail("no sound data");
+        }
+        const vorbis_info* info = ov_info(&file, section);
+        if (info == nullptr || info->channels != channels || info->rate != out.rate) {
+            return Fail("the format changes inside the file");
+        }
+        const auto* samples = reinterpret_cast<const int16_t*>(buffer);
+        const size_t frames = static_cast<size_t>(got) / (2 * static_cast<size_t>(channels));
+        if (static_cast<int64_t>(out.stereo.size() / 2 + frames) > kMaxSoundFrames) {
+            return Fail("too long");
+        }
+        for (size_t i = 0; i < frames; ++i) {
+            out.stereo.push_back(samples[i * channels]);
+            out.stereo.push_back(samples[i * channels + (channels == 2 ? 1 : 0)]);
+        }
+    }
+}
+
+}  // namespace
+
+bool LooksLikeOgg(const uint8_t* data, size_t size) { return size >= 4 && std::memcmp(data, "OggS", 4) == 0; }
+
+bool DecodeOgg(const uint8_t* data, size_t size, DecodedSound& out) {
+    MemorySource source{data, size, 0};
+    const ov_callbacks callbacks{ReadSource, SeekSource, nullptr, TellSource};
+    OggVorbis_File file;
+    if (ov_open_callbacks(&source, &file, nullptr, 0, callbacks) != 0) {
+        return Fail("not a Vorbis stream");
+    }
+    const vorbis_info* info = ov_info(&file, -1);
+    bool ok = info != nullptr && (info->channels == 1 || info->channels == 2) && info->rate >= 1000 &&
+              info->rate <= 192000;
+    if (!ok) {
+        Fail("unsupported channels or rate");
+    } else {
+        out.rate = static_cast<int>(info->rate);
+        ok = ReadAllFrames(file, info->channels, out);
+    }
+    ov_clear(&file);
+    return ok;
+}

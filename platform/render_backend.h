@@ -1,0 +1,41 @@
+#pragma once
+// The OpenGL side of drawing: the back-buffer framebuffer, the textured-triangle
+// batch and the textures made from images. Used only inside platform/.
+#include <cstdint>
+
+#include "platform/image.h"
+
+struct BatchVertex {
+    float x, y;
+    float u, v;
+    float r, g, b, a;
+};
+
+// Made once the context exists; false (after a log line) when it cannot be.
+bool StartRenderer(int width, int height);
+// Drops everything that belongs to the current context (before it is destroyed).
+void StopRenderer();
+bool RendererReady();
+// Bumped at every StopRenderer so textures of an old context are never used.
+int ContextGeneration();
+
+// The texture of an image frame, made or remade from its pixels when needed.
+unsigned TextureOf(TImage& image, int frame);
+// A 1 x 1 white texture for shapes.
+unsigned WhiteTexture();
+
+// Adds triangles (3 vertices each) drawn with the texture and blend mode.
+void PushTriangles(unsigned texture, int blendMode, const BatchVertex* vertices, int count);
+void FlushBatch();
+
+void ClearBackBuffer(float r, float g, float b);
+// Draws the back buffer letterboxed into a drawable of the given size.
+void PresentBackBuffer(int drawableWidth, int drawableHeight);
+// Reads a back-buffer rectangle as top-down BGRA rows into target (pitch in bytes).
+void ReadBackBufferRows(int x, int y, int width, int height, uint8_t* target, int pitch);
+
+// Where the back buffer lands inside a window of the given size.
+struct Letterbox {
+    int x, y, width, height;
+};
+Letterbox FitLetterbox(int gameWidth, int gameHeight, int windowWidth, int windowHeight);
