@@ -1,0 +1,169 @@
+#include "forms/button.h"
+
+#include <algorithm>
+
+#include "app/line_helpers.h"
+#include "forms/gui.h"
+#include "platform/input.h"
+#include "toolkit/sprite.h"
+
+namespace {
+constexpr int LEFT_BUTTON = 1;
+}
+
+bool _qxButton::_ApplyKey(const std::string& line) {
+    if (_qxControl::_ApplyKey(line)) {
+        return true;
+    }
+    const int value = ToInt(ValueOf(line));
+    if (StartsWithNoCase(line, "sliderMin")) {
+        sliderMin = value;
+    } else if (StartsWithNoCase(line, "sliderMax")) {
+        sliderMax = value;
+    } else if (StartsWithNoCase(line, "sliderDirection")) {
+        sliderDirection = value;
+    } else if (StartsWithNoCase(line, "togglebutton")) {
+        toggleButton = value;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+int _qxButton::_KnobEdge() const {
+    return sliderDirection == SLIDER_VERTICAL ? position.ys : position.xs;
+}
+
+void _qxButton::_MoveKnob(int delta) {
+    if (sliderDirection == SLIDER_HORIZONTAL) {
+        position.Offset(delta, 0);
+    } else if (sliderDirection == SLIDER_VERTICAL) {
+        position.Offset(0, delta);
+    }
+}
+
+void _qxButton::SetSliderValue(float value, float range) {
+    if (sliderDirection != SLIDER_HORIZONTAL && sliderDirection != SLIDER_VERTICAL) {
+        return;
+    }
+    int target = sliderMin;
+    if (range != 0.0f) {
+        target = static_cast<int>(value * static_cast<float>(sliderMax - sliderMin) / range) + sliderMin;
+    }
+    // The knob never leaves its range, whatever value comes in.
+    target = std::clamp(target, std::min(sliderMin, sliderMax), std::max(sliderMin, sliderMax));
+    _MoveKnob(target - _KnobEdge());
+}
+
+float _qxButton::GetSliderValue(float range) const {
+    if ((sliderDirection != SLIDER_HORIZONTAL && sliderDirection != SLIDER_VERTICAL) ||
+        sliderMax == sliderMin) {
+        return 0.0f;
+    }
+    return static_cast<float>(_KnobEdge() - sliderMin) * range / static_cast<float>(sliderMax - sliderMin);
+}
+
+int _qxButton::GetToggleValue() const {
+    return state <= STATE_DOWN ? 1 : 0;
+}
+
+void _qxButton::SetToggleValue(int on) {
+    if (on == 0 && state <= STATE_DOWN) {
+        state += 3;
+    } else if (on != 0 && state >= STATE_OFF_NORMAL) {
+        state -= 3;
+    }
+}
+
+void _qxButton::Update(int ms, int blocked) {
+    if (disabled || !isVisible) {
+        return;
+    }
+    const int previous = state;
+    const int mx = MouseX();
+    const int my = MouseY();
+    const bool inside = position.xs < mx && mx < position.xe && position.ys < my && my < position.ye;
+    if (!blocked) {
+        if (state == STATE_DOWN && sliderDirection != SLIDER_NONE) {
+            _DragKnob(mx, my, inside);
+        } else {
+            _FollowMouse(mx, my, inside);
+        }
+        if (state != previous) {
+            _ReactToChange(previous);
+        }
+    }
+    _AdvanceSprite(ms);
+}
+
+void _qxButton::_FollowMouse(int mx, int my, bool inside) {
+    if (!inside) {
+        if (state == STATE_OVER) {
+            state = STATE_NORMAL;
+        } else if (state == STATE_OFF_OVER) {
+            state = STATE_OFF_NORMAL;
+        }
+        return;
+    }
+    if (!MouseDown(LEFT_BUTTON)) {
+        if (state == STATE_NORMAL || state == STATE_DOWN) {
+            state = STATE_OVER;
+        } else if (state == STATE_OFF_NORMAL || state == STATE_OFF_DOWN) {
+            state = STATE_OFF_OVER;
+        }
+        return;
+    }
+    if (state == STATE_OVER) {
+        state = STATE_DOWN;
+    } else if (state == STATE_OFF_OVER) {
+        state = STATE_OFF_DOWN;
+    }
+    sliderStartX = mx;
+    sliderStartY = my;
+}
+
+void _qxButton::_DragKnob(int mx, int my, bool inside) {
+    if (!MouseDown(LEFT_BUTTON)) {
+        state = inside ? STATE_OVER : STATE_NORMAL;
+        return;
+    }
+    const bool horizontal = sliderDirection == SLIDER_HORIZONTAL;
+    if (!horizontal && sliderDirection != SLIDER_VERTICAL) {
+        return;
+    }
+    const int delta = horizontal ? mx - sliderStartX : my - sliderStartY;
+    const int edge = _KnobEdge() + delta;
+    if (delta == 0 || edge < sliderMin || edge > sliderMax) {
+        return;
+    }
+    if (horizontal) {
+        sliderStartX = mx;
+    } else {
+        sliderStartY = my;
+    }
+    _MoveKnob(delta);
+    AddButtonHit(name);
+}
+
+void _qxButton::_ReactToChange(int previous) {
+    if (images[state]) {
+        images[state]->ResetTime();
+    }
+    if (previous == STATE_DOWN && state == STATE_OVER) {
+        PlayGUISound(clickSound);
+        AddButtonHit(name);
+        if (toggleButton) {
+            state = STATE_OFF_OVER;
+        }
+    } else if (previous == STATE_NORMAL && state == STATE_OVER) {
+        PlayGUISound(overSound);
+    } else if (previous == STATE_OFF_DOWN && state == STATE_OFF_OVER) {
+        PlayGUISound(clickSound);
+        AddButtonHit(name);
+        if (toggleButton) {
+            state = STATE_OVER;
+        }
+    } else if (previous == STATE_OFF_NORMAL && state == STATE_OFF_OVER) {
+        PlayGUISound(overSound);
+    }
+}
