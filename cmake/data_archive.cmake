@@ -1,3 +1,76 @@
-# Placeholder until the archive packer lands: no data, an empty blob.
+# The game's data archive.
+#
+# Every file under data/ is staged into ${TESS_DATA_DIR} under its lower-cased
+# path (one copy step per file, so a change copies only that file). The
+# generators write their outputs there directly and register them in the
+# global property TESS_GENERATED_FILES. The packer turns the staged tree into
+# ${TESS_STAGE_DIR}/data.zip, and tess_archive_blob carries that archive in
+# whatever links it.
+set(TESS_ARCHIVE_FILE ${TESS_STAGE_DIR}/data.zip)
+set(TESS_ARCHIVE_MANIFEST ${CMAKE_BINARY_DIR}/archive/manifest.txt)
+
+add_executable(pack_archive ${CMAKE_SOURCE_DIR}/tools/pack_archive/pack_archive.cpp)
+target_link_libraries(pack_archive PRIVATE PkgConfig::LIBZIP ZLIB::ZLIB tess_warnings)
+
+# Staging of the authored files.
+file(GLOB_RECURSE tess_authored_files LIST_DIRECTORIES false CONFIGURE_DEPENDS
+  RELATIVE ${CMAKE_SOURCE_DIR}/data ${CMAKE_SOURCE_DIR}/data/*)
+list(SORT tess_authored_files)
+set(tess_staged_files "")
+set(tess_manifest_lines "")
+foreach(relative ${tess_authored_files})
+  string(TOLOWER ${relative} staged_relative)
+  set(staged ${TESS_DATA_DIR}/${staged_relative})
+  if(staged IN_LIST tess_staged_files)
+    message(WARNING "data/${relative} differs from another data file only in case; skipped")
+    continue()
+  endif()
+  add_custom_command(OUTPUT ${staged}
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/data/${relative} ${staged}
+    DEPENDS ${CMAKE_SOURCE_DIR}/data/${relative}
+    VERBATIM)
+  list(APPEND tess_staged_files ${staged})
+  string(APPEND tess_manifest_lines "data/${staged_relative}\n")
+endforeach()
+
 add_custom_target(tess_data)
-add_library(tess_archive_blob INTERFACE)
+
+# The generated files are known only once every directory has been read.
+function(tess_finish_data_archive)
+  get_property(generated GLOBAL PROPERTY TESS_GENERATED_FILES)
+  set(packed ${tess_staged_files})
+  set(lines "${tess_manifest_lines}")
+  foreach(file ${generated})
+    file(RELATIVE_PATH relative ${TESS_STAGE_DIR} ${file})
+    if(relative MATCHES "^data/" AND NOT relative MATCHES "\\.\\./")
+      list(APPEND packed ${file})
+      string(APPEND lines "${relative}\n")
+    else()
+      message(WARNING "Generated file outside ${TESS_DATA_DIR}, not packed: ${file}")
+    endif()
+  endforeach()
+  # Rewritten only when the list changes, so an unchanged tree packs nothing.
+  file(CONFIGURE OUTPUT ${TESS_ARCHIVE_MANIFEST} CONTENT "${lines}" @ONLY)
+  add_custom_command(OUTPUT ${TESS_ARCHIVE_FILE}
+    COMMAND pack_archive ${TESS_ARCHIVE_FILE} ${TESS_STAGE_DIR} ${TESS_ARCHIVE_MANIFEST}
+    DEPENDS pack_archive ${TESS_ARCHIVE_MANIFEST} ${packed}
+    COMMENT "Packing data.zip"
+    VERBATIM)
+  add_custom_target(tess_data_archive DEPENDS ${TESS_ARCHIVE_FILE})
+  add_dependencies(tess_data tess_data_archive)
+  if(TARGET content_data)
+    add_dependencies(tess_data_archive content_data)
+  endif()
+endfunction()
+cmake_language(DEFER CALL tess_finish_data_archive)
+
+# data.zip in the executable: an .incbin of the archive, reassembled whenever
+# the archive changes.
+set(tess_blob_source ${CMAKE_BINARY_DIR}/archive/embedded_data_zip.S)
+configure_file(${CMAKE_SOURCE_DIR}/tools/pack_archive/embedded_data_zip.S.in ${tess_blob_source} @ONLY)
+set_source_files_properties(${tess_blob_source} PROPERTIES OBJECT_DEPENDS ${TESS_ARCHIVE_FILE})
+add_library(tess_archive_blob STATIC ${tess_blob_source}
+  ${CMAKE_SOURCE_DIR}/tools/pack_archive/embedded_archive.cpp)
+target_include_directories(tess_archive_blob PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(tess_archive_blob PUBLIC tess_platform PRIVATE tess_warnings)
+add_dependencies(tess_archive_blob tess_data)
