@@ -22,6 +22,28 @@ std::string PngFallback(const std::string& url)
 
 _kwa_BitmapResourceBank::_kwa_BitmapResourceBank() : m_Images(BITMAP_BANK_SLOTS) {}
 
+int _kwa_BitmapResourceBank::_FirstMatch(const std::string& lowerUrl) const
+{
+    int first = BITMAP_NONE;
+    for (auto it = m_ByLowerUrl.lower_bound(lowerUrl);
+         it != m_ByLowerUrl.end() && it->first.compare(0, lowerUrl.size(), lowerUrl) == 0; ++it) {
+        if (first == BITMAP_NONE || it->second < first) {
+            first = it->second;
+        }
+    }
+    return first;
+}
+
+int _kwa_BitmapResourceBank::_FirstFree() const
+{
+    for (int i = 0; i < BITMAP_BANK_SLOTS; ++i) {
+        if (!m_Images[i]) {
+            return i;
+        }
+    }
+    return BITMAP_NONE;
+}
+
 int _kwa_BitmapResourceBank::LoadBitmap(const std::string& url)
 {
     if (url.empty()) {
@@ -29,21 +51,14 @@ int _kwa_BitmapResourceBank::LoadBitmap(const std::string& url)
         DebugLog("***Error: Failed to load bitmap: (empty path)***");
         return BITMAP_NONE;
     }
-    int freeSlot = BITMAP_NONE;
-    for (int i = 0; i < BITMAP_BANK_SLOTS; ++i) {
-        auto& entry = m_Images[i];
-        if (!entry) {
-            if (freeSlot == BITMAP_NONE) {
-                freeSlot = i;
-            }
-            continue;
-        }
-        if (StartsWithNoCase(entry->m_strUrl, url)) {
-            ++entry->m_iAccessCount;
-            return i;
-        }
+    const std::string lowerUrl = ToLower(url);
+    const int match = _FirstMatch(lowerUrl);
+    if (match != BITMAP_NONE) {
+        ++m_Images[match]->m_iAccessCount;
+        return match;
     }
-    if (freeSlot == BITMAP_NONE) {
+    const int slot = _FirstFree();
+    if (slot == BITMAP_NONE) {
         DebugLog("***Error: Bitmap bank is full, cannot load: " + url + "***");
         return BITMAP_NONE;
     }
@@ -58,8 +73,9 @@ int _kwa_BitmapResourceBank::LoadBitmap(const std::string& url)
             DebugLog("***Error: Failed to load bitmap: " + url + "*** or :" + png + "***");
         }
     }
-    m_Images[freeSlot] = std::move(entry);
-    return freeSlot;
+    m_Images[slot] = std::move(entry);
+    m_ByLowerUrl.emplace(lowerUrl, slot);
+    return slot;
 }
 
 int _kwa_BitmapResourceBank::UnloadBitmap(int index)
@@ -73,6 +89,13 @@ int _kwa_BitmapResourceBank::UnloadBitmap(int index)
     }
     if (entry->m_iAccessCount == 0) {
         DebugLog("Bitmap unloaded:" + entry->m_strUrl);
+        auto [first, last] = m_ByLowerUrl.equal_range(ToLower(entry->m_strUrl));
+        for (auto it = first; it != last; ++it) {
+            if (it->second == index) {
+                m_ByLowerUrl.erase(it);
+                break;
+            }
+        }
         entry.reset();
     }
     return 0;

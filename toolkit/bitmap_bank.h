@@ -1,6 +1,7 @@
 #pragma once
 // The program-wide bank of loaded bitmaps. Each file is loaded once and counted;
 // bitmaps are known everywhere by their slot index.
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,7 +34,11 @@ public:
     int UsedSlots() const;
 
 private:
+    int _FirstMatch(const std::string& lowerUrl) const;
+    int _FirstFree() const;
+
     std::vector<std::unique_ptr<_kwa_BitmapResourceBankEntry>> m_Images;
+    std::multimap<std::string, int> m_ByLowerUrl;  // finds prefix matches without a full scan
 };
 
 _kwa_BitmapResourceBank& BitmapBank();
