@@ -36,6 +36,8 @@ void Resume(const ChannelPtr& channel);
 void Stop(const ChannelPtr& channel);
 // True while the channel is neither stopped nor finished.
 bool Playing(const ChannelPtr& channel);
+// Stops every channel (paused ones too).
+void StopAllChannels();
 
 // Opens the audio device (done by OpenAudio at start; harmless to repeat).
 bool OpenAudio();

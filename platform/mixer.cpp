@@ -207,3 +207,11 @@ bool Playing(const ChannelPtr& channel) {
     std::lock_guard<std::recursive_mutex> guard(M().lock);
     return !channel->stopped && !channel->finished;
 }
+
+void StopAllChannels() {
+    std::lock_guard<std::recursive_mutex> guard(M().lock);
+    for (const ChannelPtr& channel : M().playing) {
+        channel->stopped = true;
+    }
+    M().playing.clear();
+}
