@@ -32,7 +32,8 @@ protected:
         Cls();
     }
 
-    std::string dir = toolkit_test::ScratchDir("render");
+    std::string dir = toolkit_test::ScratchDir(
+        std::string("render_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
 }  // namespace
