@@ -61,7 +61,8 @@ void _qxGUI::_ReadGuiFile(const std::string& file) {
 }
 
 void _qxGUI::_ReadFonts(TStream& stream) {
-    const std::string folder = GetArchivePrefix() + "data/fonts/";
+    // The font reader opens its files through the asset loader, which adds the archive prefix.
+    const std::string folder = "data/fonts/";
     for (const std::string& name : ReadBlockLines(stream, "</FONTS>")) {
         FontPtr font = TBMFont::Create(folder, name);
         if (!defaultFont) {

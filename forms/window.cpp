@@ -88,7 +88,8 @@ void _qxWindow::Update(int ms, int blocked) {
         return;
     }
     UpdateAnimator(ms);
-    if (IsAnimating()) {
+    // A hidden form still sliding out never takes input, not even in its last frame.
+    if (IsAnimating() || !isVisible) {
         blocked = 1;
     }
     for (const ControlPtr& control : controls) {

@@ -1,0 +1,115 @@
+#pragma once
+// Shared set-up for the form tests: one 800 x 600 context, the manual clock,
+// the embedded archive, scratch files and whole frames driven through the
+// input seams.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/assets.h"
+#include "app/embedded_archive.h"
+#include "app/zip_archive.h"
+#include "forms/gui.h"
+#include "platform/graphics.h"
+#include "platform/input.h"
+#include "platform/test_seams.h"
+
+class FormsTest : public ::testing::Test {
+protected:
+    static constexpr int kFrameMs = 16;
+
+    static void SetUpTestSuite() {
+        if (!GraphicsOpen() || GraphicsWidth() != 800) {
+            OpenGraphics(800, 600, 0, 60);
+        }
+        RegisterEmbeddedArchive();
+        RegisterZipProtocol();
+    }
+
+    void SetUp() override {
+        SetArchivePrefix("zip::incbin::data.zip//");
+        UseManualClock(true, 0);
+        scratch = std::filesystem::path(TESS_BINARY_DIR) / "test-scratch" / "forms" /
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::filesystem::create_directories(scratch);
+        ReleaseMouse();
+        FlushKeys();
+        FlushMouse();
+    }
+
+    void TearDown() override {
+        ReleaseMouse();
+        FlushKeys();
+        FlushMouse();
+        _qxGUI::Reset();
+    }
+
+    // Writes a scratch file and returns its path.
+    std::string WriteFile(const std::string& name, const std::string& text) const {
+        const std::filesystem::path path = scratch / name;
+        std::ofstream(path, std::ios::binary) << text;
+        return path.string();
+    }
+
+    // A manager from a GUI file of the given text.
+    GuiPtr MakeGui(const std::string& guiText) const {
+        return _qxGUI::Create(WriteFile("gui.txt", guiText), 1024, 768);
+    }
+    GuiPtr MakeGuiWithFont() const { return MakeGui("<FONTS>\ndesyrel18.fnt\n</FONTS>\n"); }
+
+    // Loads a form from text and returns its name.
+    std::string LoadForm(_qxGUI& gui, const std::string& file, const std::string& text) const {
+        return gui.LoadWindow(WriteFile(file, text));
+    }
+
+    // One frame of the form manager, after the input injected so far.
+    static void Frame(_qxGUI& gui, int ms = kFrameMs) {
+        gui.Update(ms);
+        AdvanceClock(ms);
+    }
+    static void MoveMouse(int x, int y) { InjectMouseMove(x, y); }
+    static void PressMouse() { InjectMouseButton(1, true); }
+    static void ReleaseMouse() { InjectMouseButton(1, false); }
+    static void TapKey(int key) {
+        InjectKey(key, true);
+        InjectKey(key, false);
+    }
+    // Hover, press and release over (x, y), one frame each.
+    static void Click(_qxGUI& gui, int x, int y) {
+        MoveMouse(x, y);
+        Frame(gui);
+        PressMouse();
+        Frame(gui);
+        ReleaseMouse();
+        Frame(gui);
+    }
+
+    // Draws every form on a cleared frame.
+    static void DrawFrame(const _qxGUI& gui) {
+        SetClsColor(0, 0, 0);
+        Cls();
+        SetColor(255, 255, 255);
+        SetAlpha(1.0f);
+        SetBlend(BLEND_SOLID);
+        gui.Draw();
+    }
+    // The back buffer's rectangle; read pixels with At.
+    static PixmapPtr Region(int x, int y, int width, int height) { return GrabPixmap(x, y, width, height); }
+    static uint32_t At(const PixmapPtr& region, int x, int y) { return ReadPixel(*region, x, y) & 0xFFFFFFu; }
+    static uint32_t Pixel(int x, int y) {
+        const PixmapPtr screen = GrabPixmap(x, y, 1, 1);
+        return screen ? ReadPixel(*screen, 0, 0) & 0xFFFFFFu : 0xDEADBEEFu;
+    }
+
+    std::filesystem::path scratch;
+};
+
+// A form block of one button at (x, y), w x h.
+inline std::string ButtonBlock(const std::string& name, int x, int y, int w, int h,
+                               const std::string& extra = "") {
+    return "<button>\nname=" + name + "\nx=" + std::to_string(x) + "\ny=" + std::to_string(y) +
+           "\nwidth=" + std::to_string(w) + "\nheight=" + std::to_string(h) + "\n" + extra +
+           "</button>\n";
+}
