@@ -40,8 +40,8 @@ bool IsHeaderLine(const std::string& line)
 void _kwa_SpriteAnimationController::_AddFrame(const std::string& bitmapPath,
                                                int durationSixtieths)
 {
-    m_iBitmapIDList[m_iFrameCount] = BitmapBank().LoadBitmap(bitmapPath);
-    m_fFrameTimeList[m_iFrameCount] = m_fMaxRunningTime;
+    m_iBitmapIDList.push_back(BitmapBank().LoadBitmap(bitmapPath));
+    m_fFrameTimeList.push_back(m_fMaxRunningTime);
     m_fMaxRunningTime += static_cast<float>(durationSixtieths) / 60.0f;
     ++m_iFrameCount;
 }
@@ -87,6 +87,9 @@ int _kwa_SpriteAnimationController::Load(const std::string& path)
 
 int _kwa_SpriteAnimationController::LoadSingle(const std::string& path)
 {
+    Unload();
+    m_iBitmapIDList.clear();
+    m_fFrameTimeList.clear();
     m_iFrameCount = 0;
     m_fMaxRunningTime = 0.0f;
     _AddFrame(path, 0);

@@ -1,6 +1,5 @@
 #pragma once
 // Frame sequences (which bitmap shows at which time) and their program-wide bank.
-#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,8 +10,9 @@ constexpr int CONTROLLER_NONE = CONTROLLER_BANK_SLOTS;  // a full bank; no slot 
 
 class _kwa_SpriteAnimationController {
 public:
-    std::array<int, CONTROLLER_MAX_FRAMES> m_iBitmapIDList{};    // bitmap bank slots
-    std::array<float, CONTROLLER_MAX_FRAMES> m_fFrameTimeList{}; // start times, seconds
+    // Per frame, at most CONTROLLER_MAX_FRAMES of them.
+    std::vector<int> m_iBitmapIDList;     // bitmap bank slots
+    std::vector<float> m_fFrameTimeList;  // start times, seconds
     int m_iFrameCount = 0;
     float m_fMaxRunningTime = 0.0f;
 

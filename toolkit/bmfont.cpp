@@ -373,7 +373,8 @@ float TBMFont::TextWidth(const std::string& text, int line)
 
 int TBMFont::DrawText(const std::string& text, float x, float y)
 {
-    TextWidth(text, 0);
+    // Only the scale is needed; measuring here would evict the caller's cached width.
+    GetScale(XScale, YScale);
     int penX = 0;
     int penY = 0;
     int previous = -1;

@@ -1,5 +1,7 @@
 #include "toolkit/particle_emitter.h"
 
+#include <algorithm>
+
 #include "app/assets.h"
 #include "app/line_helpers.h"
 #include "platform/clock.h"
@@ -112,7 +114,7 @@ int _kwa_ParticleEmitter::Draw() const
     for (const __kwa_Particle& p : m_liveParticles) {
         SetScale(p.m_fScale, p.m_fScale);
         SetRotation(p.m_fRotation);
-        SetAlpha(p.m_fAlpha);
+        SetAlpha(std::min(p.m_fAlpha, 1.0f));
         SetColor(ColourByte(p.m_fRed), ColourByte(p.m_fGreen), ColourByte(p.m_fBlue));
         DrawImage(m_Image, p.m_fX, p.m_fY, 0);
     }

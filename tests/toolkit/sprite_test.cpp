@@ -142,3 +142,26 @@ TEST_F(SpriteTest, DrawDirectSetsBlendRotationAndScale)
     SetScale(1, 1);
     SetBlend(BLEND_ALPHA);
 }
+
+TEST_F(SpriteTest, FullControllerBankGivesASpriteThatDrawsNothing)
+{
+    std::vector<int> taken;
+    for (int id = AnimationControllerBank().CreateDummyController(dir + "pic.png");
+         id != CONTROLLER_NONE; id = AnimationControllerBank().CreateDummyController(dir + "pic.png")) {
+        taken.push_back(id);
+    }
+    toolkit_test::WriteFile(dir + "pic.txt", "xhandle=3\n<x>\ndata0=5\n</x>\n");
+    const MasterSpritePtr sprite = _kwa_MasterSprite::Create(dir + "pic.png");
+    EXPECT_EQ(sprite->ControllerID(), CONTROLLER_NONE);
+    EXPECT_EQ(sprite->Image(), nullptr);
+    EXPECT_EQ(sprite->Draw(0.5f), 0);
+    EXPECT_EQ(sprite->DrawDirectEx(0, 0), 0);
+    EXPECT_EQ(sprite->RandomizeTime(), 0);
+    EXPECT_FLOAT_EQ(sprite->m_fTime, 0.0f);
+    EXPECT_EQ(sprite->CreateInstance()->ControllerID(), CONTROLLER_NONE);
+    sprite->Destroy();
+    for (const int id : taken) {
+        AnimationControllerBank().DestroyAnimationController(id);
+    }
+    EXPECT_EQ(AnimationControllerBank().UsedSlots(), 0);
+}
