@@ -43,6 +43,12 @@ protected:
         ReleaseMouse();
         FlushKeys();
         FlushMouse();
+        // Unload every form so that shared sounds and bitmaps are released.
+        if (const GuiPtr& gui = _qxGUI::Current()) {
+            while (!gui->windows.empty()) {
+                gui->UnloadWindow(gui->windows.begin()->first);
+            }
+        }
         _qxGUI::Reset();
     }
 
