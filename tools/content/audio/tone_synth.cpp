@@ -1,7 +1,6 @@
 #include "tone_synth.h"
 
 #include <cmath>
-#include <cstdint>
 
 namespace {
 
@@ -20,21 +19,6 @@ void AddThump(StereoBuffer& out, double at, double f0, double f1, double decay, 
         const double v = level * attack * std::exp(-t / decay) * std::sin(phase);
         out.samples[2 * static_cast<size_t>(start + i)] += static_cast<float>(v);
         out.samples[2 * static_cast<size_t>(start + i) + 1] += static_cast<float>(v);
-    }
-}
-
-// Short filtered noise burst for the edge of a click.
-void AddNoise(StereoBuffer& out, double decay, double level) {
-    uint32_t state = 12345;
-    double low = 0;
-    const int length = static_cast<int>(decay * 6 * kSampleRate);
-    for (int i = 0; i < length && i < out.Frames(); ++i) {
-        state = state * 1664525u + 1013904223u;
-        const double white = (state >> 8) / static_cast<double>(1u << 23) - 1.0;
-        low += 0.35 * (white - low);
-        const double v = level * std::exp(-static_cast<double>(i) / kSampleRate / decay) * (white - low);
-        out.samples[2 * static_cast<size_t>(i)] += static_cast<float>(v);
-        out.samples[2 * static_cast<size_t>(i) + 1] += static_cast<float>(v);
     }
 }
 
@@ -67,6 +51,6 @@ StereoBuffer ClickPop() {
     StereoBuffer b = Silence(0.11);
     AddThump(b, 0.0, 1400, 700, 0.016, 0.7);
     AddThump(b, 0.0, 420, 300, 0.02, 0.35);
-    AddNoise(b, 0.004, 0.3);
+    AddThump(b, 0.0, 2600, 1800, 0.005, 0.2);
     return b;
 }

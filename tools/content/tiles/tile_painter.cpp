@@ -60,8 +60,8 @@ void Diamond(cairo_t* cr, double cx, double cy, double rx, double ry) {
 
 // Family A: a gold ring with gold diamonds above and below.
 void RingFrame(cairo_t* cr) {
-    cairo_arc(cr, 16, 24, 13, 0, 2 * kPi);
-    cairo_set_source_rgba(cr, 1.0, 0.93, 0.6, 0.9);
+    cairo_arc(cr, 16, 24, 13.5, 0, 2 * kPi);
+    cairo_set_source_rgba(cr, 1.0, 0.96, 0.78, 1.0);
     cairo_fill_preserve(cr);
     cairo_set_line_width(cr, 2.4);
     SetRgb(cr, kGold);
@@ -74,13 +74,13 @@ void RingFrame(cairo_t* cr) {
 
 // Family B: a teal diamond with teal bars above and below.
 void DiamondFrame(cairo_t* cr) {
-    Diamond(cr, 16, 24, 14, 16);
-    cairo_set_source_rgba(cr, 0.75, 0.92, 1.0, 0.9);
+    Diamond(cr, 16, 24, 14.5, 17);
+    cairo_set_source_rgba(cr, 0.93, 0.97, 1.0, 1.0);
     cairo_fill_preserve(cr);
     cairo_set_line_width(cr, 2.2);
     SetRgb(cr, kTeal);
     cairo_stroke(cr);
-    for (const double y : {4.5, 41.5}) {
+    for (const double y : {3.5, 42.5}) {
         cairo_rectangle(cr, 9, y, 14, 2.2);
         cairo_fill(cr);
     }
@@ -101,10 +101,10 @@ void PaintFace(cairo_t* cr, const TileTheme& theme, int face, bool selected,
     const uint32_t picture = FacePicture(theme, face);
     if (face >= 30 && face < 34) {
         RingFrame(cr);
-        emoji.Draw(cr, picture, 16, 24, 17);
+        emoji.Draw(cr, picture, 16, 24, 19);
     } else if (face >= 34 && face < 38) {
         DiamondFrame(cr);
-        emoji.Draw(cr, picture, 16, 24, 15);
+        emoji.Draw(cr, picture, 16, 24, 17);
     } else {
         emoji.Draw(cr, picture, 16, 24, 26);
     }

@@ -1,0 +1,32 @@
+#pragma once
+// Reads the generated content the way the game does: from the archive linked
+// into the program.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "app/assets.h"
+#include "app/embedded_archive.h"
+#include "app/zip_archive.h"
+
+namespace content_test {
+
+inline void UseGameArchive() {
+    RegisterEmbeddedArchive();
+    RegisterZipProtocol();
+    SetArchivePrefix("zip::incbin::data.zip//");
+}
+
+// Where the tests leave pictures for a look by eye.
+inline std::string ReportPath(const std::string& name) {
+    return std::string(TESS_BINARY_DIR) + "/content-report/" + name;
+}
+
+}  // namespace content_test
+
+class ContentTest : public ::testing::Test {
+protected:
+    void SetUp() override { content_test::UseGameArchive(); }
+    void TearDown() override { SetArchivePrefix(""); }
+};
