@@ -182,3 +182,44 @@ TEST_F(DrawTest, ManyQuadsInOneFrame) {
     EXPECT_EQ(Pixel(4, 4), 0x0064C8u);
     EXPECT_EQ(Pixel(7 * 8 + 4, 4), 0x0764C8u);
 }
+
+// A busy frame of every kind of drawing, saved for a look by eye.
+TEST_F(DrawTest, MixedSceneKeepsDrawOrder) {
+    SetClsColor(40, 40, 60);
+    Cls();
+    const ImagePtr gradient = CreateImage(64, 64, 1, IMG_FILTERED);
+    const PixmapPtr pixels = LockImage(gradient);
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            WritePixel(*pixels, x, y, 0xFF000000u | static_cast<uint32_t>(x * 4) << 16 | static_cast<uint32_t>(y * 4) << 8 | 0x80u);
+        }
+    }
+    UnlockImage(gradient);
+    SetImageHandle(gradient, 32, 32);
+    for (int i = 0; i < 8; ++i) {
+        SetRotation(i * 45.0f);
+        SetScale(1.0f + i * 0.25f, 1.0f + i * 0.25f);
+        SetBlend(i % 2 == 0 ? BLEND_ALPHA : BLEND_LIGHT);
+        SetAlpha(0.6f);
+        DrawImage(gradient, 100.0f + i * 85.0f, 300.0f);
+    }
+    SetRotation(0);
+    SetScale(1, 1);
+    SetAlpha(1);
+    SetBlend(BLEND_SHADE);
+    SetColor(255, 128, 128);
+    DrawRect(0, 450, 800, 150);
+    SetBlend(BLEND_SOLID);
+    SetColor(255, 255, 0);
+    SetLineWidth(3);
+    DrawLine(50, 50, 750, 50);
+    DrawLine(750, 50, 750, 200);
+    DrawLine(50, 50, 750, 200);
+    SetColor(0, 200, 255);
+    DrawOval(350, 80, 100, 60);
+    SetColor(255, 255, 255);
+    DrawSubImageRect(gradient, 600, 500, 128, 64, 0, 0, 32, 16);
+    EXPECT_EQ(Pixel(400, 50), 0xFFFF00u);
+    EXPECT_EQ(Pixel(400, 110), 0x00C8FFu);
+    SaveFrame("draw_scene");
+}
