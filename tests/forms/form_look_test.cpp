@@ -6,6 +6,8 @@
 
 #include "forms/button.h"
 #include "forms/input_line.h"
+#include "app/locale_strings.h"
+#include "toolkit/sprite.h"
 
 namespace {
 
@@ -67,4 +69,27 @@ TEST_F(FormsTest, ShippedControlsDrawAsTheFormPlacesThem) {
     EXPECT_GT((rim >> 8) & 0xFF, 0x90u);
     const uint32_t noBody = Pixel(500, 385);
     EXPECT_GT((noBody >> 8) & 0xFF, noBody >> 16) << "teal: more green than red";
+}
+
+TEST_F(FormsTest, LoadingScreenFormHasItsPictureAndText) {
+    localeStringManager::loadLocaleStrings("data/locale/english.txt", 1);
+    const GuiPtr gui = _qxGUI::Create("data/gui/gui.txt", 1024, 768);
+    ASSERT_EQ(gui->LoadWindow("data/loadingscreen/forms/loadingscreen.txt"), "loadingscreen");
+    const ControlPtr text = gui->GetControl("loadingscreen", "loadingscreen_text");
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->captionText, "Loading...");
+    EXPECT_EQ(text->position.ys, 490);
+    const ControlPtr title = gui->GetControl("loadingscreen", "loadingscreen_title");
+    ASSERT_NE(title, nullptr);
+    ASSERT_NE(title->images[STATE_NORMAL], nullptr);
+    ASSERT_NE(title->images[STATE_NORMAL]->Image(), nullptr);
+    EXPECT_EQ(title->images[STATE_NORMAL]->Image()->width, 800);
+    EXPECT_EQ(title->images[STATE_NORMAL]->Image()->height, 600);
+
+    gui->ShowWindow("loadingscreen", 1);
+    DrawFrame(*gui);
+    if (std::getenv("TESS_SAVE_FRAMES") != nullptr) {
+        SaveBackBufferPNG(std::string(TESS_BINARY_DIR) + "/forms_loadingscreen.png");
+    }
+    EXPECT_NE(Pixel(400, 20), 0u) << "the picture covers the screen";
 }
