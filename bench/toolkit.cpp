@@ -6,10 +6,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/assets.h"
+#include "app/embedded_archive.h"
 #include "platform/graphics.h"
 #include "platform/pixmap.h"
 #include "toolkit/bmfont.h"
-#include "toolkit/bmfont_writer.h"
 #include "toolkit/particle_emitter.h"
 #include "toolkit/render_state.h"
 #include "toolkit/sprite.h"
@@ -40,28 +41,15 @@ void WritePng(const std::string& path, int width, int height, uint32_t argb)
     SavePixmapPNG(*pixmap, path);
 }
 
-// Printable ASCII on a 16 x 6 grid of 12 x 16 cells, with a few kerning pairs.
+// The shipped caption font, read from the linked-in archive.
 BMFontPtr BenchFont()
 {
     static BMFontPtr font;
     if (!font) {
-        WritePng(BenchDir() + "font.png", 256, 128, 0xffffffff);
-        BmfDesc desc;
-        desc.pages = {"font.png"};
-        for (int code = 32; code < 128; ++code) {
-            const int cell = code - 32;
-            BmfGlyph g;
-            g.id = code;
-            g.x = (cell % 16) * 12;
-            g.y = (cell / 16) * 16;
-            g.width = 10;
-            g.height = 14;
-            g.xadvance = 10;
-            desc.glyphs.push_back(g);
-        }
-        desc.kerning = {{'T', 'h', -1}, {'o', 'v', -1}, {'a', 'z', 1}};
-        WriteFile(BenchDir() + "bench.fnt", BuildBmf(desc));
-        font = TBMFont::Create(BenchDir(), "bench.fnt");
+        RegisterEmbeddedArchive();
+        SetArchivePrefix("zip::incbin::data.zip//");
+        font = TBMFont::Create("data/fonts/", "desyrel18.fnt");
+        SetArchivePrefix("");
     }
     return font;
 }
@@ -86,6 +74,10 @@ void FinishFrame()
 void BM_TextWidthCached(benchmark::State& state)
 {
     const BMFontPtr font = BenchFont();
+    if (font->GlyphCount() == 0) {
+        state.SkipWithError("shipped font missing");
+        return;
+    }
     const std::string caption = CAPTION;
     SetScale(1, 1);
     for (auto _ : state) {

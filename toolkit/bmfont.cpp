@@ -1,6 +1,7 @@
 #include "toolkit/bmfont.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "app/assets.h"
 #include "platform/debug_log.h"
@@ -105,19 +106,20 @@ int TBMFont::Init(const std::string& path, const std::string& fileName)
     }
     int type = Eof(*stream) ? 0 : ReadByte(*stream);
     while (type != 0) {
-        int size = ReadInt(*stream) - (BMFVersion == 2 ? 4 : 0);
-        const int64_t left = stream->Size() - stream->Pos();
+        int64_t size = static_cast<int64_t>(ReadInt(*stream)) - (BMFVersion == 2 ? 4 : 0);
+        const int64_t left = std::max<int64_t>(stream->Size() - stream->Pos(), 0);
         if (size < 0 || size > left) {
             DebugLog("***Error: Font block " + std::to_string(type) + " has a bad size in " + file + "***");
-            size = static_cast<int>(std::clamp<int64_t>(size, 0, std::max<int64_t>(left, 0)));
+            size = std::clamp<int64_t>(size, 0, left);
         }
-        StreamPtr block = CreateMemoryStream(ReadString(*stream, size));
+        const int contentSize = static_cast<int>(std::min<int64_t>(size, INT_MAX));
+        StreamPtr block = CreateMemoryStream(ReadString(*stream, contentSize));
         switch (type) {
         case BLOCK_INFO: LoadInfo(*block); break;
         case BLOCK_COMMON: LoadCommon(*block); break;
         case BLOCK_PAGES: LoadPages(path, SplitAtZeros(ReadAll(*block))); break;
-        case BLOCK_CHARS: LoadCharacters(*block, size / (BMFVersion == 2 ? 18 : 20)); break;
-        case BLOCK_KERNING: LoadKerning(*block, size / (BMFVersion == 2 ? 6 : 10)); break;
+        case BLOCK_CHARS: LoadCharacters(*block, contentSize / (BMFVersion == 2 ? 18 : 20)); break;
+        case BLOCK_KERNING: LoadKerning(*block, contentSize / (BMFVersion == 2 ? 6 : 10)); break;
         default: break;
         }
         if (Eof(*stream)) {

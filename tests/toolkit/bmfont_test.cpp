@@ -183,6 +183,8 @@ TEST_F(BMFontTest, TruncatedAndLyingBlocksStayInBounds)
     EXPECT_EQ(font->GlyphCount(), 6);
     const BMFontPtr negative = Load(BmfHeader(3) + std::string("\x04\x00\x00\x00\x80", 5));
     EXPECT_EQ(negative->GlyphCount(), 0);
+    const BMFontPtr lowest = Load(BmfHeader(2) + std::string("\x04\x00\x00\x00\x80", 5));
+    EXPECT_EQ(lowest->GlyphCount(), 0);
 }
 
 TEST_F(BMFontTest, HostileGlyphsAndKerningAreMended)

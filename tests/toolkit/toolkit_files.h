@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "toolkit/bmfont_writer.h"
+#include "toolkit/bmf_writer.h"
 
 namespace toolkit_test {
 

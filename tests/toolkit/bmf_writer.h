@@ -1,6 +1,6 @@
 #pragma once
-// Writes fonts in the BMFont binary format (versions 2 and 3, plain or packed):
-// small fonts for tests and benchmarks, and malformed ones block by block.
+// Test fonts in the BMFont binary format (versions 2 and 3, plain or packed),
+// whole or block by block for malformed files.
 #include <string>
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "toolkit/bmfont_writer.h"
+#include "toolkit/bmf_writer.h"
 
 namespace {
 
