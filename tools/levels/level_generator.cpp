@@ -63,8 +63,8 @@ void PutFaces(const LevelMask& mask, const std::vector<CellPair>& pairs, SeededR
                         ? plain[plainIndex]
                         : plain[random.Below(static_cast<int>(plain.size()))];
         }
-        level.grid[p.ax][p.ay] = a;
-        level.grid[p.bx][p.by] = b;
+        level.grid[p.a.x][p.a.y] = a;
+        level.grid[p.b.x][p.b.y] = b;
     }
 }
 
@@ -116,20 +116,10 @@ void PutParameters(const LevelBook& book, const LevelMask& mask, const LevelPlan
     }
 }
 
-bool GenerateLevel(const LevelBook& book, const LevelPlan& plan, const LevelMask& mask,
-                   GeneratedLevel& out, std::string& error)
+void BuildLevel(const LevelBook& book, const LevelPlan& plan, const LevelMask& mask,
+                const std::vector<CellPair>& placements, GeneratedLevel& out)
 {
     const std::string fileName = "data/game/levels/" + std::to_string(mask.number) + ".dat";
-    std::vector<CellPair> placements;
-    for (int attempt = 0; attempt < book.settings.attempts && placements.empty(); ++attempt) {
-        out.seed = static_cast<uint32_t>(book.settings.seed) +
-                   SEEDS_PER_LEVEL * static_cast<uint32_t>(mask.number) + static_cast<uint32_t>(attempt);
-        placements = PlacePairsInReverse(mask, out.seed);
-    }
-    if (placements.empty()) {
-        error = "level " + std::to_string(mask.number) + ": reverse play found no complete filling";
-        return false;
-    }
     out.level = levelData();
     out.level.fileName = fileName;
     PutBlocks(mask, out.level.grid);
@@ -138,6 +128,27 @@ bool GenerateLevel(const LevelBook& book, const LevelPlan& plan, const LevelMask
     PutBonuses(mask, plan, random, out.level);
     out.removalOrder = RemovalOrderOf(placements);
     PutParameters(book, mask, plan, static_cast<int>(out.removalOrder.size()), out.level);
+}
+
+// A filling is kept when the level tool's solver can also prove it, so the
+// shipped levels pass the tool's check as well as our own replay.
+bool GenerateLevel(const LevelBook& book, const LevelPlan& plan, const LevelMask& mask,
+                   GeneratedLevel& out, std::string& error)
+{
+    bool found = false;
+    for (int attempt = 0; attempt < book.settings.attempts && !found; ++attempt) {
+        out.seed = static_cast<uint32_t>(book.settings.seed) +
+                   SEEDS_PER_LEVEL * static_cast<uint32_t>(mask.number) + static_cast<uint32_t>(attempt);
+        const std::vector<CellPair> placements = PlacePairsInReverse(mask, out.seed);
+        if (!placements.empty()) {
+            BuildLevel(book, plan, mask, placements, out);
+            found = SolveLevel(out.level).outcome == SolveOutcome::Cleared;
+        }
+    }
+    if (!found) {
+        error = "level " + std::to_string(mask.number) + ": no filling that the solver can prove";
+        return false;
+    }
     if (plan.tutorial != 0 && !PlaceTutorial(book.settings, plan.tutorial, out.level)) {
         error = "level " + std::to_string(mask.number) + ": no room for the tutorial picture";
         return false;

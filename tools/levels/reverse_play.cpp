@@ -193,7 +193,7 @@ private:
         board_->SetCellData(Point(b.x, b.y), PLACED);
         Close(a);
         Close(b);
-        pair = {a.x, a.y, b.x, b.y};
+        pair = {Point(a.x, a.y), Point(b.x, b.y)};
     }
 
     bool PlaceNext(CellPair& pair)
@@ -214,10 +214,10 @@ private:
 
     void TakeBack(const CellPair& pair)
     {
-        board_->SetCellData(Point(pair.ax, pair.ay), CELL_EMPTY);
-        board_->SetCellData(Point(pair.bx, pair.by), CELL_EMPTY);
-        open_.push_back({pair.ax, pair.ay});
-        open_.push_back({pair.bx, pair.by});
+        board_->SetCellData(pair.a, CELL_EMPTY);
+        board_->SetCellData(pair.b, CELL_EMPTY);
+        open_.push_back({pair.a.x, pair.a.y});
+        open_.push_back({pair.b.x, pair.b.y});
     }
 
     void Close(const Cell& c)

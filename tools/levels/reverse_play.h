@@ -5,11 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "board/solver.h"
 #include "tools/levels/level_book.h"
-
-struct CellPair {
-    int ax = 0, ay = 0, bx = 0, by = 0;
-};
 
 // The blocks of the mask as cell values, everything else 0.
 void PutBlocks(const LevelMask& mask, int (&grid)[LEVEL_COLUMNS][LEVEL_ROWS]);
