@@ -155,30 +155,24 @@ void PaintBlock(cairo_t* cr, const TileTheme& theme, int kind) {
 
 namespace {
 
-// Edge midpoints: 0 top, 1 right, 2 bottom, 3 left.
-void SideMid(int side, double& x, double& y) {
-    const double mx[4] = {16, 32, 16, 0}, my[4] = {0, 24, 48, 24};
-    x = mx[side];
-    y = my[side];
-}
+// Sides: 0 top, 1 right, 2 bottom, 3 left; the unit step from the cell's
+// centre towards each.
+constexpr double kSideX[4] = {0, 1, 0, -1}, kSideY[4] = {-1, 0, 1, 0};
+constexpr double kCentreX = 16, kCentreY = 24;
 
+double SideEdge(int side) { return side % 2 == 0 ? kCentreY : kCentreX; }
+
+// The route line from the middle of one side to the middle of the other;
+// corners turn on a curve of radius r so the line stays smooth.
 void RoutePath(cairo_t* cr, int sideA, int sideB) {
-    double ax, ay, bx, by;
-    SideMid(sideA, ax, ay);
-    SideMid(sideB, bx, by);
-    cairo_move_to(cr, ax, ay);
-    if ((sideA + 2) % 4 == sideB) {
-        cairo_line_to(cr, bx, by);
-        return;
+    const double ex = SideEdge(sideA), eb = SideEdge(sideB), r = 9;
+    cairo_move_to(cr, kCentreX + kSideX[sideA] * ex, kCentreY + kSideY[sideA] * ex);
+    if ((sideA + 2) % 4 != sideB) {
+        cairo_line_to(cr, kCentreX + kSideX[sideA] * r, kCentreY + kSideY[sideA] * r);
+        cairo_curve_to(cr, kCentreX, kCentreY, kCentreX, kCentreY, kCentreX + kSideX[sideB] * r,
+                       kCentreY + kSideY[sideB] * r);
     }
-    const double r = 9;
-    const double inX = 16 + (ax - 16) / std::fabs(ax - 16 + 1e-9) * (ax != 16 ? r : 0);
-    const double inY = 24 + (ay - 24) / std::fabs(ay - 24 + 1e-9) * (ay != 24 ? r : 0);
-    const double outX = 16 + (bx - 16) / std::fabs(bx - 16 + 1e-9) * (bx != 16 ? r : 0);
-    const double outY = 24 + (by - 24) / std::fabs(by - 24 + 1e-9) * (by != 24 ? r : 0);
-    cairo_line_to(cr, inX, inY);
-    cairo_curve_to(cr, 16, 24, 16, 24, outX, outY);
-    cairo_line_to(cr, bx, by);
+    cairo_line_to(cr, kCentreX + kSideX[sideB] * eb, kCentreY + kSideY[sideB] * eb);
 }
 
 }  // namespace
