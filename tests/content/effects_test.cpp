@@ -4,6 +4,8 @@
 
 #include "content_fixture.h"
 #include "platform/debug_log.h"
+#include "platform/graphics.h"
+#include "platform/test_seams.h"
 #include "toolkit/particle_emitter.h"
 #include "toolkit/sprite.h"
 
@@ -70,4 +72,46 @@ TEST_F(ContentTest, ShadowSpritesSitUnderTheTile) {
         EXPECT_TRUE(log.Lines().empty());
         sprite->Destroy();
     }
+}
+
+class EffectDrawing : public ContentTest {
+protected:
+    static void SetUpTestSuite() {
+        if (!GraphicsOpen() || GraphicsWidth() != 800) OpenGraphics(800, 600, 0, 60);
+    }
+};
+
+// Counts pixels of a region brighter than the background by a margin.
+int LitPixels(const TPixmap& frame, int x0, int y0, int x1, int y1) {
+    int lit = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) lit += ((ReadPixel(frame, x, y) >> 16) & 0xFF) > 120;
+    return lit;
+}
+
+TEST_F(EffectDrawing, BurstAndTrailGlowOnTheBoard) {
+    ASSERT_TRUE(GraphicsOpen());
+    const ParticleEmitterPtr collect =
+        _kwa_ParticleEmitter::Create("bonuscollect", "data/effects/bonuscollect.txt", 0);
+    const ParticleEmitterPtr fly = _kwa_ParticleEmitter::Create("bonusfly", "data/effects/bonusfly.txt", 0);
+    ASSERT_NE(collect, nullptr);
+    ASSERT_NE(fly, nullptr);
+    SetClsColor(30, 40, 60);
+    Cls();
+    collect->DoBurst(200, 300, 0);
+    for (int frame = 0; frame < 15; ++frame) collect->Update(1.0f / 60);
+    // A bonus flying right along a gentle curve, leaving its trail.
+    for (int frame = 0; frame < 40; ++frame) {
+        fly->DoBurst(400.0f + frame * 8, 300.0f - frame * 2, 0);
+        fly->Update(1.0f / 60);
+    }
+    SetColor(255, 255, 255);
+    collect->Draw();
+    fly->Draw();
+    const PixmapPtr frame = ReadBackBuffer();
+    ASSERT_NE(frame, nullptr);
+    SavePixmapPNG(*frame, content_test::ReportPath("effects-frame.png"));
+    EXPECT_GT(LitPixels(*frame, 120, 220, 280, 380), 200);
+    EXPECT_GT(LitPixels(*frame, 400, 200, 740, 340), 200);
+    EXPECT_EQ(LitPixels(*frame, 0, 500, 800, 600), 0);
 }
