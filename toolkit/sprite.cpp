@@ -1,6 +1,7 @@
 #include "toolkit/sprite.h"
 
 #include <climits>
+#include <cmath>
 
 #include "app/assets.h"
 #include "app/line_helpers.h"
@@ -66,7 +67,8 @@ int __kwa_BaseSprite::ControllerID() const
 
 ImagePtr __kwa_BaseSprite::Image() const
 {
-    return BitmapBank().GetImage(AnimationControllerBank().GetBitmapID(m_iAnimationControllerID, m_fTime));
+    const int index = AnimationControllerBank().GetBitmapID(m_iAnimationControllerID, m_fTime);
+    return BitmapBank().GetImage(index);
 }
 
 int __kwa_BaseSprite::DrawDirectEx(float x, float y) const
@@ -78,8 +80,8 @@ int __kwa_BaseSprite::DrawDirectEx(float x, float y) const
 int __kwa_BaseSprite::DrawDirect(float x, float y, float seconds)
 {
     Update(seconds);
-    const float dx = m_AnimatorX ? static_cast<float>(static_cast<int>(m_AnimatorX->Value())) : 0.0f;
-    const float dy = m_AnimatorY ? static_cast<float>(static_cast<int>(m_AnimatorY->Value())) : 0.0f;
+    const float dx = m_AnimatorX ? std::trunc(m_AnimatorX->Value()) : 0.0f;
+    const float dy = m_AnimatorY ? std::trunc(m_AnimatorY->Value()) : 0.0f;
     const float rotation = m_AnimatorR ? m_AnimatorR->Value() : static_cast<float>(m_iR);
     const float scale = m_AnimatorS ? m_AnimatorS->Value() : 1.0f;
     const int index = AnimationControllerBank().GetBitmapID(m_iAnimationControllerID, m_fTime);
