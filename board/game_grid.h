@@ -108,4 +108,5 @@ private:
     int _CountColumn(int x, int y0, int y1, int limit) const;
     template <class Visit> void _ScanCorners(const Point& a, const Point& b, Visit visit) const;
     bool _StraightJoin(const Point& a, const Point& b) const;
+    bool _Enclosed(const Point& p) const;
 };

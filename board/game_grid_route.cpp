@@ -83,6 +83,21 @@ int gameGrid::_CheckVerticalLine(const Point& a, const Point& b) const
     return _CountColumn(a.x, a.y, b.y, NO_LIMIT);
 }
 
+// A tile with no empty neighbour on the board can only join a neighbour.
+bool gameGrid::_Enclosed(const Point& p) const
+{
+    static constexpr int DX[] = {1, -1, 0, 0};
+    static constexpr int DY[] = {0, 0, 1, -1};
+    for (int d = 0; d < 4; ++d) {
+        const int x = p.x + DX[d];
+        const int y = p.y + DY[d];
+        if (OnBoard(x, y) && Value(x, y) == CELL_EMPTY) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool gameGrid::_StraightJoin(const Point& a, const Point& b) const
 {
     if (a.x == b.x && _CountColumn(a.x, a.y, b.y, 2) == 2) {
@@ -131,6 +146,9 @@ int gameGrid::FindRoute(const Point& a, const Point& b, gameRoute& route, int fi
         route.AddPoint(b);
         return 0;
     }
+    if (_Enclosed(a) || _Enclosed(b)) {
+        return 0;
+    }
     Candidate best;
     bool taken = false;
     _ScanCorners(a, b, [&](const Point& p1, const Point& p2) {
@@ -159,6 +177,9 @@ bool gameGrid::CanJoin(const Point& a, const Point& b) const
     if (_StraightJoin(a, b)) {
         return true;
     }
+    if (_Enclosed(a) || _Enclosed(b)) {
+        return false;
+    }
     bool found = false;
     _ScanCorners(a, b, [&found](const Point&, const Point&) {
         found = true;
@@ -172,13 +193,27 @@ int gameGrid::_FindHintMatch(const Point& p, gameRoute& route, const Point* from
     route.Clear();
     const Point& origin = from ? *from : p;
     const int first = std::max(0, origin.x + origin.y * iWidth);
-    for (int index = first; index < iWidth * iHeight; ++index) {
-        const Point q(index % iWidth, index / iWidth);
-        if (q.Equals(p) || CellDataMatch(&p, &q) != 1) {
-            continue;
+    const int pValue = Value(p.x, p.y);
+    const auto tryPartner = [&](int x, int y) {
+        if (x + y * iWidth < first || (x == p.x && y == p.y) || !CellValuesMatch(pValue, Value(x, y))) {
+            return false;
         }
-        FindRoute(p, q, route, 1);
-        if (route.IsEmpty() == 0) {
+        FindRoute(p, Point(x, y), route, 1);
+        return route.IsEmpty() == 0;
+    };
+    if (_Enclosed(p)) {
+        // Only a neighbour can join; visit them in reading order.
+        static constexpr int DX[] = {0, -1, 1, 0};
+        static constexpr int DY[] = {-1, 0, 0, 1};
+        for (int d = 0; d < 4; ++d) {
+            if (OnBoard(p.x + DX[d], p.y + DY[d]) && tryPartner(p.x + DX[d], p.y + DY[d])) {
+                return 1;
+            }
+        }
+        return 0;
+    }
+    for (int index = first; index < iWidth * iHeight; ++index) {
+        if (tryPartner(index % iWidth, index / iWidth)) {
             return 1;
         }
     }

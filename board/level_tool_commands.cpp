@@ -88,7 +88,7 @@ void PrintCounts(const levelData& level, std::ostream& out)
     }
 }
 
-bool CheckFile(const std::string& file, std::ostream& out, std::ostream& err)
+bool CheckFile(const std::string& file, int nodeLimit, std::ostream& out, std::ostream& err)
 {
     const LevelDataPtr level = ReadLevel(file, err);
     out << "file " << file << "\n";
@@ -97,7 +97,7 @@ bool CheckFile(const std::string& file, std::ostream& out, std::ostream& err)
         return false;
     }
     PrintCounts(*level, out);
-    const SolveResult result = SolveLevel(*level);
+    const SolveResult result = SolveLevel(*level, nodeLimit > 0 ? nodeLimit : SOLVER_DEFAULT_NODE_LIMIT);
     out << "clearable " << OutcomeName(result.outcome) << "\n";
     out << "nodes " << result.nodes << "\n";
     for (const CellPair& pair : result.removals) {
@@ -108,11 +108,12 @@ bool CheckFile(const std::string& file, std::ostream& out, std::ostream& err)
 
 }  // namespace
 
-int RunCheckCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err)
+int RunCheckCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err,
+                    int nodeLimit)
 {
     bool allClear = !files.empty();
     for (const std::string& file : files) {
-        allClear = CheckFile(file, out, err) && allClear;
+        allClear = CheckFile(file, nodeLimit, out, err) && allClear;
     }
     return allClear ? 0 : EXIT_NOT_CLEARABLE;
 }

@@ -7,7 +7,9 @@
 #include <vector>
 
 // Counts, clearability and a removal order for each file; 0 when all clear.
-int RunCheckCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err);
+// nodeLimit bounds the search of each file (0: the solver's default).
+int RunCheckCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err,
+                    int nodeLimit = 0);
 // The route the game would draw between two cells; 0 when there is one.
 int RunRouteCommand(const std::string& file, int x1, int y1, int x2, int y2, std::ostream& out,
                     std::ostream& err);

@@ -14,6 +14,9 @@ namespace {
 constexpr int KEY_WORDS = GRID_CAPACITY * GRID_CAPACITY / 64;
 using StateKey = std::array<uint64_t, KEY_WORDS>;
 
+// Groups up to this size are checked for a full pairing before branching.
+constexpr size_t MAX_PAIRED_GROUP = 10;
+
 struct StateKeyHash {
     size_t operator()(const StateKey& key) const
     {
@@ -31,7 +34,8 @@ struct Removal {
     int valueB = 0;
 };
 
-using ClassCounts = std::array<int, LAST_TILE_VALUE + 1>;
+// The tiles of each matching group, in reading order.
+using TileGroups = std::array<std::vector<Point>, LAST_TILE_VALUE + 1>;
 
 GameGridPtr BoardOf(const levelData& level)
 {
@@ -40,28 +44,79 @@ GameGridPtr BoardOf(const levelData& level)
     return board;
 }
 
-ClassCounts CountClasses(const gameGrid& board)
+TileGroups GroupTiles(const gameGrid& board)
 {
-    ClassCounts counts{};
+    TileGroups groups;
     for (int y = 0; y < board.iHeight; ++y) {
         for (int x = 0; x < board.iWidth; ++x) {
             const int value = board.data[x][y].iData;
             if (IsTileValue(value)) {
-                ++counts[MatchClassOf(value)];
+                groups[MatchClassOf(value)].emplace_back(x, y);
             }
         }
     }
-    return counts;
+    return groups;
 }
 
-int ClassOfPair(const gameGrid& board, const CellPair& pair)
+int IndexOf(const gameGrid& board, const Point& p)
 {
-    return MatchClassOf(board.cellData(pair.a));
+    return p.x + p.y * board.iWidth;
+}
+
+std::vector<CellPair> JoinablePairsOf(const gameGrid& board, const std::vector<Point>& tiles)
+{
+    std::vector<CellPair> pairs;
+    for (size_t i = 0; i < tiles.size(); ++i) {
+        for (size_t j = i + 1; j < tiles.size(); ++j) {
+            if (board.CanJoin(tiles[i], tiles[j])) {
+                pairs.push_back({tiles[i], tiles[j]});
+            }
+        }
+    }
+    return pairs;
+}
+
+bool Involves(const CellPair& pair, const Point& p)
+{
+    return pair.a.Equals(p) || pair.b.Equals(p);
+}
+
+// A way to pair off every tile of a group with pairs that join now.
+bool FindFullPairing(std::vector<Point> tiles, const std::vector<CellPair>& joinable,
+                     std::vector<CellPair>& pairing)
+{
+    if (tiles.empty()) {
+        return true;
+    }
+    const Point first = tiles.front();
+    for (const CellPair& pair : joinable) {
+        if (!Involves(pair, first)) {
+            continue;
+        }
+        const Point partner = pair.a.Equals(first) ? pair.b : pair.a;
+        std::vector<Point> rest;
+        for (size_t i = 1; i < tiles.size(); ++i) {
+            if (!tiles[i].Equals(partner)) {
+                rest.push_back(tiles[i]);
+            }
+        }
+        if (rest.size() + 2 != tiles.size()) {
+            continue;
+        }
+        pairing.push_back(pair);
+        if (FindFullPairing(rest, joinable, pairing)) {
+            return true;
+        }
+        pairing.pop_back();
+    }
+    return false;
 }
 
 // Depth-first search over removals. Removing a pair only empties cells, so
-// every route stays open: the last two tiles of a group can be taken as soon
-// as they join, and only choices within larger groups need backtracking.
+// every route that was open stays open. Hence a group whose tiles can all be
+// paired off with routes open now can be taken at once: any way of clearing
+// the board still works without those tiles. Only the other groups need
+// backtracking.
 class ClearSearch {
 public:
     ClearSearch(gameGrid& board, int nodeLimit) : board(board), nodeLimit(nodeLimit) {}
@@ -69,9 +124,9 @@ public:
     SolveResult Run()
     {
         SolveResult result;
-        const ClassCounts counts = CountClasses(board);
-        const bool evenGroups = std::all_of(counts.begin(), counts.end(),
-                                            [](int count) { return count % 2 == 0; });
+        const TileGroups groups = GroupTiles(board);
+        const bool evenGroups = std::all_of(groups.begin(), groups.end(),
+            [](const std::vector<Point>& tiles) { return tiles.size() % 2 == 0; });
         const bool cleared = evenGroups && Visit();
         result.nodes = nodes;
         if (cleared) {
@@ -86,6 +141,11 @@ public:
     }
 
 private:
+    struct Choice {
+        CellPair pair;
+        size_t groupSize = 0;
+    };
+
     gameGrid& board;
     const int nodeLimit;
     int nodes = 0;
@@ -123,21 +183,36 @@ private:
         return key;
     }
 
-    // Takes every group whose last two tiles join; returns the pairs left.
-    std::vector<CellPair> TakeForcedPairs()
+    // Takes every group that can be paired off now; returns the moves left
+    // to choose from, most constrained groups first.
+    std::vector<Choice> TakeWholeGroups()
     {
         for (;;) {
-            std::vector<CellPair> pairs = JoinablePairs(board);
-            const ClassCounts counts = CountClasses(board);
+            std::vector<Choice> choices;
             bool took = false;
-            for (const CellPair& pair : pairs) {
-                if (counts[ClassOfPair(board, pair)] == 2) {
-                    Remove(pair);
+            for (const std::vector<Point>& tiles : GroupTiles(board)) {
+                if (tiles.empty()) {
+                    continue;
+                }
+                const std::vector<CellPair> joinable = JoinablePairsOf(board, tiles);
+                std::vector<CellPair> pairing;
+                if (!joinable.empty() && tiles.size() <= MAX_PAIRED_GROUP &&
+                    FindFullPairing(tiles, joinable, pairing)) {
+                    for (const CellPair& pair : pairing) {
+                        Remove(pair);
+                    }
                     took = true;
+                    continue;
+                }
+                for (const CellPair& pair : joinable) {
+                    choices.push_back({pair, tiles.size()});
                 }
             }
             if (!took) {
-                return pairs;
+                std::stable_sort(choices.begin(), choices.end(), [](const Choice& l, const Choice& r) {
+                    return l.groupSize < r.groupSize;
+                });
+                return choices;
             }
         }
     }
@@ -149,23 +224,19 @@ private:
             return false;
         }
         const size_t mark = path.size();
-        std::vector<CellPair> pairs = TakeForcedPairs();
+        const std::vector<Choice> choices = TakeWholeGroups();
         if (board.tileCount(0) == 0) {
             return true;
         }
         const StateKey key = Key();
-        if (pairs.empty() || deadEnds.contains(key)) {
+        if (choices.empty() || deadEnds.contains(key)) {
             deadEnds.insert(key);
             UndoTo(mark);
             return false;
         }
-        const ClassCounts counts = CountClasses(board);
-        std::stable_sort(pairs.begin(), pairs.end(), [&](const CellPair& l, const CellPair& r) {
-            return counts[ClassOfPair(board, l)] < counts[ClassOfPair(board, r)];
-        });
-        for (const CellPair& pair : pairs) {
+        for (const Choice& choice : choices) {
             const size_t before = path.size();
-            Remove(pair);
+            Remove(choice.pair);
             if (Visit()) {
                 return true;
             }
@@ -184,28 +255,20 @@ private:
 
 std::vector<CellPair> MatchingPairs(const gameGrid& board)
 {
-    std::vector<Point> tiles;
-    for (int y = 0; y < board.iHeight; ++y) {
-        for (int x = 0; x < board.iWidth; ++x) {
-            if (IsTileValue(board.data[x][y].iData)) {
-                tiles.emplace_back(x, y);
-            }
-        }
-    }
     std::vector<CellPair> pairs;
-    for (size_t i = 0; i < tiles.size(); ++i) {
-        for (size_t j = i + 1; j < tiles.size(); ++j) {
-            if (board.CellDataMatch(&tiles[i], &tiles[j]) == 1) {
+    for (const std::vector<Point>& tiles : GroupTiles(board)) {
+        for (size_t i = 0; i < tiles.size(); ++i) {
+            for (size_t j = i + 1; j < tiles.size(); ++j) {
                 pairs.push_back({tiles[i], tiles[j]});
             }
         }
     }
+    std::sort(pairs.begin(), pairs.end(), [&board](const CellPair& l, const CellPair& r) {
+        const int la = IndexOf(board, l.a);
+        const int ra = IndexOf(board, r.a);
+        return la != ra ? la < ra : IndexOf(board, l.b) < IndexOf(board, r.b);
+    });
     return pairs;
-}
-
-bool Involves(const CellPair& pair, const Point& p)
-{
-    return pair.a.Equals(p) || pair.b.Equals(p);
 }
 
 }  // namespace

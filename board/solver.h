@@ -26,7 +26,7 @@ struct SolveResult {
     int nodes = 0;                   // search positions visited
 };
 
-constexpr int SOLVER_DEFAULT_NODE_LIMIT = 20000;
+constexpr int SOLVER_DEFAULT_NODE_LIMIT = 8000;
 
 // Searches for an order of removals that leaves no tile (blocks and cells
 // that are not tiles may stay). Backtracks over choices within matching

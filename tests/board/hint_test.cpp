@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "board/game_route.h"
 #include "board_builder.h"
 
@@ -95,6 +97,57 @@ TEST(HintMatch, SearchesPartnersFromTheGivenCell)
     EXPECT_EQ(route->Last()->x, 4);
     EXPECT_EQ(board->_FindHintMatch(Point(4, 0), *route, nullptr), 0);
     EXPECT_TRUE(route->IsEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+// On random boards the hints walk the joinable pairs (p, q), p before q, in
+// reading order of p and then of q, wrapping round; each with the first
+// route found.
+TEST(HintsProperty, WalkAllJoinablePairsInOrder)
+{
+    std::mt19937 random(5);
+    std::uniform_int_distribution<int> percent(0, 99);
+    const int values[] = {3, 4, 5, 33, 35, 37, 40};
+    std::uniform_int_distribution<int> value(0, 6);
+    const GameRoutePtr route = gameRoute::Create();
+    const GameRoutePtr expected = gameRoute::Create();
+    for (int n = 0; n < 150; ++n) {
+        const GameGridPtr board = EmptyBoard(9, 6);
+        const int fill = 30 + percent(random) % 60;
+        for (int x = 0; x < 9; ++x) {
+            for (int y = 0; y < 6; ++y) {
+                board->data[x][y].iData = percent(random) < fill ? values[value(random)] : 0;
+            }
+        }
+        std::vector<std::pair<Point, Point>> pairs;
+        for (int i = 0; i < 54; ++i) {
+            for (int j = i + 1; j < 54; ++j) {
+                const Point p(i % 9, i / 9);
+                const Point q(j % 9, j / 9);
+                if (board->cellData(p) >= 3 && board->CellDataMatch(&p, &q) == 1 &&
+                    board->CanJoin(p, q)) {
+                    pairs.emplace_back(p, q);
+                }
+            }
+        }
+        board->FindHintRoute(*route, 0);
+        if (pairs.empty()) {
+            EXPECT_TRUE(route->IsEmpty());
+            continue;
+        }
+        for (size_t step = 0; step < pairs.size() + 2; ++step) {
+            const auto& [p, q] = pairs[step % pairs.size()];
+            ASSERT_FALSE(route->IsEmpty());
+            ASSERT_TRUE(route->First()->Equals(p)) << "board " << n << " step " << step;
+            ASSERT_TRUE(route->Last()->Equals(q)) << "board " << n << " step " << step;
+            board->FindRoute(p, q, *expected, 1);
+            ASSERT_EQ(route->Length(), expected->Length());
+            board->FindHintRoute(*route, 1);
+        }
+    }
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 namespace {
 
 const char* const USAGE =
-    "usage: tessalune-levels check FILE...\n"
+    "usage: tessalune-levels check [--nodes N] FILE...\n"
     "       tessalune-levels route FILE X1 Y1 X2 Y2\n"
     "       tessalune-levels hints FILE N\n"
     "       tessalune-levels report FILE...\n";
@@ -67,7 +67,11 @@ int main(int argc, char** argv)
     const std::string& command = args[0];
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     std::vector<int> numbers;
-    if (command == "check" && !rest.empty()) {
+    if (command == "check" && rest.size() >= 3 && rest[0] == "--nodes" &&
+        ParseNumbers({rest[1]}, numbers) && numbers[0] > 0) {
+        return RunCheckCommand({rest.begin() + 2, rest.end()}, std::cout, std::cerr, numbers[0]);
+    }
+    if (command == "check" && !rest.empty() && rest[0] != "--nodes") {
         return RunCheckCommand(rest, std::cout, std::cerr);
     }
     if (command == "route" && rest.size() == 5 &&
