@@ -1,6 +1,7 @@
 #include "forms/button.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "app/line_helpers.h"
 #include "forms/gui.h"
@@ -46,9 +47,10 @@ void _qxButton::SetSliderValue(float value, float range) {
     if (sliderDirection != SLIDER_HORIZONTAL && sliderDirection != SLIDER_VERTICAL) {
         return;
     }
+    const float scaled = range != 0.0f ? value * static_cast<float>(sliderMax - sliderMin) / range : 0.0f;
     int target = sliderMin;
-    if (range != 0.0f) {
-        target = static_cast<int>(value * static_cast<float>(sliderMax - sliderMin) / range) + sliderMin;
+    if (std::isfinite(scaled)) {
+        target = static_cast<int>(std::clamp(scaled, -1.0e6f, 1.0e6f)) + sliderMin;
     }
     // The knob never leaves its range, whatever value comes in.
     target = std::clamp(target, std::min(sliderMin, sliderMax), std::max(sliderMin, sliderMax));

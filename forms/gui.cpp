@@ -46,7 +46,10 @@ void _qxGUI::_ReadGuiFile(const std::string& file) {
     while (!Eof(*stream)) {
         const std::string line = ReadLine(*stream);
         if (StartsWithNoCase(line, "[MOUSE]")) {
-            mouseImg = _kwa_MasterSprite::Create(ReadLine(*stream));
+            const std::string path = ReadLine(*stream);
+            if (!path.empty()) {
+                mouseImg = _kwa_MasterSprite::Create(path);
+            }
         } else if (StartsWithNoCase(line, "[MB_YESNO]")) {
             continue;
         } else if (StartsWithNoCase(line, "<FONTS>")) {

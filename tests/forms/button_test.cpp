@@ -3,6 +3,8 @@
 
 #include "forms/button.h"
 
+#include <cmath>
+
 namespace {
 
 std::shared_ptr<_qxButton> ButtonOf(const _qxGUI& gui, const std::string& form, const std::string& name) {
@@ -111,6 +113,8 @@ TEST_F(FormsTest, SliderSetAndGet) {
     EXPECT_EQ(horizontal->position.xs, 300) << "the knob stays inside its range";
     horizontal->SetSliderValue(-1.0f, 1.0f);
     EXPECT_EQ(horizontal->position.xs, 100);
+    horizontal->SetSliderValue(1.0e30f, 1.0f);
+    EXPECT_EQ(horizontal->position.xs, 300);
 
     const auto vertical = ButtonOf(*gui, "f", "v");
     vertical->SetSliderValue(0.25f, 1.0f);
@@ -130,6 +134,8 @@ TEST_F(FormsTest, SliderWithAnEmptyRangeOrZeroScaleDoesNotDivideByZero) {
     const auto flat = ButtonOf(*gui, "f", "flat");
     EXPECT_EQ(flat->GetSliderValue(1.0f), 0.0f);
     flat->SetSliderValue(0.7f, 0.0f);
+    EXPECT_EQ(flat->position.xs, 150);
+    flat->SetSliderValue(std::nanf(""), 1.0f);
     EXPECT_EQ(flat->position.xs, 150);
     gui->ShowWindow("f", 1);
     MoveMouse(160, 210);
