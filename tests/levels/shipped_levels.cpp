@@ -9,12 +9,32 @@ std::string ShippedLevelPath(int n)
     return std::string(TESS_SOURCE_DIR) + "/data/game/levels/" + std::to_string(n) + ".dat";
 }
 
-std::string ShippedLevelText(int n)
+namespace {
+
+std::string FileText(const std::string& path)
 {
-    std::ifstream file(ShippedLevelPath(n), std::ios::binary);
+    std::ifstream file(path, std::ios::binary);
     std::stringstream text;
     text << file.rdbuf();
     return text.str();
+}
+
+}  // namespace
+
+std::string ShippedLevelText(int n)
+{
+    return FileText(ShippedLevelPath(n));
+}
+
+std::string ShippedRemovalOrdersText()
+{
+    return FileText(std::string(TESS_SOURCE_DIR) + "/tools/levels/removal_orders.txt");
+}
+
+const RemovalOrders& ShippedRemovalOrders()
+{
+    static const RemovalOrders orders = ParseRemovalOrders(ShippedRemovalOrdersText());
+    return orders;
 }
 
 const levelData& ShippedLevel(int n)

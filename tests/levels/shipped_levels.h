@@ -5,6 +5,7 @@
 
 #include "board/level_data.h"
 #include "tools/levels/level_generator.h"
+#include "tools/levels/removal_orders.h"
 
 constexpr int STORY_LEVELS = 50;
 
@@ -14,5 +15,8 @@ std::string ShippedLevelText(int n);
 std::string ShippedLevelPath(int n);
 
 const LevelBook& StoryBook();
+// The committed removal orders beside the level book.
+const RemovalOrders& ShippedRemovalOrders();
+std::string ShippedRemovalOrdersText();
 // The generator run over the book (about ten seconds, done once).
 const GeneratedStory& RegeneratedStory();

@@ -69,9 +69,12 @@ TEST(StoryLevels, RegeneratingReproducesTheCommittedFiles)
     const GeneratedStory& story = RegeneratedStory();
     ASSERT_TRUE(story.errors.empty()) << story.errors.front();
     ASSERT_EQ(story.levels.size(), static_cast<size_t>(STORY_LEVELS));
+    RemovalOrders orders;
     for (int n = 1; n <= STORY_LEVELS; ++n) {
         EXPECT_EQ(LevelFileText(story.levels[n - 1].level), ShippedLevelText(n)) << "level " << n;
+        orders.push_back(story.levels[n - 1].removalOrder);
     }
+    EXPECT_EQ(RemovalOrdersText(orders), ShippedRemovalOrdersText());
 }
 
 TEST(StoryLevels, FilesUseTheShippedLayout)
@@ -145,10 +148,10 @@ TEST(StoryLevels, BonusesLieOnTilesOnly)
 
 TEST(StoryLevels, RemovalOrderClearsWithTheGamesRouteSearch)
 {
-    const GeneratedStory& story = RegeneratedStory();
-    ASSERT_EQ(story.levels.size(), static_cast<size_t>(STORY_LEVELS));
+    const RemovalOrders& orders = ShippedRemovalOrders();
+    ASSERT_EQ(orders.size(), static_cast<size_t>(STORY_LEVELS));
     for (int n = 1; n <= STORY_LEVELS; ++n) {
-        const std::vector<CellPair>& order = story.levels[n - 1].removalOrder;
+        const std::vector<CellPair>& order = orders[n - 1];
         EXPECT_EQ(static_cast<int>(order.size()) * 2, CountTiles(ShippedLevel(n))) << n;
         EXPECT_EQ(ReplayRemovals(ShippedLevel(n), order), "") << "level " << n;
     }
@@ -156,8 +159,8 @@ TEST(StoryLevels, RemovalOrderClearsWithTheGamesRouteSearch)
 
 TEST(StoryLevels, EveryShuffleAndFlipKeepsThemClearable)
 {
-    const GeneratedStory& story = RegeneratedStory();
-    ASSERT_EQ(story.levels.size(), static_cast<size_t>(STORY_LEVELS));
+    const RemovalOrders& orders = ShippedRemovalOrders();
+    ASSERT_EQ(orders.size(), static_cast<size_t>(STORY_LEVELS));
     for (int n = 1; n <= STORY_LEVELS; ++n) {
         for (int flips = 0; flips < 4; ++flips) {
             SeedRnd(n * 4 + flips);
@@ -167,7 +170,7 @@ TEST(StoryLevels, EveryShuffleAndFlipKeepsThemClearable)
             shuffler.bVerticalFlip = (flips >> 1) & 1;
             levelData shuffled = ShippedLevel(n);
             shuffler.ReShuffle(shuffled);
-            const auto order = MirrorOrder(story.levels[n - 1].removalOrder, flips & 1, (flips >> 1) & 1);
+            const auto order = MirrorOrder(orders[n - 1], flips & 1, (flips >> 1) & 1);
             EXPECT_EQ(ReplayRemovals(shuffled, order), "") << "level " << n << " flips " << flips;
         }
     }

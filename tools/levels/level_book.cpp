@@ -97,6 +97,8 @@ void ApplyLevelKey(LevelMask& mask, const std::string& key, const std::string& v
         mask.items = TrimSpaces(value);
     } else if (key == "spread") {
         mask.spread = ToFloat(value);
+    } else if (key == "variant") {
+        mask.variant = ToInt(value);
     }
 }
 

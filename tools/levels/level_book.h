@@ -20,6 +20,7 @@ struct LevelMask {
     int flowers = 0;      // pairs from the flower families
     std::string items;    // bonus item letters
     double spread = 0.0;  // 0: pairs lie close, 1: anywhere
+    int variant = 0;      // reverse-play attempt to start from
     std::array<std::string, LEVEL_ROWS> rows;  // LEVEL_COLUMNS characters each
 
     char Cell(int x, int y) const { return rows[y][x]; }
