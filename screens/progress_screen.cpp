@@ -1,0 +1,122 @@
+#include "screens/progress_screen.h"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "board/cell_values.h"
+#include "board/level_data.h"
+
+namespace {
+
+// Created by the first BuildList and kept for the whole run.
+std::optional<std::vector<ProgressScreenPtr>>& ProgressList()
+{
+    static std::optional<std::vector<ProgressScreenPtr>> list;
+    return list;
+}
+
+template <size_t N>
+void MarkReached(int (&reached)[N], int number)
+{
+    if (number > 0 && number < static_cast<int>(N)) {
+        reached[number] = 1;
+    }
+}
+
+template <size_t N>
+void CopyArray(int (&target)[N], const int (&source)[N])
+{
+    std::copy(std::begin(source), std::end(source), std::begin(target));
+}
+
+// Carries on from the previous level: its reached items always, its picture
+// pieces while the tile set (and so the picture) stays and is not finished.
+void CarryOver(progressScreen& record, const progressScreen& previous)
+{
+    if (previous.iTileSet == record.iTileSet && previous.iPicComplete == 0) {
+        CopyArray(record.iPieces, previous.iPieces);
+    }
+    CopyArray(record.unlockedBackgrounds, previous.unlockedBackgrounds);
+    CopyArray(record.unlockedTilesets, previous.unlockedTilesets);
+    CopyArray(record.unlockedMusic, previous.unlockedMusic);
+}
+
+void CollectPieces(progressScreen& record, const levelData& level)
+{
+    for (const auto& column : level.bonus) {
+        for (const int value : column) {
+            if (IsPicturePiece(value)) {
+                record.iPieces[value - FIRST_PICTURE_PIECE] = 1;
+            }
+        }
+    }
+}
+
+bool PictureComplete(const progressScreen& record)
+{
+    return std::all_of(std::begin(record.iPieces), std::end(record.iPieces),
+                       [](int piece) { return piece != 0; });
+}
+
+}  // namespace
+
+std::string progressScreen::LevelFileName(int level)
+{
+    return "data/game/levels/" + std::to_string(level) + ".dat";
+}
+
+int progressScreen::BuildList()
+{
+    return BuildList([](int level) { return levelData::Create(LevelFileName(level)); });
+}
+
+int progressScreen::BuildList(const LevelLoader& load)
+{
+    if (!ProgressList()) {
+        ProgressList().emplace();
+    }
+    std::vector<ProgressScreenPtr>& list = *ProgressList();
+    list.clear();
+    int picture = 1;
+    int location = 1;
+    const progressScreen* previous = nullptr;
+    for (int number = 1; number <= PROGRESS_LEVEL_COUNT; ++number) {
+        std::shared_ptr<levelData> level = load(number);
+        if (!level) {
+            level = std::make_shared<levelData>();
+        }
+        auto record = std::make_shared<progressScreen>();
+        record->iTileSet = level->tileset;
+        record->iLevelNumber = number;
+        record->iLocation = location;
+        if (previous) {
+            CarryOver(*record, *previous);
+        }
+        MarkReached(record->unlockedMusic, level->music);
+        MarkReached(record->unlockedTilesets, level->tileset);
+        MarkReached(record->unlockedBackgrounds, level->background);
+        CollectPieces(*record, *level);
+        if (PictureComplete(*record)) {
+            record->iPicComplete = picture;
+            ++picture;
+            ++location;
+        }
+        list.push_back(record);
+        previous = record.get();
+    }
+    return 0;
+}
+
+ProgressScreenPtr progressScreen::getProgress(int level)
+{
+    if (!ProgressList()) {
+        return nullptr;
+    }
+    for (const ProgressScreenPtr& record : *ProgressList()) {
+        if (record->iLevelNumber == level) {
+            return record;
+        }
+    }
+    return nullptr;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The level progress table: for every level, what the player holds once it
+// is finished (picture pieces, the location, reached tile sets, backgrounds
+// and songs), worked out from the level files at start-up.
+#include <functional>
+#include <memory>
+#include <string>
+
+class levelData;
+class progressScreen;
+using ProgressScreenPtr = std::shared_ptr<progressScreen>;
+using LevelLoader = std::function<std::shared_ptr<levelData>(int level)>;
+
+constexpr int PROGRESS_LEVEL_COUNT = 60;
+constexpr int PROGRESS_BACKGROUNDS = 100;
+constexpr int PROGRESS_TILESETS = 20;
+constexpr int PROGRESS_SONGS = 20;
+
+class progressScreen {
+public:
+    int iTileSet = 0;
+    int iLevelNumber = 0;
+    int iPieces[16] = {};
+    int iPicComplete = 0;  // running number of the picture this level completes
+    int iLocation = 0;
+    int unlockedBackgrounds[PROGRESS_BACKGROUNDS] = {};
+    int unlockedTilesets[PROGRESS_TILESETS] = {};
+    int unlockedMusic[PROGRESS_SONGS] = {};
+
+    // Builds (or rebuilds) the table from "data/game/levels/N.dat", N = 1..60.
+    static int BuildList();
+    // The same from levels handed in by load (tools and tests).
+    static int BuildList(const LevelLoader& load);
+    // The record of level, or null.
+    static ProgressScreenPtr getProgress(int level);
+
+    static std::string LevelFileName(int level);
+};
