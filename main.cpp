@@ -1,1 +1,44 @@
-int main() { return 0; }
+// Tessalune start-up: global services in their fixed order, the screen
+// modules, the display and the form manager, then the module loop.
+#include "app/app_module.h"
+#include "app/app_run.h"
+#include "app/assets.h"
+#include "app/embedded_archive.h"
+#include "app/loading_screen.h"
+#include "app/locale_strings.h"
+#include "app/settings.h"
+#include "app/zip_archive.h"
+#include "platform/graphics.h"
+#include "platform/music.h"
+
+
+namespace {
+
+const char* const APP_TITLE = "Tessalune - a tile-pair puzzle (c) 2026 the Tessalune developers";
+const char* const ARCHIVE_PREFIX = "zip::incbin::data.zip//";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    RegisterEmbeddedArchive();
+    RegisterZipProtocol();
+    AppConstantsManager::SetScrambling(true);
+    SetAppTitle(APP_TITLE);
+    SetArchivePrefix(ARCHIVE_PREFIX);
+    const int startLevel = ParseStartLevel(argc, argv);
+    if (startLevel != 0) {
+        SetArchivePrefix("");
+    }
+    SetSongLoader([](const std::string& path) { return LoadAssetSound(path, 0); });
+    AppSettings();
+    localeStringManager::loadLocaleStrings(AppSettings().GetConstantValue("locale", "data\\locale\\english.txt", 1), 0);
+    loadingScreen::Create("data/loadingScreen/loadingscreen.txt");
+    // progressScreen::BuildList() joins with the level progress table.
+    // The intro, main menu and game modules join here as they are built.
+    if (OpenAppGraphics(AppDisplay::width, AppDisplay::height, AppDisplay::depth)) {
+        _AppModule::LoadGUI("data/gui/gui.txt");
+        SetMouseVisible(false);
+        RunApp();
+    }
+    return 0;
+}

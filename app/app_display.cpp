@@ -1,0 +1,35 @@
+#include "app/app_module.h"
+#include "app/line_helpers.h"
+#include "app/locale_strings.h"
+#include "app/settings.h"
+#include "platform/graphics.h"
+
+int AppDisplay::width = 800;
+int AppDisplay::height = 600;
+int AppDisplay::depth = 32;
+
+namespace {
+constexpr int DISPLAY_HERTZ = 60;
+}
+
+AppConstantsManager& AppSettings() {
+    if (!_AppModule::appSettings) {
+        _AppModule::appSettings = AppConstantsManager::Shared();
+        _AppModule::appSettings->ReadConstants();
+    }
+    return *_AppModule::appSettings;
+}
+
+bool IsFullscreen() {
+    return ToInt(AppSettings().GetConstantValue("Fullscreen", "1", 1)) != 0;
+}
+
+bool OpenAppGraphics(int width, int height, int depth) {
+    AppDisplay::width = width;
+    AppDisplay::height = height;
+    AppDisplay::depth = depth;
+    const bool fullscreen = IsFullscreen();
+    localeStringManager::loadLocaleStrings(AppSettings().GetConstantValue("locale", "data\\locale\\english.txt", 1), 0);
+    OpenGraphics(width, height, fullscreen ? depth : 0, DISPLAY_HERTZ);
+    return true;
+}

@@ -1,0 +1,20 @@
+#include "app/app_run.h"
+
+#include "app/app_module.h"
+#include "app/line_helpers.h"
+#include "app/settings.h"
+
+int ParseStartLevel(int argc, const char* const* argv) {
+    if (argc < 2 || argv[1] == nullptr || argv[1][0] == '\0') {
+        return 0;
+    }
+    const int level = ToInt(argv[1]);
+    return (level >= 1 && level <= LAST_START_LEVEL) ? level : 0;
+}
+
+void RunApp() {
+    _AppModule::BeginApp();
+    while (_AppModule::Tick() != 0) {
+    }
+    AppSettings().WriteConstants();
+}

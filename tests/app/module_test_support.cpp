@@ -1,0 +1,64 @@
+#include "module_test_support.h"
+
+#include <atomic>
+#include <unistd.h>
+
+#include "app/assets.h"
+#include "platform/music.h"
+
+namespace {
+std::atomic<int> scratchCounter{0};
+}
+
+ScratchFolder::ScratchFolder() {
+    root = std::filesystem::temp_directory_path() /
+           ("tessalune-shell-" + std::to_string(getpid()) + "-" + std::to_string(scratchCounter++));
+    std::filesystem::create_directories(root);
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(root, ignored);
+}
+
+std::string ScratchFolder::Write(const std::string& relative, const std::string& text) const {
+    const std::filesystem::path path = root / relative;
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+    return path.string();
+}
+
+std::shared_ptr<RecordingModule> RecordingModule::Create(const std::string& file, int slot) {
+    auto module = std::make_shared<RecordingModule>();
+    module->Initialise(file, slot);
+    return module;
+}
+
+void RecordingModule::Update(int ms) {
+    _AppModule::Update(ms);
+    updates.push_back(ms);
+    if (endOnNextUpdate) {
+        endOnNextUpdate = false;
+        EndModule();
+    }
+}
+
+void RecordingModule::Draw() {
+    ++draws;
+    _AppModule::Draw();
+}
+
+void RecordingModule::Start() {
+    ++starts;
+    _AppModule::Start();
+}
+
+void ResetShell() {
+    for (auto& slot : _AppModule::appModules) {
+        slot.reset();
+    }
+    _AppModule::currentModule = -1;
+    _AppModule::appGUI.reset();
+    SetArchivePrefix("");
+    ResetMusicService();
+}

@@ -1,0 +1,38 @@
+#pragma once
+// A scratch folder of resource scripts and a module that records its calls.
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/app_module.h"
+
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    // Writes a file below the folder and returns its path.
+    std::string Write(const std::string& relative, const std::string& text) const;
+    const std::filesystem::path& Path() const { return root; }
+
+private:
+    std::filesystem::path root;
+};
+
+// A module that counts its updates and draws and can be told to end.
+class RecordingModule : public _AppModule {
+public:
+    static std::shared_ptr<RecordingModule> Create(const std::string& file, int slot);
+
+    void Update(int ms) override;
+    void Draw() override;
+    void Start() override;
+
+    std::vector<int> updates;
+    int draws = 0;
+    int starts = 0;
+    bool endOnNextUpdate = false;
+};
+
+// Empties every module slot and the shell's shared state between tests.
+void ResetShell();
