@@ -10,6 +10,7 @@
 #include "app/zip_archive.h"
 #include "platform/graphics.h"
 #include "platform/music.h"
+#include "screens/progress_screen.h"
 
 
 namespace {
@@ -33,7 +34,7 @@ int main(int argc, char** argv) {
     AppSettings();
     localeStringManager::loadLocaleStrings(AppSettings().GetConstantValue("locale", "data\\locale\\english.txt", 1), 0);
     loadingScreen::Create("data/loadingScreen/loadingscreen.txt");
-    // progressScreen::BuildList() joins with the level progress table.
+    progressScreen::BuildList();
     // The intro, main menu and game modules join here as they are built.
     if (OpenAppGraphics(AppDisplay::width, AppDisplay::height, AppDisplay::depth)) {
         _AppModule::LoadGUI("data/gui/gui.txt");
