@@ -63,8 +63,11 @@ void BassBar(const SongStyle& style, const Timeline& time, Score& score, int bar
              int nextDegree) {
     const int root = BassKey(style.key, degree);
     const int fifth = root + (StepKey(style.key, degree + 4, degree) - StepKey(style.key, degree, degree));
+    // A scale step next to the coming root, leading into it from below when it rises.
     const int next = BassKey(style.key, nextDegree);
-    const int approach = next + (next > root ? -1 : 2);
+    int approach = StepKey(style.key, nextDegree + (next > root ? -1 : 1), degree);
+    while (approach - next > 6) approach -= 12;
+    while (next - approach > 6) approach += 12;
     auto add = [&](double beat, double beats, int key, int velocity) {
         score.notes.push_back({time.Beat(bar, beat), beats * time.beatSeconds * 0.95, kBassChannel,
                                key, velocity});

@@ -12,8 +12,10 @@ struct DrumBar {
     const Timeline& time;
     Score& score;
     int bar;
+    Dice& dice;
+    // Velocities vary a little, as a drummer's do.
     void Hit(double beat, int drum, int velocity) {
-        score.notes.push_back({time.Beat(bar, beat), 0.2, kDrumChannel, drum, velocity});
+        score.notes.push_back({time.Beat(bar, beat), 0.2, kDrumChannel, drum, velocity + dice.Below(9) - 4});
     }
     void Eighths(int drum, int strong, int weak, int count) {
         for (int i = 0; i < count; ++i) Hit(i * 0.5, drum, i % 2 == 0 ? strong : weak);
@@ -29,10 +31,11 @@ void Fill(DrumBar& d) {
 
 void AddDrums(const SongStyle& style, const Timeline& time, Score& score) {
     const int bars = static_cast<int>(BarChords(style).size());
+    Dice dice(style.seed * 7 + 3);
     for (int bar = 0; bar < bars; ++bar) {
         const SectionAt section = Section(style, bar);
         const bool fill = section.barInSection == 7;
-        DrumBar d{time, score, bar};
+        DrumBar d{time, score, bar, dice};
         if (section.barInSection == 0 && style.drums != DrumPattern::Waltz) d.Hit(0, kCrash, 70);
         switch (style.drums) {
         case DrumPattern::Pop:
