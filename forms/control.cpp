@@ -128,7 +128,7 @@ void _qxControl::_AdvanceSprite(int ms) {
     }
 }
 
-void _qxControl::Draw(float offsetX, float offsetY) {
+void _qxControl::Draw(float offsetX, float offsetY) const {
     _DrawStatePicture(offsetX, offsetY);
     _DrawCaption(offsetX, offsetY);
 }

@@ -43,7 +43,7 @@ public:
     int captionVJust = 1;
 
     static void PlayGUISound(const GuiSoundPtr& sound);
-    virtual void Draw(float offsetX, float offsetY);
+    virtual void Draw(float offsetX, float offsetY) const;
     virtual void Update(int ms, int blocked);
     // Reads the control's block up to endTag and applies its keys.
     virtual void Load(TStream& stream, const std::string& endTag);

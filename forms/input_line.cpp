@@ -75,7 +75,7 @@ void _qxInputLine::_ReadEditKeys() {
     }
 }
 
-void _qxInputLine::Draw(float offsetX, float offsetY) {
+void _qxInputLine::Draw(float offsetX, float offsetY) const {
     const float x = static_cast<float>(position.xs) + offsetX;
     const float y = static_cast<float>(position.ys) + offsetY;
     if (font) {

@@ -13,7 +13,7 @@ public:
     // The characters a player may type into an input line.
     static bool IsAllowedChar(int character);
 
-    void Draw(float offsetX, float offsetY) override;
+    void Draw(float offsetX, float offsetY) const override;
     void Update(int ms, int blocked) override;
 
 protected:
