@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "app/assets.h"
+#include "forms/gui.h"
 #include "platform/music.h"
 
 namespace {
@@ -36,6 +37,11 @@ std::shared_ptr<RecordingModule> RecordingModule::Create(const std::string& file
 
 void RecordingModule::Update(int ms) {
     _AppModule::Update(ms);
+    for (const std::string& name : watchedButtons) {
+        if (guiButtonHit(name)) {
+            buttonHits.push_back(std::to_string(updates.size()) + ":" + name);
+        }
+    }
     updates.push_back(ms);
     if (endOnNextUpdate) {
         endOnNextUpdate = false;
@@ -45,6 +51,9 @@ void RecordingModule::Update(int ms) {
 
 void RecordingModule::Draw() {
     ++draws;
+    if (appGUI) {
+        appGUI->Draw();
+    }
     _AppModule::Draw();
 }
 

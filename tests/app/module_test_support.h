@@ -28,6 +28,10 @@ public:
     void Draw() override;
     void Start() override;
 
+    // Buttons whose clicks Update records, as "frame:name".
+    std::vector<std::string> watchedButtons;
+    std::vector<std::string> buttonHits;
+
     std::vector<int> updates;
     int draws = 0;
     int starts = 0;
