@@ -3,9 +3,11 @@
 
 #include <filesystem>
 #include <set>
+#include <sstream>
 
 #include "board/cell_values.h"
 #include "board/level_shuffler.h"
+#include "board/level_tool_commands.h"
 #include "platform/numbers.h"
 #include "tests/levels/replay.h"
 #include "tests/levels/shipped_levels.h"
@@ -258,4 +260,20 @@ TEST(StoryLevels, DifficultyRisesThroughTheStory)
         }
         EXPECT_EQ(blocks > 0, n >= 11) << n;
     }
+}
+
+TEST(StoryLevels, TheLevelToolProvesEveryLevelClearable)
+{
+    std::vector<std::string> files;
+    for (int n = 1; n <= STORY_LEVELS; ++n) {
+        files.push_back(ShippedLevelPath(n));
+    }
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCheckCommand(files, out, err), 0) << err.str();
+    size_t proven = 0;
+    for (size_t at = out.str().find("clearable yes"); at != std::string::npos;
+         at = out.str().find("clearable yes", at + 1)) {
+        ++proven;
+    }
+    EXPECT_EQ(proven, files.size());
 }
