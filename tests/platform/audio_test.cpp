@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "picture_files.h"
 #include "platform/debug_log.h"
 #include "platform/stream.h"
@@ -127,6 +129,19 @@ TEST(SoundDecodeTest, DamagedSoundsGiveNullAndALogLine) {
         DebugLogCapture log;
         if (!Decode(ogg.substr(0, length))) {
             EXPECT_FALSE(log.Lines().empty());
+        }
+    }
+    std::mt19937 random(11);
+    for (const std::string* file : {&wav, &ogg}) {
+        for (int round = 0; round < 100; ++round) {
+            std::string damaged = *file;
+            for (int i = 0; i < 6; ++i) {
+                damaged[random() % damaged.size()] = static_cast<char>(random());
+            }
+            DebugLogCapture log;
+            if (!Decode(damaged)) {
+                EXPECT_FALSE(log.Lines().empty());
+            }
         }
     }
     std::string wrongFormat = wav;
