@@ -80,10 +80,10 @@ void BassBar(const SongStyle& style, const Timeline& time, Score& score, int bar
         add(3, 1, nextDegree == degree ? fifth : approach, 85);
         break;
     case BassPattern::Bossa:
-        add(0, 1.5, root, 95);
-        add(1.5, 0.5, fifth, 80);
-        add(2, 1.5, fifth, 88);
-        add(3.5, 0.5, root, 80);
+        add(0, 1.5, root, 80);
+        add(1.5, 0.5, fifth, 66);
+        add(2, 1.5, fifth, 74);
+        add(3.5, 0.5, root, 66);
         break;
     case BassPattern::Long:
         add(0, style.beatsPerBar, root, 90);

@@ -56,7 +56,7 @@ void AddDrums(const SongStyle& style, const Timeline& time, Score& score) {
             if (fill) d.Hit(3.5, kSnare, 60);
             break;
         case DrumPattern::Bossa:
-            for (const double beat : {0.0, 1.5, 2.0, 3.5}) d.Hit(beat, kKick, beat == 0 ? 80 : 64);
+            for (const double beat : {0.0, 1.5, 2.0, 3.5}) d.Hit(beat, kKick, beat == 0 ? 66 : 52);
             for (const double beat : bar % 2 == 0 ? std::vector<double>{0, 1.5, 3} : std::vector<double>{1, 2})
                 d.Hit(beat, kSideStick, 66);
             d.Eighths(kClosedHat, 46, 32, 8);

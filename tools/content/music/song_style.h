@@ -20,6 +20,7 @@ struct SongStyle {
     const char* form;          // section letters, e.g. "ABA"
     int leadProgram, secondLeadProgram, harmonyProgram, padProgram, bassProgram;
     int timpaniProgram;        // -1 for none
+    int leadVolume, bassVolume;  // channel volumes (0-127) that balance the mix
     HarmonyPattern harmony;
     BassPattern bass;
     DrumPattern drums;
