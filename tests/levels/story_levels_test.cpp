@@ -262,6 +262,27 @@ TEST(StoryLevels, DifficultyRisesThroughTheStory)
     }
 }
 
+TEST(StoryLevels, TheLastLocationHasTheMostFacesAndBlocks)
+{
+    double faces[6] = {}, blocks[6] = {}, levels[6] = {};
+    for (int n = 1; n <= STORY_LEVELS; ++n) {
+        const int location = LocationOf(n);
+        std::set<int> classes;
+        for (const auto& column : ShippedLevel(n).grid) {
+            for (const int cell : column) {
+                blocks[location] += IsBlockValue(cell) ? 1 : 0;
+                if (IsTileValue(cell)) classes.insert(MatchClassOf(cell));
+            }
+        }
+        faces[location] += static_cast<double>(classes.size());
+        levels[location] += 1;
+    }
+    for (int location = 1; location < 5; ++location) {
+        EXPECT_LT(faces[location] / levels[location], faces[location + 1] / levels[location + 1]) << location;
+        EXPECT_LT(blocks[location] / levels[location], blocks[5] / levels[5]) << location;
+    }
+}
+
 TEST(StoryLevels, TheLevelToolProvesEveryLevelClearable)
 {
     std::vector<std::string> files;
