@@ -7,6 +7,7 @@
 #include "app/loading_screen.h"
 #include "app/locale_strings.h"
 #include "app/settings.h"
+#include "app/user_folder.h"
 #include "app/zip_archive.h"
 #include "platform/graphics.h"
 #include "platform/music.h"
@@ -17,6 +18,7 @@ namespace {
 
 const char* const APP_TITLE = "Tessalune - a tile-pair puzzle (c) 2026 the Tessalune developers";
 const char* const ARCHIVE_PREFIX = "zip::incbin::data.zip//";
+const char* const USER_FOLDER = "Tessalune/";
 
 }  // namespace
 
@@ -25,6 +27,7 @@ int main(int argc, char** argv) {
     RegisterZipProtocol();
     AppConstantsManager::SetScrambling(true);
     SetAppTitle(APP_TITLE);
+    SetUserFolderName(USER_FOLDER);
     SetArchivePrefix(ARCHIVE_PREFIX);
     const int startLevel = ParseStartLevel(argc, argv);
     if (startLevel != 0) {

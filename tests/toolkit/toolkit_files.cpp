@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 #include "platform/pixmap.h"
 
@@ -9,7 +10,9 @@ namespace toolkit_test {
 
 std::string ScratchDir(const std::string& name)
 {
-    const std::filesystem::path dir = std::filesystem::path(TESS_BINARY_DIR) / "test-toolkit" / name;
+    // One folder per process: ctest runs test cases side by side.
+    const std::filesystem::path dir =
+        std::filesystem::path(TESS_BINARY_DIR) / "test-toolkit" / std::to_string(getpid()) / name;
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     return dir.string() + "/";
