@@ -76,3 +76,25 @@ void FoldTail(StereoBuffer& audio, int loopFrames) {
     }
     audio.samples.resize(static_cast<size_t>(std::min(frames, loopFrames)) * 2);
 }
+
+void LimitPeaks(StereoBuffer& audio, float ceiling) {
+    const int frames = audio.Frames();
+    if (frames == 0) return;
+    std::vector<float> gain(static_cast<size_t>(frames));
+    for (int f = 0; f < frames; ++f) {
+        const float level = std::max(std::fabs(audio.samples[2 * static_cast<size_t>(f)]),
+                                     std::fabs(audio.samples[2 * static_cast<size_t>(f) + 1]));
+        gain[static_cast<size_t>(f)] = level > ceiling ? ceiling / level : 1.0f;
+    }
+    const float release = 1.0f / (0.06f * kSampleRate);
+    for (int f = 1; f < frames; ++f) {
+        const float recovered = gain[f - 1] + (1.0f - gain[f - 1]) * release * 5;
+        gain[f] = std::min(gain[f], recovered);
+    }
+    const float attack = 1.0f / (0.002f * kSampleRate);
+    for (int f = frames - 2; f >= 0; --f) gain[f] = std::min(gain[f], gain[f + 1] + attack);
+    for (int f = 0; f < frames; ++f) {
+        audio.samples[2 * static_cast<size_t>(f)] *= gain[static_cast<size_t>(f)];
+        audio.samples[2 * static_cast<size_t>(f) + 1] *= gain[static_cast<size_t>(f)];
+    }
+}

@@ -19,6 +19,10 @@ float ActiveRms(const StereoBuffer& audio);
 void Gain(StereoBuffer& audio, float gain);
 // Scales to the target RMS, then lowers the gain if the peak would pass peakLimit.
 void MatchLoudness(StereoBuffer& audio, float targetRms, float peakLimit);
+// Lowers the gain briefly around peaks above ceiling (2 ms ramp down before a
+// peak, 60 ms recovery), so a few loud transients do not set the level of
+// the whole sound.
+void LimitPeaks(StereoBuffer& audio, float ceiling);
 // Linear fades of the first and the last milliseconds.
 void FadeEdges(StereoBuffer& audio, float fadeInMs, float fadeOutMs);
 // Cuts trailing frames quieter than threshold (linear), keeping a margin.

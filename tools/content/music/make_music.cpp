@@ -30,7 +30,8 @@ int main(int argc, char** argv) {
         const Score score = Compose(style);
         StereoBuffer audio = synth.Render(score.channels, score.notes, score.seconds + kTailSeconds);
         FoldTail(audio, static_cast<int>(score.seconds * kSampleRate + 0.5));
-        MatchLoudness(audio, kTargetRms, kPeakLimit);
+        MatchLoudness(audio, kTargetRms, kPeakLimit * 2);
+        LimitPeaks(audio, kPeakLimit);
         const std::string path = (out / (std::string(style.file) + ".ogg")).string();
         if (!WriteOggVorbis(audio, 0.4f, path)) {
             std::fprintf(stderr, "content_music: cannot write %s\n", path.c_str());

@@ -26,7 +26,7 @@ const std::vector<SongStyle> kStyles = {
      BassPattern::Waltz, DrumPattern::Waltz, 7, 15, 37},
     // Seaside: a breezy bossa.
     {"music4", 104, 4, {62, false}, {0, 1, 2, 1, 0, 5, 1, 4}, {3, 4, 2, 5, 1, 4, 0, 4}, "ABA",
-     kSteelDrums, kVibraphone, kNylonGuitar, kWarmPad, kAcousticBass, -1, 127, 80, HarmonyPattern::Bossa,
+     kSteelDrums, kVibraphone, kNylonGuitar, kWarmPad, kAcousticBass, -1, 124, 80, HarmonyPattern::Bossa,
      BassPattern::Bossa, DrumPattern::Bossa, 7, 14, 41},
     // Castle: majestic and adventurous.
     {"music5", 88, 4, {62, true}, {0, 5, 6, 0, 3, 6, 2, 4}, {5, 6, 0, 0, 3, 4, 5, 4}, "ABA",
