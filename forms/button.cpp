@@ -47,14 +47,15 @@ void _qxButton::SetSliderValue(float value, float range) {
     if (sliderDirection != SLIDER_HORIZONTAL && sliderDirection != SLIDER_VERTICAL) {
         return;
     }
-    const float scaled = range != 0.0f ? value * static_cast<float>(sliderMax - sliderMin) / range : 0.0f;
-    int target = sliderMin;
+    const double span = static_cast<double>(sliderMax) - sliderMin;
+    const double scaled = range != 0.0f ? static_cast<double>(value) * span / range : 0.0;
+    double target = sliderMin;
     if (std::isfinite(scaled)) {
-        target = static_cast<int>(std::clamp(scaled, -1.0e6f, 1.0e6f)) + sliderMin;
+        target = std::trunc(scaled) + sliderMin;
     }
     // The knob never leaves its range, whatever value comes in.
-    target = std::clamp(target, std::min(sliderMin, sliderMax), std::max(sliderMin, sliderMax));
-    _MoveKnob(target - _KnobEdge());
+    target = std::clamp<double>(target, std::min(sliderMin, sliderMax), std::max(sliderMin, sliderMax));
+    _MoveKnob(static_cast<int>(std::clamp<double>(target - _KnobEdge(), INT_MIN, INT_MAX)));
 }
 
 float _qxButton::GetSliderValue(float range) const {
@@ -62,7 +63,8 @@ float _qxButton::GetSliderValue(float range) const {
         sliderMax == sliderMin) {
         return 0.0f;
     }
-    return static_cast<float>(_KnobEdge() - sliderMin) * range / static_cast<float>(sliderMax - sliderMin);
+    const double span = static_cast<double>(sliderMax) - sliderMin;
+    return static_cast<float>((static_cast<double>(_KnobEdge()) - sliderMin) * range / span);
 }
 
 int _qxButton::GetToggleValue() const {
@@ -133,8 +135,8 @@ void _qxButton::_DragKnob(int mx, int my, bool inside) {
     if (!horizontal && sliderDirection != SLIDER_VERTICAL) {
         return;
     }
-    const int delta = horizontal ? mx - sliderStartX : my - sliderStartY;
-    const int edge = _KnobEdge() + delta;
+    const int delta = SaturatedAdd(horizontal ? mx : my, -(horizontal ? sliderStartX : sliderStartY));
+    const int64_t edge = static_cast<int64_t>(_KnobEdge()) + delta;
     if (delta == 0 || edge < sliderMin || edge > sliderMax) {
         return;
     }

@@ -16,9 +16,9 @@ void _qxClone::_ApplyLine(const std::string& line) {
     } else if (const int state = StatePictureKey(line); state >= 0) {
         images[state] = value;
     } else if (StartsWithNoCase(line, "width")) {
-        position.xe = position.xs + ToInt(value);
+        position.xe = SaturatedAdd(position.xs, ToInt(value));
     } else if (StartsWithNoCase(line, "height")) {
-        position.ye = position.ys + ToInt(value);
+        position.ye = SaturatedAdd(position.ys, ToInt(value));
     } else if (StartsWithNoCase(line, "soundover")) {
         overSound = value;
     } else if (StartsWithNoCase(line, "soundclick")) {

@@ -43,9 +43,9 @@ bool _qxControl::_ApplyKey(const std::string& line) {
     } else if (StartsWithNoCase(line, "y")) {
         position.Offset(0, ToInt(value));
     } else if (StartsWithNoCase(line, "width")) {
-        position.xe = position.xs + ToInt(value);
+        position.xe = SaturatedAdd(position.xs, ToInt(value));
     } else if (StartsWithNoCase(line, "height")) {
-        position.ye = position.ys + ToInt(value);
+        position.ye = SaturatedAdd(position.ys, ToInt(value));
     } else if (StartsWithNoCase(line, "soundover")) {
         _ReplaceSound(overSound, value);
     } else if (StartsWithNoCase(line, "soundclick")) {
@@ -142,8 +142,8 @@ void _qxControl::_DrawStatePicture(float offsetX, float offsetY) const {
 
 float _qxControl::CaptionX() const {
     const int textWidth = font ? static_cast<int>(font->TextWidth(captionText, -1)) : 0;
-    const int width = position.xe - position.xs;
-    int hx = 0;
+    const int64_t width = position.Width();
+    int64_t hx = 0;
     if (captionHJust == 1) {
         hx = width / 2 - textWidth / 2;
     } else if (captionHJust == 2) {
@@ -157,11 +157,11 @@ float _qxControl::CaptionY() const {
     float vy = 0.0f;
     if (font && (captionVJust == 1 || captionVJust == 2)) {
         const float textHeight = std::max(font->TextHeight("0"), font->TextHeight("A"));
-        const float height = static_cast<float>(position.ye - position.ys);
+        const float height = static_cast<float>(position.Height());
         vy = captionVJust == 1 ? height / 2.0f - textHeight / 2.0f : height - textHeight;
     }
     const int press = state == STATE_DOWN ? 1 : 0;
-    return static_cast<float>(position.ys + press) + vy;
+    return static_cast<float>(static_cast<int64_t>(position.ys) + press) + vy;
 }
 
 void _qxControl::_DrawCaption(float offsetX, float offsetY) const {

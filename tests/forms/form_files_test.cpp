@@ -1,6 +1,8 @@
 // Reading the GUI file, form files and control blocks, including broken ones.
 #include "forms_fixture.h"
 
+#include <cmath>
+
 #include "forms/block_lines.h"
 #include "forms/button.h"
 #include "forms/input_line.h"
@@ -157,4 +159,24 @@ TEST_F(FormsTest, LaterPictureLineReplacesTheClonesPictureWithoutALeak) {
     EXPECT_EQ(BitmapBank().UsedSlots(), slotsBefore + 1) << "the clone's picture was released";
     gui->UnloadWindow("f");
     EXPECT_EQ(BitmapBank().UsedSlots(), slotsBefore);
+}
+
+TEST_F(FormsTest, ExtremeNumbersInAFormStayInRange) {
+    const GuiPtr gui = MakeGuiWithFont();
+    LoadForm(*gui, "form.txt",
+             "name=f\n<button>\nname=big\nx=2147483647\nwidth=10\nx=99999999999\ny=-2147483648\n"
+             "height=-50\ny=-5\ncaptiontext=Wide\ncaptionvjust=2\ncaptionhjust=2\nsliderMin=-2147483648\n"
+             "sliderMax=2147483647\nsliderDirection=1\n</button>\n");
+    gui->ShowWindow("f", 1);
+    const auto button = std::dynamic_pointer_cast<_qxButton>(gui->GetControl("f", "big"));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->position.xs, 2147483647);
+    EXPECT_EQ(button->position.ys, -2147483648);
+    button->SetSliderValue(0.5f, 1.0f);
+    EXPECT_NEAR(button->GetSliderValue(1.0f), 0.5f, 0.01f);
+    MoveMouse(400, 300);
+    Frame(*gui);
+    EXPECT_TRUE(std::isfinite(button->CaptionX()));
+    EXPECT_TRUE(std::isfinite(button->CaptionY()));
+    DrawFrame(*gui);
 }
