@@ -89,7 +89,8 @@ void BassBar(const SongStyle& style, const Timeline& time, Score& score, int bar
         add(0, style.beatsPerBar, root, 90);
         break;
     case BassPattern::Waltz:
-        add(0, 2.6, bar % 2 == 0 ? root : fifth - 12, 88);
+        // Alternate bars take the fifth, below the root where the bass reaches it.
+        add(0, 2.6, bar % 2 == 0 ? root : (fifth - 12 >= 36 ? fifth - 12 : fifth), 88);
         break;
     case BassPattern::March:
         add(0, 1.8, root, 100);
