@@ -234,9 +234,9 @@ void ArcArrow(cairo_t* cr, double r, double a0, double a1) {
     const double hx = 16 + r * std::cos(a1), hy = 24 + r * std::sin(a1);
     const double tx = -std::sin(a1) * dir, ty = std::cos(a1) * dir;  // tangent
     const double nx = std::cos(a1), ny = std::sin(a1);
-    cairo_move_to(cr, hx + tx * 5, hy + ty * 5);
-    cairo_line_to(cr, hx + nx * 4.5 - tx * 1, hy + ny * 4.5 - ty * 1);
-    cairo_line_to(cr, hx - nx * 4.5 - tx * 1, hy - ny * 4.5 - ty * 1);
+    cairo_move_to(cr, hx + tx * 6, hy + ty * 6);
+    cairo_line_to(cr, hx + nx * 5.2 - tx * 1.5, hy + ny * 5.2 - ty * 1.5);
+    cairo_line_to(cr, hx - nx * 5.2 - tx * 1.5, hy - ny * 5.2 - ty * 1.5);
     cairo_close_path(cr);
     cairo_fill(cr);
 }
@@ -257,7 +257,7 @@ void PaintBonus(cairo_t* cr, int item, const EmojiPainter& emoji) {
     case 1:  // undo: one arrow turning back
         Badge(cr, {0.5, 0.75, 1.0}, {0.1, 0.3, 0.8});
         cairo_set_source_rgb(cr, 1, 1, 1);
-        ArcArrow(cr, 7.5, 0.1 * kPi, -1.1 * kPi);
+        ArcArrow(cr, 7, 0.3 * kPi, -0.95 * kPi);
         break;
     case 2:  // retry: two arrows round a circle
         Badge(cr, {0.55, 0.95, 0.55}, {0.1, 0.55, 0.15});
