@@ -3,7 +3,6 @@
 #include <hb.h>
 
 #include <cmath>
-#include <memory>
 
 namespace {
 

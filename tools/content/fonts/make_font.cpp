@@ -3,6 +3,7 @@
 //     writes <base><size>.fnt (version 3) and <base><size>_0.png per size.
 //   content_font --test <font file> <out dir>
 //     writes a version 2 font and a packed (one glyph set per channel) font.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
