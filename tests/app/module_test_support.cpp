@@ -4,8 +4,13 @@
 #include <unistd.h>
 
 #include "app/assets.h"
+#include "app/embedded_archive.h"
+#include "app/zip_archive.h"
 #include "forms/gui.h"
+#include "platform/graphics.h"
+#include "platform/input.h"
 #include "platform/music.h"
+#include "platform/test_seams.h"
 
 namespace {
 std::atomic<int> scratchCounter{0};
@@ -70,4 +75,28 @@ void ResetShell() {
     _AppModule::appGUI.reset();
     SetArchivePrefix("");
     ResetMusicService();
+}
+
+void ShippedDataTest::SetUpTestSuite() {
+    RegisterEmbeddedArchive();
+    RegisterZipProtocol();
+    OpenGraphics(800, 600, 0, 60);
+}
+
+void ShippedDataTest::TearDownTestSuite() {
+    CloseGraphics();
+}
+
+void ShippedDataTest::SetUp() {
+    ResetShell();
+    SetArchivePrefix("zip::incbin::data.zip//");
+    UseManualClock(true, START_MS);
+    _AppModule::lastTickMS = START_MS;
+    _AppModule::LoadGUI("data/gui/gui.txt");
+}
+
+void ShippedDataTest::TearDown() {
+    ResetShell();
+    UseManualClock(false);
+    FlushMouse();
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "app/app_module.h"
 
 class ScratchFolder {
@@ -40,3 +42,15 @@ public:
 
 // Empties every module slot and the shell's shared state between tests.
 void ResetShell();
+
+// A window for the whole suite, assets from the linked-in archive, the form
+// manager from the shipped GUI file and a manual clock at START_MS.
+class ShippedDataTest : public ::testing::Test {
+protected:
+    static constexpr int START_MS = 5000;
+
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+    void SetUp() override;
+    void TearDown() override;
+};

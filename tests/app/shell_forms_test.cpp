@@ -2,11 +2,8 @@
 // clicks reaching the module, and the loading screen drawn while loading.
 #include <gtest/gtest.h>
 
-#include "app/assets.h"
-#include "app/embedded_archive.h"
 #include "app/loading_screen.h"
 #include "app/locale_strings.h"
-#include "app/zip_archive.h"
 #include "forms/gui.h"
 #include "module_test_support.h"
 #include "platform/graphics.h"
@@ -24,27 +21,11 @@ const char* const FORM_ASK =
     "<button>\nname=ask_yes\nclone=smallButton\nx=270\ny=320\ncaptiontext=##Yes\n</button>\n"
     "<button>\nname=ask_no\nclone=smallButton\nx=400\ny=320\ncaptiontext=No\n</button>\n";
 
-class ShellFormsTest : public ::testing::Test {
+class ShellFormsTest : public ShippedDataTest {
 protected:
-    static void SetUpTestSuite() {
-        RegisterEmbeddedArchive();
-        RegisterZipProtocol();
-        OpenGraphics(800, 600, 0, 60);
-    }
-    static void TearDownTestSuite() { CloseGraphics(); }
-
     void SetUp() override {
-        ResetShell();
-        SetArchivePrefix("zip::incbin::data.zip//");
+        ShippedDataTest::SetUp();
         localeStringManager::loadLocaleStrings("data/locale/english.txt", 1);
-        UseManualClock(true, 5000);
-        _AppModule::lastTickMS = 5000;
-        _AppModule::LoadGUI("data/gui/gui.txt");
-    }
-    void TearDown() override {
-        ResetShell();
-        UseManualClock(false);
-        FlushMouse();
     }
 
     static void Frame() {

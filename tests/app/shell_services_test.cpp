@@ -2,11 +2,8 @@
 // mode switch and its toggle button, volume sliders, the profile list.
 #include <gtest/gtest.h>
 
-#include "app/assets.h"
-#include "app/embedded_archive.h"
 #include "app/line_helpers.h"
 #include "app/settings.h"
-#include "app/zip_archive.h"
 #include "archive_test_support.h"
 #include "forms/button.h"
 #include "forms/gui.h"
@@ -32,26 +29,12 @@ const char* const OPTIONS_FORM =
     "<button>\nname=opt_full\nclone=checkBox\ntogglebutton=1\nx=100\ny=100\n</button>\n"
     "<button>\nname=opt_music\nclone=smallButton\nx=100\ny=200\nwidth=20\nsliderMin=100\nsliderMax=300\nsliderDirection=1\n</button>\n";
 
-class ShellServicesTest : public ::testing::Test {
+class ShellServicesTest : public ShippedDataTest {
 protected:
-    static void SetUpTestSuite() {
-        RegisterEmbeddedArchive();
-        RegisterZipProtocol();
-        OpenGraphics(800, 600, 0, 60);
-    }
-    static void TearDownTestSuite() { CloseGraphics(); }
-
     void SetUp() override {
-        ResetShell();
+        ShippedDataTest::SetUp();
         AppConstantsManager::Shared()->ReadConstants();
         _AppModule::appSettings = AppConstantsManager::Shared();
-        SetArchivePrefix("zip::incbin::data.zip//");
-        UseManualClock(true, 0);
-        _AppModule::LoadGUI("data/gui/gui.txt");
-    }
-    void TearDown() override {
-        ResetShell();
-        UseManualClock(false);
     }
 
     static std::string Stored(const std::string& key) {

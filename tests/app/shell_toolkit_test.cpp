@@ -1,9 +1,6 @@
 // SPRITE and EMITTER lines loaded by the shell, drawn with a shipped font.
 #include <gtest/gtest.h>
 
-#include "app/assets.h"
-#include "app/embedded_archive.h"
-#include "app/zip_archive.h"
 #include "module_test_support.h"
 #include "platform/graphics.h"
 #include "platform/test_seams.h"
@@ -16,20 +13,8 @@ namespace {
 // A 20 x 20 red square that an x animator slides 100 pixels right over a second.
 const char* const SLIDE_SCRIPT = "<x>\ndata0=0\ndata1=100\ndata2=1000\nscript=0\nrepeat=0\n</x>\n";
 
-class ShellToolkitTest : public ::testing::Test {
+class ShellToolkitTest : public ShippedDataTest {
 protected:
-    static void SetUpTestSuite() {
-        RegisterEmbeddedArchive();
-        RegisterZipProtocol();
-        OpenGraphics(800, 600, 0, 60);
-    }
-    static void TearDownTestSuite() { CloseGraphics(); }
-    void SetUp() override {
-        ResetShell();
-        SetArchivePrefix("zip::incbin::data.zip//");
-    }
-    void TearDown() override { ResetShell(); }
-
     ScratchFolder folder;
 };
 
