@@ -45,6 +45,14 @@ const std::vector<std::string> SMALL = {
     "..........oooo...........",
 };
 
+const std::vector<std::string> MEDIUM = {
+    ".........................",
+    "..........ooooo..........",
+    "..........ooooo..........",
+    "..........ooooo..........",
+    "..........ooooo..........",
+};
+
 bool HasError(const LevelBook& book, const std::string& fragment)
 {
     for (const std::string& e : book.errors) {
@@ -90,11 +98,14 @@ TEST(LevelBook, RejectsBrokenMasks)
     located.replace(located.find("locations=1"), 11, "locations=3");
     EXPECT_TRUE(HasError(ParseLevelBook(located), "add up"));
     EXPECT_TRUE(HasError(ReadLevelBook("/nonexistent/levels.txt"), "cannot read"));
+    std::string empty = Book({SMALL});
+    empty.replace(empty.find("locations=1"), 11, "locations=1,0");
+    EXPECT_TRUE(HasError(ParseLevelBook(empty), "needs a level"));
 }
 
 TEST(ReversePlay, PlacementsReadBackwardsClearTheBoard)
 {
-    const LevelBook book = ParseLevelBook(Book({SMALL}));
+    const LevelBook book = ParseLevelBook(Book({SMALL, MEDIUM}));
     ASSERT_TRUE(book.errors.empty());
     const GeneratedStory story = GenerateStory(book);
     ASSERT_TRUE(story.errors.empty()) << story.errors.front();
@@ -102,13 +113,15 @@ TEST(ReversePlay, PlacementsReadBackwardsClearTheBoard)
     EXPECT_EQ(level.removalOrder.size(), 5u);
     EXPECT_EQ(ReplayRemovals(level.level, level.removalOrder), "");
     EXPECT_EQ(level.level.tutorial, 1);
+    EXPECT_EQ(ReplayRemovals(story.levels[1].level, story.levels[1].removalOrder), "");
+    EXPECT_EQ(story.levels[1].level.tutorial, 3);  // the first picture pieces
     // The same book gives the same level again.
     EXPECT_EQ(LevelFileText(GenerateStory(book).levels[0].level), LevelFileText(level.level));
 }
 
 TEST(ReversePlay, ReplayCatchesABrokenOrder)
 {
-    const GeneratedStory story = GenerateStory(ParseLevelBook(Book({SMALL})));
+    const GeneratedStory story = GenerateStory(ParseLevelBook(Book({SMALL, MEDIUM})));
     ASSERT_TRUE(story.errors.empty());
     std::vector<CellPair> order = story.levels[0].removalOrder;
     std::reverse(order.begin(), order.end());  // the deepest pair first cannot be joined
@@ -150,6 +163,19 @@ TEST(StoryPlan, PiecesCompleteAtTheLastLevelAndTutorialsFollowNewIdeas)
     EXPECT_FALSE(plan.errors.empty());
 }
 
+TEST(StoryPlan, ALevelTooSmallForItsPiecesIsReported)
+{
+    // The second location has a single level, which must carry all 16 pieces.
+    std::string text = Book({SMALL, MEDIUM, SMALL});
+    text.replace(text.find("locations=3"), 11, "locations=2,1");
+    const LevelBook book = ParseLevelBook(text);
+    ASSERT_TRUE(book.errors.empty());
+    EXPECT_EQ(PlanStory(book).levels[2].pieces.size(), 16u);
+    const GeneratedStory story = GenerateStory(book);
+    ASSERT_EQ(story.errors.size(), 1u);
+    EXPECT_NE(story.errors[0].find("more items and pieces"), std::string::npos);
+}
+
 TEST(TutorialPlace, GoesBesideTheTilesOrNowhere)
 {
     LevelBookSettings settings;
@@ -167,6 +193,10 @@ TEST(TutorialPlace, GoesBesideTheTilesOrNowhere)
     }
     EXPECT_FALSE(PlaceTutorial(settings, 1, wide));
     EXPECT_EQ(wide.tutorial, 0);
+    LevelBookSettings upsideDown;
+    upsideDown.tutorialTop = 500;
+    upsideDown.tutorialBottom = 100;
+    EXPECT_FALSE(PlaceTutorial(upsideDown, 1, level));
 }
 
 TEST(LevelReport, CountsWhatTheLevelHolds)

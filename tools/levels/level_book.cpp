@@ -195,6 +195,9 @@ LevelBook ParseLevelBook(const std::string& text)
     finish();
     int located = 0;
     for (const int count : book.settings.locations) {
+        if (count < 1) {
+            book.errors.push_back("every location needs a level");
+        }
         located += count;
     }
     if (located != static_cast<int>(book.levels.size())) {

@@ -133,6 +133,10 @@ void BuildLevel(const LevelBook& book, const LevelPlan& plan, const LevelMask& m
 bool GenerateLevel(const LevelBook& book, const LevelPlan& plan, const LevelMask& mask,
                    GeneratedLevel& out, std::string& error)
 {
+    if (mask.items.size() + plan.pieces.size() > static_cast<size_t>(mask.TileCount())) {
+        error = "level " + std::to_string(mask.number) + ": more items and pieces than tiles";
+        return false;
+    }
     bool found = false;
     for (int attempt = mask.variant; attempt < mask.variant + book.settings.attempts && !found; ++attempt) {
         out.seed = static_cast<uint32_t>(book.settings.seed) +

@@ -7,11 +7,12 @@ namespace {
 
 // How many of the picture's pieces each level of a location adds: every
 // level but the first at least one, the last completing the picture. A
-// location that opens the story leaves its first level without pieces.
+// location that opens the story leaves its first level without pieces
+// (unless it has no other).
 std::vector<int> PieceCounts(int levelCount, bool openingLocation)
 {
     std::vector<int> counts(levelCount, 0);
-    const int first = openingLocation ? 1 : 0;
+    const int first = (openingLocation && levelCount > 1) ? 1 : 0;
     const int sharing = levelCount - first;
     if (sharing <= 0) {
         return counts;

@@ -2,6 +2,7 @@
 // What the story asks of each level beyond its mask: its location, the
 // picture pieces it carries, and which tutorial picture explains the idea
 // that first appears in it.
+#include <string>
 #include <vector>
 
 #include "tools/levels/level_book.h"

@@ -43,8 +43,9 @@ bool PlaceTutorial(const LevelBookSettings& s, int tutorial, levelData& level)
                           tiles.x1 + s.tutorialMargin, tiles.y1 + s.tutorialMargin};
     const int w = s.tutorialWidth;
     const int h = s.tutorialHeight;
-    const int middleY = std::clamp((tiles.y0 + tiles.y1 - h) / 2, s.tutorialTop, s.tutorialBottom - h);
-    const int middleX = std::clamp((tiles.x0 + tiles.x1 - w) / 2, 0, SCREEN_WIDTH - w);
+    // Centred beside the tiles, pushed back into the band where it can.
+    const int middleY = std::max(s.tutorialTop, std::min((tiles.y0 + tiles.y1 - h) / 2, s.tutorialBottom - h));
+    const int middleX = std::max(0, std::min((tiles.x0 + tiles.x1 - w) / 2, SCREEN_WIDTH - w));
     // Left of the tiles, right of them, above, below.
     const ScreenBox candidates[] = {
         {guard.x0 - w, middleY, guard.x0, middleY + h},
