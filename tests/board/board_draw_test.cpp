@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "board/game_grid.h"
+#include "board/flying_bonus.h"
 #include "board/game_route.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
@@ -111,6 +112,30 @@ TEST_F(BoardDrawTest, PlainDrawAndRouteDrawing)
     ExpectFace(5, 7, 6, 0);  // corner joining top and right (piece 4)
     ExpectFace(6, 7, 3, 0);
     EXPECT_EQ(ScreenPixel(board->_cellCentreX(7), board->_cellCentreY(7)), 0u);
+}
+
+TEST_F(BoardDrawTest, FadingRoutesAndFlyingBonusesDraw)
+{
+    gameRoute::ClearFadingRoutes();
+    const GameRoutePtr route = gameRoute::Create();
+    route->AddPoint(Point(2, 4));
+    route->AddPoint(Point(6, 4));
+    gameRoute::AddFadingRoute(*route);
+    gameRoute::DrawFadingRoutes(*board);
+    ExpectFace(3, 4, 3, 0);
+    gameRoute::UpdateFadingRoutes(10, 8.0f, board.get());  // (2, 4) goes, (3, 4) becomes the end
+    Cls();
+    gameRoute::DrawFadingRoutes(*board);
+    EXPECT_EQ(ScreenPixel(board->_cellCentreX(3), board->_cellCentreY(4)), 0u);
+    ExpectFace(4, 4, 3, 0);
+    gameRoute::ClearFadingRoutes();
+
+    const FlyingBonusPtr bonus = flyingBonus::CreateFB("sb_undos", board->bonusImage(1), 500.0f,
+                                                       400.0f, 60.0f, 100.0f, 20.0f, 15.0f);
+    bonus->Draw();
+    Save("board_fading_bonus");
+    const uint32_t want = TileSetColour(9, 0, 16) & 0xFFFFFFu;
+    EXPECT_EQ(ScreenPixel(500 + 16, 400 + 24) >> 8, want >> 8);
 }
 
 TEST_F(BoardDrawTest, MarkersOverCells)
