@@ -2,8 +2,8 @@
 // The board: a rectangle of cells placed on the screen, the rule of the game
 // (matching, route search, hints) over its cells, and the tile-set images it
 // draws them with. Rules live in game_grid.cpp and game_grid_route.cpp and
-// touch no drawing; images and drawing live in game_grid_tiles.cpp and
-// game_grid_draw.cpp.
+// touch no drawing; images and drawing live in game_grid_tiles.cpp,
+// game_grid_draw.cpp and game_grid_shadow.cpp.
 #include <array>
 #include <memory>
 #include <string>

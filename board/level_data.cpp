@@ -4,6 +4,7 @@
 
 #include "app/assets.h"
 #include "app/line_helpers.h"
+#include "board/cell_values.h"
 #include "platform/debug_log.h"
 #include "platform/stream.h"
 
@@ -80,6 +81,20 @@ void ReadRow(int (&cells)[LEVEL_COLUMNS][LEVEL_ROWS], int row, const std::string
     }
 }
 
+// One debug line per row that holds values the game does not know.
+void ReportUnknownValues(const levelData& level, const std::string& key,
+                         const int (&cells)[LEVEL_COLUMNS][LEVEL_ROWS], int row, int lastKnown)
+{
+    for (int column = 0; column < LEVEL_COLUMNS; ++column) {
+        const int value = cells[column][row];
+        if (value < 0 || value > lastKnown) {
+            DebugLog("***Level " + level.fileName + ": " + key + " holds unknown value " +
+                     std::to_string(value) + " in column " + std::to_string(column));
+            return;
+        }
+    }
+}
+
 void ReadLevelLine(levelData& level, const std::string& line)
 {
     const std::string key = KeyOf(line);
@@ -94,7 +109,10 @@ void ReadLevelLine(levelData& level, const std::string& line)
             DebugLog("***Level " + level.fileName + ": ignored row line '" + key + "'");
             return;
         }
-        ReadRow(kind == LevelKey::Grid ? level.grid : level.bonus, rowNumber - 1, value);
+        auto& cells = kind == LevelKey::Grid ? level.grid : level.bonus;
+        ReadRow(cells, rowNumber - 1, value);
+        ReportUnknownValues(level, key, cells, rowNumber - 1,
+                            kind == LevelKey::Grid ? LAST_TILE_VALUE : LAST_PICTURE_PIECE);
         return;
     }
     *ParameterField(level, kind) = LevelInt(value);

@@ -90,6 +90,19 @@ TEST(LevelReader, LaterLinesOverwriteEarlierOnes)
     EXPECT_EQ(level->music, 2);
 }
 
+TEST(LevelReader, UnknownValuesAreKeptAndLogged)
+{
+    DebugLogCapture log;
+    const LevelDataPtr level =
+        levelData::CreateFromText("grid03=99,-7,44\nboni03=22,21\nboni04=21,00\n", "odd.dat");
+    EXPECT_EQ(level->grid[0][2], 99);
+    EXPECT_EQ(level->grid[1][2], -7);
+    EXPECT_EQ(level->bonus[0][2], 22);
+    EXPECT_TRUE(log.Contains("***Level odd.dat: grid03 holds unknown value 99 in column 0"));
+    EXPECT_TRUE(log.Contains("***Level odd.dat: boni03 holds unknown value 22 in column 0"));
+    EXPECT_FALSE(log.Contains("boni04"));
+}
+
 TEST(LevelReader, MissingEmptyAndBinaryFilesGiveEmptyLevels)
 {
     const LevelDataPtr missing = levelData::Create("data/game/levels/no-such-level.dat");
