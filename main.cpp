@@ -5,7 +5,6 @@
 #include "app/assets.h"
 #include "app/embedded_archive.h"
 #include "app/loading_screen.h"
-#include "app/locale_strings.h"
 #include "app/settings.h"
 #include "app/user_folder.h"
 #include "app/zip_archive.h"
@@ -35,7 +34,7 @@ int main(int argc, char** argv) {
     }
     SetSongLoader([](const std::string& path) { return LoadAssetSound(path, 0); });
     AppSettings();
-    localeStringManager::loadLocaleStrings(AppSettings().GetConstantValue("locale", "data\\locale\\english.txt", 1), 0);
+    LoadLocaleFromSettings();
     loadingScreen::Create("data/loadingScreen/loadingscreen.txt");
     progressScreen::BuildList();
     // The intro, main menu and game modules join here as they are built.

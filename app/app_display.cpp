@@ -10,6 +10,7 @@ int AppDisplay::depth = 32;
 
 namespace {
 constexpr int DISPLAY_HERTZ = 60;
+const char* const DEFAULT_LOCALE = "data\\locale\\english.txt";
 }
 
 AppConstantsManager& AppSettings() {
@@ -29,7 +30,15 @@ bool OpenAppGraphics(int width, int height, int depth) {
     AppDisplay::height = height;
     AppDisplay::depth = depth;
     const bool fullscreen = IsFullscreen();
-    localeStringManager::loadLocaleStrings(AppSettings().GetConstantValue("locale", "data\\locale\\english.txt", 1), 0);
-    OpenGraphics(width, height, fullscreen ? depth : 0, DISPLAY_HERTZ);
+    LoadLocaleFromSettings();
+    OpenDisplay(fullscreen);
     return true;
+}
+
+void LoadLocaleFromSettings() {
+    localeStringManager::loadLocaleStrings(AppSettings().GetConstantValue("locale", DEFAULT_LOCALE, 1), 0);
+}
+
+void OpenDisplay(bool fullscreen) {
+    OpenGraphics(AppDisplay::width, AppDisplay::height, fullscreen ? AppDisplay::depth : 0, DISPLAY_HERTZ);
 }

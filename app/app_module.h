@@ -154,4 +154,8 @@ struct AppDisplay {
 // The settings store, created and read on first use.
 AppConstantsManager& AppSettings();
 bool IsFullscreen();
+// Loads the locale file the settings name, unless a table is loaded already.
+void LoadLocaleFromSettings();
 bool OpenAppGraphics(int width, int height, int depth);
+// Opens the display again at the remembered size, full screen or windowed.
+void OpenDisplay(bool fullscreen);

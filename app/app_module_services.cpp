@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int DISPLAY_HERTZ = 60;
 constexpr int LAST_REMEMBERED_PLAYER = 7;
 constexpr int PROFILE_LIST_SLOTS = 8;
 constexpr int VEIL_WIDTH = 1024;
@@ -97,10 +96,10 @@ void _AppModule::UpdateFullscreenButton(const std::string& window, const std::st
 
 void _AppModule::ToggleFullscreen() {
     if (ToInt(AppSettings().GetConstantValue("Fullscreen", "0", 1)) == 0) {
-        OpenGraphics(AppDisplay::width, AppDisplay::height, AppDisplay::depth, DISPLAY_HERTZ);
+        OpenDisplay(true);
         AppSettings().SetConstantValue("Fullscreen", "1", 0);
     } else {
-        OpenGraphics(AppDisplay::width, AppDisplay::height, 0, DISPLAY_HERTZ);
+        OpenDisplay(false);
         AppSettings().SetConstantValue("Fullscreen", "0", 0);
     }
     WaitTimerTick();
@@ -142,5 +141,5 @@ void _AppModule::OpenBrowser(const std::string& url) {
     }
     CloseGraphics();
     OpenURLFromSmallWindow(url);
-    OpenGraphics(AppDisplay::width, AppDisplay::height, AppDisplay::depth, DISPLAY_HERTZ);
+    OpenDisplay(true);
 }
