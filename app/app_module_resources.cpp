@@ -49,12 +49,6 @@ bool ParseResourceLine(const std::string& rawLine, ResourceLine& out) {
     return true;
 }
 
-std::string NormalisedPath(const std::string& file) {
-    std::string path = ToLower(file);
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
-}
-
 }  // namespace
 
 int _AppModule::LoadingNotify(const std::string&) {
@@ -78,7 +72,7 @@ _AppModule::ProfilePtr _AppModule::LoadResources() {
 }
 
 void _AppModule::_LoadResources(const std::string& file, const ProfilePtr& profile) {
-    const std::string key = NormalisedPath(file);
+    const std::string key = ToLower(ForwardSlashes(file));
     if (_resourceStack.size() >= MAX_RESOURCE_DEPTH ||
         std::find(_resourceStack.begin(), _resourceStack.end(), key) != _resourceStack.end()) {
         DebugLog("***Resource file includes itself: " + file + "***");

@@ -15,11 +15,6 @@ std::string& ArchivePrefix() {
     return prefix;
 }
 
-std::string ForwardSlashes(std::string path) {
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
-}
-
 // The archive's size for the debug line: the source named in the prefix.
 int64_t ArchiveSize() {
     const std::string& prefix = ArchivePrefix();

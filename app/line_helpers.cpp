@@ -1,5 +1,6 @@
 #include "app/line_helpers.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -125,4 +126,9 @@ float ToFloat(const std::string& text) {
   }
   const float value = std::strtof(text.substr(start, pos - start).c_str(), nullptr);
   return std::isfinite(value) ? value : 0.0f;
+}
+
+std::string ForwardSlashes(std::string path) {
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
 }
