@@ -12,7 +12,6 @@
 #include "platform/music.h"
 #include "screens/progress_screen.h"
 
-
 namespace {
 
 const char* const APP_TITLE = "Tessalune - a tile-pair puzzle (c) 2026 the Tessalune developers";

@@ -11,7 +11,7 @@ int AppDisplay::depth = 32;
 namespace {
 constexpr int DISPLAY_HERTZ = 60;
 const char* const DEFAULT_LOCALE = "data\\locale\\english.txt";
-}
+}  // namespace
 
 AppConstantsManager& AppSettings() {
     if (!_AppModule::appSettings) {
@@ -36,9 +36,11 @@ bool OpenAppGraphics(int width, int height, int depth) {
 }
 
 void LoadLocaleFromSettings() {
-    localeStringManager::loadLocaleStrings(AppSettings().GetConstantValue("locale", DEFAULT_LOCALE, 1), 0);
+    localeStringManager::loadLocaleStrings(
+        AppSettings().GetConstantValue("locale", DEFAULT_LOCALE, 1), 0);
 }
 
 void OpenDisplay(bool fullscreen) {
-    OpenGraphics(AppDisplay::width, AppDisplay::height, fullscreen ? AppDisplay::depth : 0, DISPLAY_HERTZ);
+    OpenGraphics(AppDisplay::width, AppDisplay::height, fullscreen ? AppDisplay::depth : 0,
+                 DISPLAY_HERTZ);
 }

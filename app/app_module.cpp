@@ -61,7 +61,8 @@ int _AppModule::Tick() {
 
 ImagePtr _AppModule::screenGrab() {
     DestroyScreenGrabImage();
-    screenGrabImage = CreateImage(AppDisplay::width, AppDisplay::height, 1, IMG_FILTERED | IMG_DYNAMIC);
+    screenGrabImage =
+        CreateImage(AppDisplay::width, AppDisplay::height, 1, IMG_FILTERED | IMG_DYNAMIC);
     bDoScreenGrab = 1;
     if (_AppModule* current = ModuleIn(currentModule)) {
         current->Draw();
@@ -139,27 +140,27 @@ void _AppModule::EndModule() {
     std::shared_ptr<_AppModule> self = shared_from_this();
     int candidates[2] = {-1, -1};
     switch (_modID) {
-    case APP_GAME:
-        UnloadResources();
-        appModules[APP_GAME].reset();
-        candidates[0] = APP_MAINMENU;
-        candidates[1] = APP_OUTRO;
-        break;
-    case APP_INTRO:
-        UnloadResources();
-        appModules[APP_INTRO].reset();
-        candidates[0] = APP_MAINMENU;
-        candidates[1] = APP_GAME;
-        break;
-    case APP_MAINMENU:
-        UnloadResources();
-        candidates[0] = APP_GAME;
-        candidates[1] = APP_OUTRO;
-        break;
-    case APP_OUTRO:
-        break;
-    default:
-        return;
+        case APP_GAME:
+            UnloadResources();
+            appModules[APP_GAME].reset();
+            candidates[0] = APP_MAINMENU;
+            candidates[1] = APP_OUTRO;
+            break;
+        case APP_INTRO:
+            UnloadResources();
+            appModules[APP_INTRO].reset();
+            candidates[0] = APP_MAINMENU;
+            candidates[1] = APP_GAME;
+            break;
+        case APP_MAINMENU:
+            UnloadResources();
+            candidates[0] = APP_GAME;
+            candidates[1] = APP_OUTRO;
+            break;
+        case APP_OUTRO:
+            break;
+        default:
+            return;
     }
     for (int slot : candidates) {
         if (_AppModule* next = ModuleIn(slot)) {

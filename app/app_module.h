@@ -64,7 +64,8 @@ public:
     static void SetSoundVolume(float volume);
     static float GetMusicVolume();
     static void SetMusicVolume(float volume);
-    static void SetVolumeSliderPosition(const std::string& window, const std::string& control, float volume);
+    static void SetVolumeSliderPosition(const std::string& window, const std::string& control,
+                                        float volume);
     static float GetVolumeSliderPosition(const std::string& window, const std::string& control);
     static void UpdateFullscreenFromButton(const std::string& window, const std::string& control);
     static void UpdateFullscreenButton(const std::string& window, const std::string& control);

@@ -248,8 +248,9 @@ void _AppModule::DrawParticleEmitters() {
     }
 }
 
-void _AppModule::ParticleEmitOverControlCaptionRegion(const std::string& window, const std::string& control,
-                                                      int count, const std::string& emitterName) {
+void _AppModule::ParticleEmitOverControlCaptionRegion(const std::string& window,
+                                                      const std::string& control, int count,
+                                                      const std::string& emitterName) {
     __Rect region;
     if (appGUI) {
         region = appGUI->GetControlCaptionRegion(window, control);

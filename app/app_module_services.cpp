@@ -34,7 +34,8 @@ void _AppModule::BeginApp() {
     appRenderState = _kwa_RenderState::Create();
     const int lastPlayer = ToInt(AppSettings().GetConstantValue("lastplayer", "-1", 1));
     if (lastPlayer >= 1 && lastPlayer <= LAST_REMEMBERED_PLAYER) {
-        currentPlayerName = AppSettings().GetConstantValue("player" + std::to_string(lastPlayer) + "name", "", 0);
+        currentPlayerName =
+            AppSettings().GetConstantValue("player" + std::to_string(lastPlayer) + "name", "", 0);
     }
     ReadHighScores();
     SetEffectVolume(StoredVolume("soundvolume"));
@@ -65,7 +66,8 @@ void _AppModule::SetMusicVolume(float volume) {
     AppSettings().SetConstantValue("musicvolume", std::to_string(volume), 0);
 }
 
-void _AppModule::SetVolumeSliderPosition(const std::string& window, const std::string& control, float volume) {
+void _AppModule::SetVolumeSliderPosition(const std::string& window, const std::string& control,
+                                         float volume) {
     if (auto button = FindButton(window, control)) {
         button->SetSliderValue(volume, 1);
     }

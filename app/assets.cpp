@@ -19,9 +19,13 @@ std::string& ArchivePrefix() {
 int64_t ArchiveSize() {
     const std::string& prefix = ArchivePrefix();
     const std::string zipMark = "zip::";
-    if (prefix.compare(0, zipMark.size(), zipMark) != 0) return -1;
+    if (prefix.compare(0, zipMark.size(), zipMark) != 0) {
+        return -1;
+    }
     const size_t split = prefix.find("//", zipMark.size());
-    if (split == std::string::npos) return -1;
+    if (split == std::string::npos) {
+        return -1;
+    }
     return ZipSourceSize(prefix.substr(zipMark.size(), split - zipMark.size()));
 }
 
@@ -33,7 +37,9 @@ void LogArchiveMiss(const std::string& text, const std::string& name, const std:
 std::string MatchNoCase(const std::string& dir, const std::string& part) {
     const std::string wanted = ToLower(part);
     for (const std::string& entry : ListDir(dir)) {
-        if (ToLower(entry) == wanted) return entry;
+        if (ToLower(entry) == wanted) {
+            return entry;
+        }
     }
     return "";
 }
@@ -52,7 +58,9 @@ std::vector<std::string> SplitPath(const std::string& path) {
 // A plain path as it exists on disk: as written when it exists, else with "/"
 // separators and every component matched without regard to case.
 std::string ResolvePlainPath(const std::string& name) {
-    if (name.empty() || FileExists(name)) return name;
+    if (name.empty() || FileExists(name)) {
+        return name;
+    }
     const std::string path = ForwardSlashes(name);
     std::string resolved;
     bool first = true;
@@ -70,7 +78,9 @@ std::string ResolvePlainPath(const std::string& name) {
             continue;
         }
         const std::string match = MatchNoCase(dir, part);
-        if (match.empty()) return name;
+        if (match.empty()) {
+            return name;
+        }
         resolved = prefix + match;
     }
     return resolved;
@@ -81,17 +91,23 @@ std::string ResolvePlainPath(const std::string& name) {
 template <typename Result, typename Load>
 Result TryArchive(const std::string& text, const std::string& name, Load load) {
     const std::string& prefix = ArchivePrefix();
-    if (prefix.empty()) return nullptr;
+    if (prefix.empty()) {
+        return nullptr;
+    }
     const std::string path = ForwardSlashes(prefix + name);
     Result result = load(path);
-    if (!result) LogArchiveMiss(text, name, path);
+    if (!result) {
+        LogArchiveMiss(text, name, path);
+    }
     return result;
 }
 
 template <typename Result, typename Load>
 Result LoadAsset(const std::string& text, const std::string& name, Load load) {
     Result result = TryArchive<Result>(text, name, load);
-    if (result) return result;
+    if (result) {
+        return result;
+    }
     return load(ResolvePlainPath(name));
 }
 

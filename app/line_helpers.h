@@ -13,5 +13,5 @@ void SwapValues(int& a, int& b);
 // Shared conversions: leading-number parsing as the game's readers use it.
 std::string ToLower(const std::string& text);
 std::string ForwardSlashes(std::string path);  // backslashes become "/"
-int ToInt(const std::string& text);      // leading sign and digits, else 0
-float ToFloat(const std::string& text);  // leading number, else 0
+int ToInt(const std::string& text);            // leading sign and digits, else 0
+float ToFloat(const std::string& text);        // leading number, else 0

@@ -17,9 +17,13 @@ std::unique_ptr<LocaleTable>& Table() {
 }
 
 void ReadLocaleLine(const std::string& raw, LocaleTable& table) {
-    if (!raw.empty() && raw[0] == '\'') return;
+    if (!raw.empty() && raw[0] == '\'') {
+        return;
+    }
     const std::string line = FilterPlatformLine(raw);
-    if (line.find('=') == std::string::npos) return;
+    if (line.find('=') == std::string::npos) {
+        return;
+    }
     table[KeyOf(line)] = ValueOf(line);
 }
 
@@ -27,15 +31,21 @@ void ReadLocaleLine(const std::string& raw, LocaleTable& table) {
 
 void localeStringManager::loadLocaleStrings(const std::string& file, int reload) {
     auto& table = Table();
-    if (table && reload == 0) return;
+    if (table && reload == 0) {
+        return;
+    }
     table = std::make_unique<LocaleTable>();
     StreamPtr stream = OpenAssetFile(file);
     if (!stream) {
         // From the archive the loader has said so already.
-        if (GetArchivePrefix().empty()) DebugLog("***Error: cannot open locale file: " + file);
+        if (GetArchivePrefix().empty()) {
+            DebugLog("***Error: cannot open locale file: " + file);
+        }
         return;
     }
-    while (!stream->Eof()) ReadLocaleLine(ReadLine(*stream), *table);
+    while (!stream->Eof()) {
+        ReadLocaleLine(ReadLine(*stream), *table);
+    }
     CloseStream(stream);
 }
 
@@ -43,7 +53,9 @@ std::string localeStringManager::getLocaleString(const std::string& key) {
     const auto& table = Table();
     if (table) {
         const auto found = table->find(key);
-        if (found != table->end() && !found->second.empty()) return found->second;
+        if (found != table->end() && !found->second.empty()) {
+            return found->second;
+        }
     }
     DebugLog("***Error: Unknown locale: " + key + "***");
     return "unknown locale" + key;

@@ -23,7 +23,8 @@ std::string NameKey(int n) {
 }
 
 bool ValidPosition(int table, int position) {
-    return table >= 0 && table < HIGHSCORE_TABLES && position >= 0 && position < HIGHSCORE_POSITIONS;
+    return table >= 0 && table < HIGHSCORE_TABLES && position >= 0 &&
+           position < HIGHSCORE_POSITIONS;
 }
 
 // The leading decimal number of text as a 64-bit integer, 0 when there is none.
@@ -31,7 +32,9 @@ int64_t ParseScore(const std::string& text) {
     int64_t value = 0;
     const char* begin = text.data();
     const char* end = begin + text.size();
-    if (begin != end && *begin == '+') ++begin;
+    if (begin != end && *begin == '+') {
+        ++begin;
+    }
     std::from_chars(begin, end, value);
     return value;
 }
@@ -50,21 +53,27 @@ int _AppModule::UserID() {
 }
 
 std::string _AppModule::PlayerProfileName(int n) {
-    if (n == 0) return "";
+    if (n == 0) {
+        return "";
+    }
     return Store().GetConstantValue(NameKey(n), "", 0);
 }
 
 int _AppModule::CountUsers() {
     int count = 0;
     for (int n = 1; n <= MAX_PROFILES; ++n) {
-        if (!PlayerProfileName(n).empty()) ++count;
+        if (!PlayerProfileName(n).empty()) {
+            ++count;
+        }
     }
     return count;
 }
 
 int _AppModule::AddNewUser(const std::string& name) {
     int slot = 1;
-    while (slot <= MAX_PROFILES && !PlayerProfileName(slot).empty()) ++slot;
+    while (slot <= MAX_PROFILES && !PlayerProfileName(slot).empty()) {
+        ++slot;
+    }
     Store().SetConstantValue("lastplayer", std::to_string(slot), DEFER_WRITE);
     Store().SetConstantValue(NameKey(slot), name, WRITE_NOW);
     currentPlayerName = name;
@@ -93,8 +102,9 @@ void _AppModule::ReadHighScores() {
                 continue;
             }
             const size_t comma = text.find(',');
-            highScores[t][p] = comma == std::string::npos ? MakeEntry("", text)
-                                                          : MakeEntry(text.substr(0, comma), text.substr(comma + 1));
+            highScores[t][p] = comma == std::string::npos
+                                   ? MakeEntry("", text)
+                                   : MakeEntry(text.substr(0, comma), text.substr(comma + 1));
         }
     }
 }
@@ -104,16 +114,22 @@ void _AppModule::WriteHighScores() {
     for (int t = 0; t < HIGHSCORE_TABLES; ++t) {
         for (int p = 0; p < HIGHSCORE_POSITIONS; ++p) {
             const auto& entry = highScores[t][p];
-            if (!entry) continue;
+            if (!entry) {
+                continue;
+            }
             const std::string text = entry->score + "," + entry->name;
-            if (text.size() > 2) Store().SetConstantValue(_scoreString(t, p), text, DEFER_WRITE);
+            if (text.size() > 2) {
+                Store().SetConstantValue(_scoreString(t, p), text, DEFER_WRITE);
+            }
         }
     }
     Store().WriteConstants();
 }
 
 int _AppModule::addHighScore(int table, int64_t score) {
-    if (!ValidPosition(table, 0)) return -1;
+    if (!ValidPosition(table, 0)) {
+        return -1;
+    }
     for (int p = 0; p < HIGHSCORE_POSITIONS; ++p) {
         if (highScores[table][p] && getHighScoreValue(table, p) < score) {
             _insertHighScore(table, p, score);
@@ -125,32 +141,46 @@ int _AppModule::addHighScore(int table, int64_t score) {
 }
 
 void _AppModule::_insertHighScore(int table, int position, int64_t score) {
-    if (!ValidPosition(table, position)) return;
+    if (!ValidPosition(table, position)) {
+        return;
+    }
     auto& row = highScores[table];
     for (int i = HIGHSCORE_POSITIONS - 2; i >= position; --i) {
-        if (row[i] && row[i + 1]) *row[i + 1] = *row[i];
+        if (row[i] && row[i + 1]) {
+            *row[i + 1] = *row[i];
+        }
     }
-    if (!row[position]) row[position] = std::make_shared<highScore>();
+    if (!row[position]) {
+        row[position] = std::make_shared<highScore>();
+    }
     row[position]->score = std::to_string(score);
     row[position]->name = currentPlayerName;
 }
 
 int64_t _AppModule::getHighScoreValue(int table, int position) {
-    if (!ValidPosition(table, position) || !highScores[table][position]) return 0;
+    if (!ValidPosition(table, position) || !highScores[table][position]) {
+        return 0;
+    }
     return ParseScore(highScores[table][position]->score);
 }
 
 std::string _AppModule::getHighScoreName(int table, int position) {
-    if (!ValidPosition(table, position) || !highScores[table][position]) return "";
+    if (!ValidPosition(table, position) || !highScores[table][position]) {
+        return "";
+    }
     return highScores[table][position]->name;
 }
 
-void _AppModule::AddDummyHighScores(int table, const std::string& name, int64_t startScore, int64_t step,
-                                    int count) {
-    if (!ValidPosition(table, 0)) return;
+void _AppModule::AddDummyHighScores(int table, const std::string& name, int64_t startScore,
+                                    int64_t step, int count) {
+    if (!ValidPosition(table, 0)) {
+        return;
+    }
     int64_t score = startScore;
     for (int p = 0; p < count && p < HIGHSCORE_POSITIONS; ++p) {
-        if (highScores[table][p]) continue;
+        if (highScores[table][p]) {
+            continue;
+        }
         highScores[table][p] = MakeEntry(std::to_string(score), name);
         score -= step;
     }

@@ -23,14 +23,20 @@ using Table = std::array<char, 256>;
 
 Table MakeTable(const std::string& from, const std::string& to) {
     Table table;
-    for (size_t i = 0; i < table.size(); ++i) table[i] = static_cast<char>(i);
-    for (size_t i = 0; i < from.size(); ++i) table[static_cast<unsigned char>(from[i])] = to[i];
+    for (size_t i = 0; i < table.size(); ++i) {
+        table[i] = static_cast<char>(i);
+    }
+    for (size_t i = 0; i < from.size(); ++i) {
+        table[static_cast<unsigned char>(from[i])] = to[i];
+    }
     return table;
 }
 
 std::string Substitute(const std::string& text, const Table& table) {
     std::string out(text);
-    for (char& c : out) c = table[static_cast<unsigned char>(c)];
+    for (char& c : out) {
+        c = table[static_cast<unsigned char>(c)];
+    }
     return out;
 }
 
@@ -39,7 +45,9 @@ std::string OneLine(const std::string& text) {
     std::string out;
     out.reserve(text.size());
     for (const char c : text) {
-        if (c != '\r' && c != '\n' && c != '\0') out.push_back(c);
+        if (c != '\r' && c != '\n' && c != '\0') {
+            out.push_back(c);
+        }
     }
     return out;
 }
@@ -52,7 +60,8 @@ bool& Scrambling() {
 }  // namespace
 
 std::shared_ptr<AppConstantsManager> AppConstantsManager::Shared() {
-    static const std::shared_ptr<AppConstantsManager> store = std::make_shared<AppConstantsManager>();
+    static const std::shared_ptr<AppConstantsManager> store =
+        std::make_shared<AppConstantsManager>();
     return store;
 }
 
@@ -75,12 +84,16 @@ std::string AppConstantsManager::_encrypt(const std::string& text) {
 
 std::string AppConstantsManager::_decrypt(const std::string& text) {
     static const Table table = MakeTable(CIPHER_ALPHABET, PLAIN_ALPHABET);
-    if (text.compare(0, SCRAMBLE_MARK.size(), SCRAMBLE_MARK) != 0) return text;
+    if (text.compare(0, SCRAMBLE_MARK.size(), SCRAMBLE_MARK) != 0) {
+        return text;
+    }
     return Substitute(text.substr(SCRAMBLE_MARK.size()), table);
 }
 
 void AppConstantsManager::CheckMap() {
-    if (!_appConstants) _appConstants = std::make_unique<std::map<std::string, std::string>>();
+    if (!_appConstants) {
+        _appConstants = std::make_unique<std::map<std::string, std::string>>();
+    }
 }
 
 const std::map<std::string, std::string>& AppConstantsManager::Constants() const {
@@ -90,13 +103,18 @@ const std::map<std::string, std::string>& AppConstantsManager::Constants() const
 
 void AppConstantsManager::_readLine(const std::string& line) {
     if (line.size() > SETTINGS_LINE_LIMIT) {
-        DebugLog("***Error: settings line too long (" + std::to_string(line.size()) + " bytes), ignored");
+        DebugLog("***Error: settings line too long (" + std::to_string(line.size()) +
+                 " bytes), ignored");
         return;
     }
     const size_t eq = line.find('=');
-    if (eq == std::string::npos) return;
+    if (eq == std::string::npos) {
+        return;
+    }
     const std::string key = _decrypt(line.substr(0, eq));
-    if (key.empty()) return;
+    if (key.empty()) {
+        return;
+    }
     (*_appConstants)[key] = _decrypt(line.substr(eq + 1));
 }
 
@@ -112,7 +130,9 @@ void AppConstantsManager::ReadConstants() {
         CloseStream(stream);
         return;
     }
-    while (!stream->Eof()) _readLine(ReadLine(*stream));
+    while (!stream->Eof()) {
+        _readLine(ReadLine(*stream));
+    }
     CloseStream(stream);
 }
 
@@ -137,28 +157,39 @@ void AppConstantsManager::WriteConstants() {
     }
 }
 
-void AppConstantsManager::AddConstant(const std::string& key, const std::string& value, int deferWrite) {
+void AppConstantsManager::AddConstant(const std::string& key, const std::string& value,
+                                      int deferWrite) {
     CheckMap();
     (*_appConstants)[key] = value;
-    if (deferWrite == 0) WriteConstants();
+    if (deferWrite == 0) {
+        WriteConstants();
+    }
 }
 
 void AppConstantsManager::RemoveConstant(const std::string& key, int deferWrite) {
     CheckMap();
     _appConstants->erase(key);
-    if (deferWrite == 0) WriteConstants();
+    if (deferWrite == 0) {
+        WriteConstants();
+    }
 }
 
-std::string AppConstantsManager::GetConstantValue(const std::string& key, const std::string& defaultValue,
+std::string AppConstantsManager::GetConstantValue(const std::string& key,
+                                                  const std::string& defaultValue,
                                                   int storeDefault) {
     CheckMap();
     const auto found = _appConstants->find(key);
     const std::string value = found != _appConstants->end() ? found->second : std::string();
-    if (!value.empty()) return value;
-    if (storeDefault != 0) AddConstant(key, defaultValue, 0);
+    if (!value.empty()) {
+        return value;
+    }
+    if (storeDefault != 0) {
+        AddConstant(key, defaultValue, 0);
+    }
     return defaultValue;
 }
 
-void AppConstantsManager::SetConstantValue(const std::string& key, const std::string& value, int deferWrite) {
+void AppConstantsManager::SetConstantValue(const std::string& key, const std::string& value,
+                                           int deferWrite) {
     AddConstant(key, value, deferWrite);
 }

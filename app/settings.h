@@ -20,7 +20,8 @@ public:
     void CheckMap();
     void AddConstant(const std::string& key, const std::string& value, int deferWrite);
     void RemoveConstant(const std::string& key, int deferWrite);
-    std::string GetConstantValue(const std::string& key, const std::string& defaultValue, int storeDefault);
+    std::string GetConstantValue(const std::string& key, const std::string& defaultValue,
+                                 int storeDefault);
     void SetConstantValue(const std::string& key, const std::string& value, int deferWrite);
 
     // Every entry in key order (empty before the first read or store).

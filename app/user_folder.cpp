@@ -15,7 +15,9 @@ std::string& FolderName() {
 }
 
 std::string WithSlash(std::string path) {
-    if (!path.empty() && path.back() != '/') path.push_back('/');
+    if (!path.empty() && path.back() != '/') {
+        path.push_back('/');
+    }
     return path;
 }
 
@@ -27,7 +29,9 @@ std::string EnvText(const char* name) {
 // fsync of a file or directory by path; false when it cannot be opened or synced.
 bool SyncPath(const std::string& path, int flags) {
     const int fd = ::open(path.c_str(), flags | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) {
+        return false;
+    }
     const bool ok = ::fsync(fd) == 0;
     ::close(fd);
     return ok;
@@ -35,7 +39,9 @@ bool SyncPath(const std::string& path, int flags) {
 
 bool WriteAndSync(const std::string& path, const std::string& bytes) {
     StreamPtr stream = WriteStream(path);
-    if (!stream) return false;
+    if (!stream) {
+        return false;
+    }
     const int size = static_cast<int>(bytes.size());
     bool ok = size == 0 || stream->Write(bytes.data(), size) == size;
     ok = stream->Flush() && ok;
@@ -54,24 +60,36 @@ const std::string& GetUserFolderName() {
 }
 
 std::string GetSpecialFolder(int id) {
-    if (id != SPECIAL_FOLDER_COMMON_APPDATA) return "";
+    if (id != SPECIAL_FOLDER_COMMON_APPDATA) {
+        return "";
+    }
     const std::string xdg = EnvText("XDG_DATA_HOME");
-    if (!xdg.empty()) return WithSlash(xdg);
+    if (!xdg.empty()) {
+        return WithSlash(xdg);
+    }
     const std::string home = EnvText("HOME");
     return home.empty() ? "" : WithSlash(home) + ".local/share/";
 }
 
 std::string SettingsFolder(const std::string& folder) {
-    if (folder.empty()) return "";
+    if (folder.empty()) {
+        return "";
+    }
     const std::string replaced = EnvText("TESSALUNE_DATA_DIR");
-    if (!replaced.empty()) return WithSlash(replaced);
+    if (!replaced.empty()) {
+        return WithSlash(replaced);
+    }
     return GetSpecialFolder(SPECIAL_FOLDER_COMMON_APPDATA) + folder;
 }
 
 bool PrepareSettingsFolder(const std::string& folder) {
     const std::string base = SettingsFolder(folder);
-    if (base.empty() || DirectoryExists(base)) return true;
-    if (!CreateDir(base, true)) return false;
+    if (base.empty() || DirectoryExists(base)) {
+        return true;
+    }
+    if (!CreateDir(base, true)) {
+        return false;
+    }
     GrantUsersFullAccess(base);
     return true;
 }
@@ -86,7 +104,9 @@ StreamPtr OpenSettingsFile(const std::string& folder, const std::string& file) {
 }
 
 StreamPtr CreateSettingsFile(const std::string& folder, const std::string& file) {
-    if (!PrepareSettingsFolder(folder)) return nullptr;
+    if (!PrepareSettingsFolder(folder)) {
+        return nullptr;
+    }
     return WriteStream(SettingsFolder(folder) + file);
 }
 

@@ -16,7 +16,9 @@ class ZipSource {
 public:
     explicit ZipSource(std::string data) : bytes(std::move(data)) { Open(); }
     ~ZipSource() {
-        if (archive != nullptr) zip_discard(archive);
+        if (archive != nullptr) {
+            zip_discard(archive);
+        }
     }
     ZipSource(const ZipSource&) = delete;
     ZipSource& operator=(const ZipSource&) = delete;
@@ -41,7 +43,9 @@ void ZipSource::Open() {
     zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
     if (source != nullptr) {
         archive = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
-        if (archive == nullptr) zip_source_free(source);
+        if (archive == nullptr) {
+            zip_source_free(source);
+        }
     }
     if (archive == nullptr) {
         DebugLog(std::string("***Error: cannot open zip archive: ") + zip_error_strerror(&error));
@@ -55,9 +59,13 @@ void ZipSource::BuildIndex() {
     const zip_int64_t count = zip_get_num_entries(archive, 0);
     for (zip_int64_t i = 0; i < count; ++i) {
         const char* name = zip_get_name(archive, static_cast<zip_uint64_t>(i), ZIP_FL_ENC_RAW);
-        if (name == nullptr) continue;
+        if (name == nullptr) {
+            continue;
+        }
         const std::string key = ToLower(name);
-        if (key.size() >= ZIP_NAME_LIMIT) continue;
+        if (key.size() >= ZIP_NAME_LIMIT) {
+            continue;
+        }
         index.emplace(key, static_cast<zip_uint64_t>(i));  // the first of equal names wins
     }
 }
@@ -65,35 +73,48 @@ void ZipSource::BuildIndex() {
 bool ZipSource::ReadEntry(zip_uint64_t entry, std::string& out) const {
     zip_stat_t stat;
     zip_stat_init(&stat);
-    if (zip_stat_index(archive, entry, 0, &stat) != 0 || (stat.valid & ZIP_STAT_SIZE) == 0) return false;
+    if (zip_stat_index(archive, entry, 0, &stat) != 0 || (stat.valid & ZIP_STAT_SIZE) == 0) {
+        return false;
+    }
     if (stat.size > static_cast<zip_uint64_t>(ZIP_ENTRY_LIMIT)) {
         DebugLog("***Error: zip entry too large: " + std::to_string(stat.size) + " bytes");
         return false;
     }
     zip_file_t* file = zip_fopen_index(archive, entry, 0);
-    if (file == nullptr) return false;
+    if (file == nullptr) {
+        return false;
+    }
     out.resize(static_cast<size_t>(stat.size));
     zip_int64_t total = 0;
     bool ok = true;
     while (ok && static_cast<zip_uint64_t>(total) < stat.size) {
-        const zip_int64_t got = zip_fread(file, out.data() + total, stat.size - static_cast<zip_uint64_t>(total));
-        if (got <= 0) ok = false;
-        else total += got;
+        const zip_int64_t got =
+            zip_fread(file, out.data() + total, stat.size - static_cast<zip_uint64_t>(total));
+        if (got <= 0) {
+            ok = false;
+        } else {
+            total += got;
+        }
     }
     // The entry must end where its header says: one more byte means a lying size.
     char extra = 0;
-    if (ok && zip_fread(file, &extra, 1) != 0) ok = false;
+    if (ok && zip_fread(file, &extra, 1) != 0) {
+        ok = false;
+    }
     zip_fclose(file);
     return ok;
 }
 
 StreamPtr ZipSource::OpenEntry(const std::string& entry) const {
     if (entry.size() >= ZIP_NAME_LIMIT) {
-        DebugLog("***Error: zip entry name too long (" + std::to_string(entry.size()) + " characters)");
+        DebugLog("***Error: zip entry name too long (" + std::to_string(entry.size()) +
+                 " characters)");
         return nullptr;
     }
     const auto found = index.find(ToLower(entry));
-    if (found == index.end()) return nullptr;
+    if (found == index.end()) {
+        return nullptr;
+    }
     std::string data;
     if (!ReadEntry(found->second, data)) {
         DebugLog("***Error: cannot inflate zip entry: " + entry);
@@ -111,7 +132,9 @@ std::map<std::string, std::unique_ptr<ZipSource>>& Sources() {
 const ZipSource* FindSource(const std::string& url) {
     auto& sources = Sources();
     const auto found = sources.find(url);
-    if (found != sources.end()) return found->second.get();
+    if (found != sources.end()) {
+        return found->second.get();
+    }
     const StreamPtr stream = ReadStream(url);
     if (!stream) {
         DebugLog("***Error: cannot read zip source: " + url);
@@ -128,11 +151,17 @@ void RegisterZipProtocol() {
 }
 
 StreamPtr OpenZipStream(const std::string& rest, bool read, bool write) {
-    if (!read || write) return nullptr;
+    if (!read || write) {
+        return nullptr;
+    }
     const size_t split = rest.find("//");
-    if (split == std::string::npos) return nullptr;
+    if (split == std::string::npos) {
+        return nullptr;
+    }
     const ZipSource* source = FindSource(rest.substr(0, split));
-    if (source == nullptr || !source->IsOpen()) return nullptr;
+    if (source == nullptr || !source->IsOpen()) {
+        return nullptr;
+    }
     return source->OpenEntry(rest.substr(split + 2));
 }
 

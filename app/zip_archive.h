@@ -7,7 +7,7 @@
 
 #include "platform/stream.h"
 
-constexpr size_t ZIP_NAME_LIMIT = 256;                  // names must be shorter
+constexpr size_t ZIP_NAME_LIMIT = 256;                    // names must be shorter
 constexpr int64_t ZIP_ENTRY_LIMIT = 256LL * 1024 * 1024;  // inflated bytes of one entry
 
 // Registers the opener under "zip"; safe to call more than once.

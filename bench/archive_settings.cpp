@@ -17,7 +17,8 @@ namespace {
 
 void UseScratchSettingsFolder() {
     static std::string folder = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tess-bench-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "tess-bench-XXXXXX").string();
         return std::string(mkdtemp(pattern.data()) != nullptr ? pattern : "/tmp");
     }();
     setenv("TESSALUNE_DATA_DIR", folder.c_str(), 1);
@@ -31,8 +32,11 @@ void BM_SettingsWrite500Keys(benchmark::State& state) {
         store.SetConstantValue("player" + std::to_string(i % 9) + "key" + std::to_string(i),
                                "value number " + std::to_string(i * 7919), 1);
     }
-    for (auto _ : state) store.WriteConstants();
-    state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(AppConstantsManager::FilePath()));
+    for (auto _ : state) {
+        store.WriteConstants();
+    }
+    state.counters["bytes"] =
+        static_cast<double>(std::filesystem::file_size(AppConstantsManager::FilePath()));
 }
 BENCHMARK(BM_SettingsWrite500Keys)->Unit(benchmark::kMillisecond);
 
@@ -50,8 +54,8 @@ void BM_ArchiveLookups10000(benchmark::State& state) {
         }
     }
     benchmark::DoNotOptimize(bytes);
-    state.counters["lookups/s"] = benchmark::Counter(10000.0 * static_cast<double>(state.iterations()),
-                                                     benchmark::Counter::kIsRate);
+    state.counters["lookups/s"] = benchmark::Counter(
+        10000.0 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_ArchiveLookups10000)->Unit(benchmark::kMillisecond);
 

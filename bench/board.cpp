@@ -14,8 +14,7 @@ namespace {
 
 // Tiles in pairs on every cell inside a one-cell margin: the densest layout
 // that still leaves routes round the outside.
-LevelDataPtr DenseLevel(uint32_t seed)
-{
+LevelDataPtr DenseLevel(uint32_t seed) {
     auto level = std::make_shared<levelData>();
     std::vector<int> values;
     for (int i = 0; i < (LEVEL_COLUMNS - 2) * (LEVEL_ROWS - 2) / 2; ++i) {
@@ -34,8 +33,7 @@ LevelDataPtr DenseLevel(uint32_t seed)
 
 // Every cell a tile of two values in a checkerboard: many matching pairs,
 // none of them joinable.
-LevelDataPtr DeadLevel()
-{
+LevelDataPtr DeadLevel() {
     auto level = std::make_shared<levelData>();
     for (int x = 0; x < LEVEL_COLUMNS; ++x) {
         for (int y = 0; y < LEVEL_ROWS; ++y) {
@@ -46,8 +44,7 @@ LevelDataPtr DeadLevel()
 }
 
 // Every cell a tile of 30 values, no two neighbours alike.
-LevelDataPtr DeadLevelManyValues()
-{
+LevelDataPtr DeadLevelManyValues() {
     auto level = std::make_shared<levelData>();
     for (int x = 0; x < LEVEL_COLUMNS; ++x) {
         for (int y = 0; y < LEVEL_ROWS; ++y) {
@@ -59,8 +56,7 @@ LevelDataPtr DeadLevelManyValues()
 
 // Columns of tiles with empty columns between them: every tile can leave its
 // cell, but columns two apart share no value, so no pair joins.
-LevelDataPtr DeadLevelStripes()
-{
+LevelDataPtr DeadLevelStripes() {
     auto level = std::make_shared<levelData>();
     for (int x = 0; x < LEVEL_COLUMNS; x += 2) {
         const int firstValue = (x / 2) % 2 == 0 ? 3 : 15;
@@ -71,15 +67,13 @@ LevelDataPtr DeadLevelStripes()
     return level;
 }
 
-GameGridPtr BoardOf(const levelData& level)
-{
+GameGridPtr BoardOf(const levelData& level) {
     GameGridPtr board = gameGrid::Create(LEVEL_COLUMNS, LEVEL_ROWS, 32, 48, Point(2, 2));
     board->setLevelData(level);
     return board;
 }
 
-void HintSearch(benchmark::State& state, const LevelDataPtr& level)
-{
+void HintSearch(benchmark::State& state, const LevelDataPtr& level) {
     const GameGridPtr board = BoardOf(*level);
     const GameRoutePtr route = gameRoute::Create();
     for (auto _ : state) {
@@ -89,33 +83,28 @@ void HintSearch(benchmark::State& state, const LevelDataPtr& level)
     state.counters["hint_cells"] = route->Length();
 }
 
-void BM_FindHintRoute_Dense(benchmark::State& state)
-{
+void BM_FindHintRoute_Dense(benchmark::State& state) {
     HintSearch(state, DenseLevel(1));
 }
 BENCHMARK(BM_FindHintRoute_Dense)->Unit(benchmark::kMicrosecond);
 
-void BM_FindHintRoute_NoJoinablePair(benchmark::State& state)
-{
+void BM_FindHintRoute_NoJoinablePair(benchmark::State& state) {
     HintSearch(state, DeadLevel());
 }
 BENCHMARK(BM_FindHintRoute_NoJoinablePair)->Unit(benchmark::kMicrosecond);
 
-void BM_FindHintRoute_NoJoinablePairManyValues(benchmark::State& state)
-{
+void BM_FindHintRoute_NoJoinablePairManyValues(benchmark::State& state) {
     HintSearch(state, DeadLevelManyValues());
 }
 BENCHMARK(BM_FindHintRoute_NoJoinablePairManyValues)->Unit(benchmark::kMicrosecond);
 
-void BM_FindHintRoute_NoJoinablePairStripes(benchmark::State& state)
-{
+void BM_FindHintRoute_NoJoinablePairStripes(benchmark::State& state) {
     HintSearch(state, DeadLevelStripes());
 }
 BENCHMARK(BM_FindHintRoute_NoJoinablePairStripes)->Unit(benchmark::kMicrosecond);
 
 // A dense board halfway through: every other tile gone.
-void BM_FindHintRoute_HalfCleared(benchmark::State& state)
-{
+void BM_FindHintRoute_HalfCleared(benchmark::State& state) {
     const LevelDataPtr level = DenseLevel(2);
     for (int x = 0; x < LEVEL_COLUMNS; ++x) {
         for (int y = 0; y < LEVEL_ROWS; ++y) {
@@ -129,8 +118,7 @@ void BM_FindHintRoute_HalfCleared(benchmark::State& state)
 BENCHMARK(BM_FindHintRoute_HalfCleared)->Unit(benchmark::kMicrosecond);
 
 // Corner to corner of an empty board: every candidate of both scans is valid.
-void BM_FindRoute_OpenBoard(benchmark::State& state)
-{
+void BM_FindRoute_OpenBoard(benchmark::State& state) {
     auto level = std::make_shared<levelData>();
     level->grid[0][0] = 3;
     level->grid[24][11] = 3;
@@ -144,8 +132,7 @@ void BM_FindRoute_OpenBoard(benchmark::State& state)
 BENCHMARK(BM_FindRoute_OpenBoard)->Unit(benchmark::kMicrosecond);
 
 // Round the outside of the dense board.
-void BM_FindRoute_DenseBoard(benchmark::State& state)
-{
+void BM_FindRoute_DenseBoard(benchmark::State& state) {
     const LevelDataPtr level = DenseLevel(3);
     level->grid[1][1] = 5;
     level->grid[23][10] = 5;
@@ -158,8 +145,7 @@ void BM_FindRoute_DenseBoard(benchmark::State& state)
 }
 BENCHMARK(BM_FindRoute_DenseBoard)->Unit(benchmark::kMicrosecond);
 
-void BM_SolveLevel_Dense(benchmark::State& state)
-{
+void BM_SolveLevel_Dense(benchmark::State& state) {
     uint32_t seed = 10;
     int cleared = 0;
     int unknown = 0;
@@ -169,7 +155,8 @@ void BM_SolveLevel_Dense(benchmark::State& state)
         const auto started = std::chrono::steady_clock::now();
         const SolveResult result = SolveLevel(*DenseLevel(seed++));
         slowest = std::max(slowest, std::chrono::duration<double, std::milli>(
-                                        std::chrono::steady_clock::now() - started).count());
+                                        std::chrono::steady_clock::now() - started)
+                                        .count());
         cleared += result.outcome == SolveOutcome::Cleared ? 1 : 0;
         unknown += result.outcome == SolveOutcome::Unknown ? 1 : 0;
         nodes = std::max(nodes, result.nodes);
@@ -181,8 +168,7 @@ void BM_SolveLevel_Dense(benchmark::State& state)
 }
 BENCHMARK(BM_SolveLevel_Dense)->Unit(benchmark::kMillisecond);
 
-void BM_RandomPlaythrough_Dense(benchmark::State& state)
-{
+void BM_RandomPlaythrough_Dense(benchmark::State& state) {
     const LevelDataPtr level = DenseLevel(4);
     uint32_t seed = 0;
     for (auto _ : state) {

@@ -25,8 +25,8 @@ std::string WriteForm(const std::string& name, const std::string& text) {
 }
 
 std::string Button(const std::string& clone, const std::string& name, int x, int y) {
-    return "<button>\nclone=" + clone + "\nname=" + name + "\nx=" + std::to_string(x) + "\ny=" +
-           std::to_string(y) + "\ncaptiontext=" + name + "\n</button>\n";
+    return "<button>\nclone=" + clone + "\nname=" + name + "\nx=" + std::to_string(x) +
+           "\ny=" + std::to_string(y) + "\ncaptiontext=" + name + "\n</button>\n";
 }
 
 // The menu with eight big buttons and a dialog with a panel and two small ones.
@@ -47,9 +47,10 @@ GuiPtr BenchGui() {
     for (int i = 0; i < 8; ++i) {
         menu += Button("bigButton", "menu" + std::to_string(i), 270, 40 + i * 66);
     }
-    const std::string dialog = "name=dialog\nmodal=true\nbordercolor=0,0,0,210\n"
-                               "<image>\nclone=dialogPanel\nx=160\ny=150\n</image>\n" +
-                               Button("smallButton", "yes", 250, 356) + Button("smallButton", "no", 418, 356);
+    const std::string dialog =
+        "name=dialog\nmodal=true\nbordercolor=0,0,0,210\n"
+        "<image>\nclone=dialogPanel\nx=160\ny=150\n</image>\n" +
+        Button("smallButton", "yes", 250, 356) + Button("smallButton", "no", 418, 356);
     gui->ShowWindow(gui->LoadWindow(WriteForm("menu.txt", menu)), 1);
     gui->ShowWindow(gui->LoadWindow(WriteForm("dialog.txt", dialog)), 1);
     InjectMouseMove(300, 378);

@@ -17,7 +17,8 @@ ImagePtr QuadImage() {
 }
 
 double ElapsedMs(std::chrono::steady_clock::time_point since) {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since).count();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since)
+        .count();
 }
 
 // 60 Flip calls at 60 Hz should take one second.
@@ -37,7 +38,8 @@ void BM_FramePacing60Flips(benchmark::State& state) {
         const double wallMs = ElapsedMs(start);
         state.counters["clock_ms"] = MilliSecs() - startMs;
         state.counters["wall_ms"] = wallMs;
-        std::printf("60 frames at 60 Hz: %d ms on the game clock, %.1f ms wall time\n", MilliSecs() - startMs, wallMs);
+        std::printf("60 frames at 60 Hz: %d ms on the game clock, %.1f ms wall time\n",
+                    MilliSecs() - startMs, wallMs);
     }
 }
 BENCHMARK(BM_FramePacing60Flips)->Iterations(3)->Unit(benchmark::kMillisecond);
@@ -56,7 +58,8 @@ void BM_Frame2000Quads(benchmark::State& state) {
         for (int i = 0; i < 2000; ++i) {
             SetColor(i % 256, 128, 255 - i % 256);
             SetRotation(static_cast<float>(i % 360));
-            DrawImage(image, static_cast<float>((i * 37) % 800), static_cast<float>((i * 53) % 600));
+            DrawImage(image, static_cast<float>((i * 37) % 800),
+                      static_cast<float>((i * 53) % 600));
         }
         Flip();
         benchmark::DoNotOptimize(GrabPixmap(0, 0, 1, 1));  // waits for the frame to finish

@@ -19,8 +19,7 @@ namespace {
 
 const char* const CAPTION = "The quick brown fox jumps over a lazy do";  // 40 characters
 
-std::string BenchDir()
-{
+std::string BenchDir() {
     static const std::string dir = [] {
         const auto path = std::filesystem::temp_directory_path() / "tessalune-bench-toolkit";
         std::filesystem::create_directories(path);
@@ -29,21 +28,18 @@ std::string BenchDir()
     return dir;
 }
 
-void WriteFile(const std::string& path, const std::string& bytes)
-{
+void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-void WritePng(const std::string& path, int width, int height, uint32_t argb)
-{
+void WritePng(const std::string& path, int width, int height, uint32_t argb) {
     PixmapPtr pixmap = CreatePixmap(width, height, PF_BGRA8888);
     ClearPixels(*pixmap, argb);
     SavePixmapPNG(*pixmap, path);
 }
 
 // The shipped caption font, read from the linked-in archive.
-BMFontPtr BenchFont()
-{
+BMFontPtr BenchFont() {
     static BMFontPtr font;
     if (!font) {
         RegisterEmbeddedArchive();
@@ -54,8 +50,7 @@ BMFontPtr BenchFont()
     return font;
 }
 
-bool EnsureGraphics()
-{
+bool EnsureGraphics() {
     if (!GraphicsOpen()) {
         setenv("SDL_VIDEODRIVER", "offscreen", 0);
         if (!OpenGraphics(800, 600, 0, 60)) {
@@ -66,13 +61,11 @@ bool EnsureGraphics()
 }
 
 // Waits until the GPU has drawn everything, so a frame's cost is measured whole.
-void FinishFrame()
-{
+void FinishFrame() {
     benchmark::DoNotOptimize(GrabPixmap(0, 0, 1, 1));
 }
 
-void BM_TextWidthCached(benchmark::State& state)
-{
+void BM_TextWidthCached(benchmark::State& state) {
     const BMFontPtr font = BenchFont();
     if (font->GlyphCount() == 0) {
         state.SkipWithError("shipped font missing");
@@ -86,8 +79,7 @@ void BM_TextWidthCached(benchmark::State& state)
 }
 BENCHMARK(BM_TextWidthCached);
 
-void BM_TextWidthUncached(benchmark::State& state)
-{
+void BM_TextWidthUncached(benchmark::State& state) {
     const BMFontPtr font = BenchFont();
     const std::string captions[2] = {CAPTION, std::string(CAPTION).replace(0, 1, "t")};
     SetScale(1, 1);
@@ -99,8 +91,7 @@ void BM_TextWidthUncached(benchmark::State& state)
 }
 BENCHMARK(BM_TextWidthUncached);
 
-void BM_Draw2000Glyphs(benchmark::State& state)
-{
+void BM_Draw2000Glyphs(benchmark::State& state) {
     if (!EnsureGraphics()) {
         state.SkipWithError("no graphics");
         return;
@@ -119,8 +110,7 @@ void BM_Draw2000Glyphs(benchmark::State& state)
 }
 BENCHMARK(BM_Draw2000Glyphs)->Unit(benchmark::kMillisecond);
 
-ParticleEmitterPtr BenchEmitter()
-{
+ParticleEmitterPtr BenchEmitter() {
     WritePng(BenchDir() + "dot.png", 8, 8, 0xffffffff);
     WriteFile(BenchDir() + "emitter.txt",
               "point_weight=10\npoint_scale=0.5\npoint_scalefactor=0.1\npoint_rotationfactor=45\n"
@@ -131,8 +121,7 @@ ParticleEmitterPtr BenchEmitter()
     return _kwa_ParticleEmitter::Create("bench", BenchDir() + "emitter.txt", 0);
 }
 
-void BM_Update600Particles(benchmark::State& state)
-{
+void BM_Update600Particles(benchmark::State& state) {
     const ParticleEmitterPtr emitter = BenchEmitter();
     emitter->DoBurst(400, 300, 0);
     for (auto _ : state) {
@@ -142,8 +131,7 @@ void BM_Update600Particles(benchmark::State& state)
 }
 BENCHMARK(BM_Update600Particles);
 
-void BM_UpdateAndDraw600Particles(benchmark::State& state)
-{
+void BM_UpdateAndDraw600Particles(benchmark::State& state) {
     if (!EnsureGraphics()) {
         state.SkipWithError("no graphics");
         return;
@@ -163,8 +151,7 @@ void BM_UpdateAndDraw600Particles(benchmark::State& state)
 }
 BENCHMARK(BM_UpdateAndDraw600Particles)->Unit(benchmark::kMillisecond);
 
-void BM_Draw100AnimatedSprites(benchmark::State& state)
-{
+void BM_Draw100AnimatedSprites(benchmark::State& state) {
     if (!EnsureGraphics()) {
         state.SkipWithError("no graphics");
         return;

@@ -16,29 +16,24 @@ constexpr int LAST_GROUP_A = 36;
 constexpr int FIRST_GROUP_B = 37;
 constexpr int LAST_GROUP_B = 40;
 
-constexpr bool IsTileValue(int value)
-{
+constexpr bool IsTileValue(int value) {
     return value >= FIRST_TILE_VALUE && value <= LAST_TILE_VALUE;
 }
 
-constexpr bool IsBlockValue(int value)
-{
+constexpr bool IsBlockValue(int value) {
     return value == FIRST_BLOCK_VALUE || value == LAST_BLOCK_VALUE;
 }
 
-constexpr bool IsKnownCellValue(int value)
-{
+constexpr bool IsKnownCellValue(int value) {
     return value >= CELL_EMPTY && value <= LAST_TILE_VALUE;
 }
 
-constexpr bool IsGroupValue(int value)
-{
+constexpr bool IsGroupValue(int value) {
     return value >= FIRST_GROUP_A && value <= LAST_GROUP_B;
 }
 
 // The value that stands for the whole matching group of value.
-constexpr int MatchClassOf(int value)
-{
+constexpr int MatchClassOf(int value) {
     if (value >= FIRST_GROUP_A && value <= LAST_GROUP_A) {
         return FIRST_GROUP_A;
     }
@@ -50,8 +45,7 @@ constexpr int MatchClassOf(int value)
 
 // Equal values match, and so do any two members of one family. Unknown
 // values match nothing, not even themselves.
-constexpr bool CellValuesMatch(int a, int b)
-{
+constexpr bool CellValuesMatch(int a, int b) {
     return IsKnownCellValue(a) && IsKnownCellValue(b) && MatchClassOf(a) == MatchClassOf(b);
 }
 
@@ -62,12 +56,10 @@ constexpr int FIRST_PICTURE_PIECE = 6;
 constexpr int LAST_PICTURE_PIECE = 21;
 constexpr int PICTURE_PIECE_COUNT = 16;
 
-constexpr bool IsBonusItem(int value)
-{
+constexpr bool IsBonusItem(int value) {
     return value >= FIRST_BONUS_ITEM && value <= LAST_BONUS_ITEM;
 }
 
-constexpr bool IsPicturePiece(int value)
-{
+constexpr bool IsPicturePiece(int value) {
     return value >= FIRST_PICTURE_PIECE && value <= LAST_PICTURE_PIECE;
 }

@@ -4,8 +4,7 @@
 
 FlyingBonusPtr flyingBonus::CreateFB(const std::string& control, const ImagePtr& image, float x,
                                      float y, float velocity, float targetX, float targetY,
-                                     float hitDistance)
-{
+                                     float hitDistance) {
     auto bonus = std::make_shared<flyingBonus>();
     bonus->Init(x, y, velocity, targetX, targetY, hitDistance);
     bonus->image = image;
@@ -13,8 +12,7 @@ FlyingBonusPtr flyingBonus::CreateFB(const std::string& control, const ImagePtr&
     return bonus;
 }
 
-int flyingBonus::Draw() const
-{
+int flyingBonus::Draw() const {
     DrawImage(image, vPos._x, vPos._y);
     return 0;
 }

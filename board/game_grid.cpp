@@ -16,18 +16,16 @@ constexpr float CENTRE_Y = 300.0f;
 constexpr float OFFSET_X = 3.0f;
 constexpr float OFFSET_Y = -12.0f;
 
-int ClampSize(int size, const char* what)
-{
+int ClampSize(int size, const char* what) {
     if (size < 0 || size > GRID_CAPACITY) {
-        DebugLog(std::string("***Board ") + what + " " + std::to_string(size) +
-                 " outside 0.." + std::to_string(GRID_CAPACITY));
+        DebugLog(std::string("***Board ") + what + " " + std::to_string(size) + " outside 0.." +
+                 std::to_string(GRID_CAPACITY));
         return std::clamp(size, 0, GRID_CAPACITY);
     }
     return size;
 }
 
-float CentredStart(float centre, int cellSize, int minCell, int maxCell, float offset)
-{
+float CentredStart(float centre, int cellSize, int minCell, int maxCell, float offset) {
     const float size = static_cast<float>(cellSize);
     return centre - size * static_cast<float>(maxCell - minCell) / 2.0f -
            size * static_cast<float>(minCell) - static_cast<float>(cellSize / 2) + offset;
@@ -36,8 +34,7 @@ float CentredStart(float centre, int cellSize, int minCell, int maxCell, float o
 }  // namespace
 
 GameGridPtr gameGrid::Create(int width, int height, int cellWidth, int cellHeight,
-                             const Point& start)
-{
+                             const Point& start) {
     auto grid = std::make_shared<gameGrid>();
     grid->iWidth = ClampSize(width, "width");
     grid->iHeight = ClampSize(height, "height");
@@ -47,8 +44,7 @@ GameGridPtr gameGrid::Create(int width, int height, int cellWidth, int cellHeigh
     return grid;
 }
 
-int gameGrid::Restart(const levelData& level)
-{
+int gameGrid::Restart(const levelData& level) {
     const int columns = std::min(iWidth, LEVEL_COLUMNS);
     const int rows = std::min(iHeight, LEVEL_ROWS);
     for (int x = 0; x < columns; ++x) {
@@ -59,8 +55,7 @@ int gameGrid::Restart(const levelData& level)
     return 0;
 }
 
-int gameGrid::setLevelData(const levelData& level)
-{
+int gameGrid::setLevelData(const levelData& level) {
     Restart(level);
     int minX = 99;
     int minY = 99;
@@ -82,8 +77,7 @@ int gameGrid::setLevelData(const levelData& level)
     return 0;
 }
 
-int gameGrid::tileCount(int includeBlocks) const
-{
+int gameGrid::tileCount(int includeBlocks) const {
     int count = 0;
     for (int x = 0; x < iWidth; ++x) {
         for (int y = 0; y < iHeight; ++y) {
@@ -96,36 +90,31 @@ int gameGrid::tileCount(int includeBlocks) const
     return count;
 }
 
-int gameGrid::CellDataMatch(const Point* a, const Point* b) const
-{
+int gameGrid::CellDataMatch(const Point* a, const Point* b) const {
     if (!a || !b) {
         return 0;
     }
     return CellValuesMatch(cellData(*a), cellData(*b)) ? 1 : 0;
 }
 
-int gameGrid::cellData(const Point& p) const
-{
+int gameGrid::cellData(const Point& p) const {
     return OnBoard(p.x, p.y) ? Value(p.x, p.y) : CELL_EMPTY;
 }
 
-int gameGrid::SetCellData(const Point& p, int value)
-{
+int gameGrid::SetCellData(const Point& p, int value) {
     if (OnBoard(p.x, p.y)) {
         data[p.x][p.y].iData = value;
     }
     return 0;
 }
 
-int gameGrid::removePair(const Point& a, const Point& b)
-{
+int gameGrid::removePair(const Point& a, const Point& b) {
     SetCellData(a, CELL_EMPTY);
     SetCellData(b, CELL_EMPTY);
     return 0;
 }
 
-int gameGrid::Update(int elapsedMs)
-{
+int gameGrid::Update(int elapsedMs) {
     const float drop = static_cast<float>(elapsedMs) * LIFT_DECAY_PER_MS;
     for (auto& column : tileHeight) {
         for (float& lift : column) {
@@ -137,8 +126,7 @@ int gameGrid::Update(int elapsedMs)
     return 0;
 }
 
-PointPtr gameGrid::CellAt(int screenX, int screenY) const
-{
+PointPtr gameGrid::CellAt(int screenX, int screenY) const {
     if (screenX < start.x || screenY < start.y || iCellWidth <= 0 || iCellHeight <= 0) {
         return nullptr;
     }

@@ -31,8 +31,8 @@ public:
     int iCellWidth = 0;
     int iCellHeight = 0;
     Point start;
-    gameCell data[GRID_CAPACITY][GRID_CAPACITY] = {};        // [column][row]
-    float tileHeight[GRID_CAPACITY][GRID_CAPACITY] = {};     // lift, 0..1
+    gameCell data[GRID_CAPACITY][GRID_CAPACITY] = {};     // [column][row]
+    float tileHeight[GRID_CAPACITY][GRID_CAPACITY] = {};  // lift, 0..1
 
     std::array<ImagePtr, 6> routeImages;
     std::array<ImagePtr, 2> tileImages;
@@ -86,7 +86,8 @@ public:
     int debugDraw() const;
     int Draw() const;
     // Null sprites draw nothing.
-    int DrawDropShadow(const __kwa_BaseSprite* blockShadow, const __kwa_BaseSprite* tileShadow) const;
+    int DrawDropShadow(const __kwa_BaseSprite* blockShadow,
+                       const __kwa_BaseSprite* tileShadow) const;
     int DrawScene(const gameRoute* route, const Point* first, const Point* second,
                   const Point* hover);
     int HighlightCell(const Point* cell) const;
@@ -106,7 +107,8 @@ private:
     // Occupied cells in a row or column span, counting stops past limit.
     int _CountRow(int y, int x0, int x1, int limit) const;
     int _CountColumn(int x, int y0, int y1, int limit) const;
-    template <class Visit> void _ScanCorners(const Point& a, const Point& b, Visit visit) const;
+    template <class Visit>
+    void _ScanCorners(const Point& a, const Point& b, Visit visit) const;
     bool _StraightJoin(const Point& a, const Point& b) const;
     bool _Enclosed(const Point& p) const;
 };

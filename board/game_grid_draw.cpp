@@ -24,13 +24,11 @@ constexpr int HIGHLIGHT_CLOCK_DIVISOR = 10;  // ms per degree of the flash
 constexpr int MARKER_INSET = 3;
 constexpr float SELECTION_LINE_WIDTH = 3.0f;
 
-bool Same(const Point* p, int x, int y)
-{
+bool Same(const Point* p, int x, int y) {
     return p && p->x == x && p->y == y;
 }
 
-CellKind TileKind(int x, int y, const Point* first, const Point* second, const Point* hover)
-{
+CellKind TileKind(int x, int y, const Point* first, const Point* second, const Point* hover) {
     CellKind kind = CellKind::Normal;
     if (Same(first, x, y) || Same(second, x, y)) {
         kind = CellKind::Selected;
@@ -43,8 +41,7 @@ CellKind TileKind(int x, int y, const Point* first, const Point* second, const P
 
 }  // namespace
 
-int gameGrid::debugDraw() const
-{
+int gameGrid::debugDraw() const {
     SetColor(40, 40, 0);
     for (int x = 0; x < iWidth; ++x) {
         for (int y = 0; y < iHeight; ++y) {
@@ -57,8 +54,7 @@ int gameGrid::debugDraw() const
     return 0;
 }
 
-int gameGrid::Draw() const
-{
+int gameGrid::Draw() const {
     SetBlend(BLEND_MASK);
     for (int x = 0; x < iWidth; ++x) {
         for (int y = 0; y < iHeight; ++y) {
@@ -76,8 +72,7 @@ int gameGrid::Draw() const
 }
 
 int gameGrid::DrawScene(const gameRoute* route, const Point* first, const Point* second,
-                        const Point* hover)
-{
+                        const Point* hover) {
     for (const Point* lifted : {hover, first, second}) {
         if (lifted && OnBoard(lifted->x, lifted->y)) {
             tileHeight[lifted->x][lifted->y] = 1.0f;
@@ -115,30 +110,29 @@ int gameGrid::DrawScene(const gameRoute* route, const Point* first, const Point*
             const float t = static_cast<float>(_cellStartY(y));
             const float h = tileHeight[x][y];
             switch (code.kind) {
-            case CellKind::Block:
-                DrawImage(tileImages[code.number - FIRST_BLOCK_VALUE], s, t);
-                break;
-            case CellKind::Normal:
-            case CellKind::Hover:
-                DrawImage(normalImages[code.number - FIRST_TILE_VALUE], s - h, t - 2.0f * h);
-                break;
-            case CellKind::Selected:
-            case CellKind::HoverSelected:
-                DrawImage(selectedImages[code.number - FIRST_TILE_VALUE], s - h, t - 2.0f * h);
-                break;
-            case CellKind::Route:
-                DrawImage(routeImages[code.number], s, t);
-                break;
-            case CellKind::Nothing:
-                break;
+                case CellKind::Block:
+                    DrawImage(tileImages[code.number - FIRST_BLOCK_VALUE], s, t);
+                    break;
+                case CellKind::Normal:
+                case CellKind::Hover:
+                    DrawImage(normalImages[code.number - FIRST_TILE_VALUE], s - h, t - 2.0f * h);
+                    break;
+                case CellKind::Selected:
+                case CellKind::HoverSelected:
+                    DrawImage(selectedImages[code.number - FIRST_TILE_VALUE], s - h, t - 2.0f * h);
+                    break;
+                case CellKind::Route:
+                    DrawImage(routeImages[code.number], s, t);
+                    break;
+                case CellKind::Nothing:
+                    break;
             }
         }
     }
     return 0;
 }
 
-int gameGrid::HighlightCell(const Point* cell) const
-{
+int gameGrid::HighlightCell(const Point* cell) const {
     if (!cell || cellData(*cell) < FIRST_TILE_VALUE) {
         return 0;
     }
@@ -154,8 +148,7 @@ int gameGrid::HighlightCell(const Point* cell) const
     return 0;
 }
 
-int gameGrid::DrawSelection(const Point& cell) const
-{
+int gameGrid::DrawSelection(const Point& cell) const {
     if (!OnBoard(cell.x, cell.y)) {
         return 0;
     }
@@ -172,13 +165,11 @@ int gameGrid::DrawSelection(const Point& cell) const
     return 0;
 }
 
-PointPtr gameGrid::MouseOver() const
-{
+PointPtr gameGrid::MouseOver() const {
     return CellAt(MouseX(), MouseY());
 }
 
-int gameGrid::DrawRoute(const gameRoute* route) const
-{
+int gameGrid::DrawRoute(const gameRoute* route) const {
     if (!route) {
         return 0;
     }

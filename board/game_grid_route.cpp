@@ -19,8 +19,7 @@ struct Candidate {
     int turns = 0;
 };
 
-int Distance(const Point& from, const Point& to)
-{
+int Distance(const Point& from, const Point& to) {
     return std::abs(from.x - to.x) + std::abs(from.y - to.y);
 }
 
@@ -28,8 +27,7 @@ int Distance(const Point& from, const Point& to)
 // every cell on the way, and one corner piece for each point where the route
 // changes direction plus the first point. Valid candidates never run
 // straight through a corner, so every distinct corner point is a turn.
-Candidate MakeCandidate(const Point& a, const Point& p1, const Point& p2, const Point& b)
-{
+Candidate MakeCandidate(const Point& a, const Point& p1, const Point& p2, const Point& b) {
     Candidate candidate{p1, p2, 1, 0};
     const Point* corners[] = {&a, &p1, &p2, &b};
     const Point* previous = corners[0];
@@ -45,8 +43,7 @@ Candidate MakeCandidate(const Point& a, const Point& p1, const Point& p2, const 
 
 }  // namespace
 
-int gameGrid::_CountRow(int y, int x0, int x1, int limit) const
-{
+int gameGrid::_CountRow(int y, int x0, int x1, int limit) const {
     if (y < 0 || y >= iHeight) {
         return 0;
     }
@@ -59,8 +56,7 @@ int gameGrid::_CountRow(int y, int x0, int x1, int limit) const
     return count;
 }
 
-int gameGrid::_CountColumn(int x, int y0, int y1, int limit) const
-{
+int gameGrid::_CountColumn(int x, int y0, int y1, int limit) const {
     if (x < 0 || x >= iWidth) {
         return 0;
     }
@@ -73,19 +69,16 @@ int gameGrid::_CountColumn(int x, int y0, int y1, int limit) const
     return count;
 }
 
-int gameGrid::_CheckHorizontalLine(const Point& a, const Point& b) const
-{
+int gameGrid::_CheckHorizontalLine(const Point& a, const Point& b) const {
     return _CountRow(a.y, a.x, b.x, NO_LIMIT);
 }
 
-int gameGrid::_CheckVerticalLine(const Point& a, const Point& b) const
-{
+int gameGrid::_CheckVerticalLine(const Point& a, const Point& b) const {
     return _CountColumn(a.x, a.y, b.y, NO_LIMIT);
 }
 
 // A tile with no empty neighbour on the board can only join a neighbour.
-bool gameGrid::_Enclosed(const Point& p) const
-{
+bool gameGrid::_Enclosed(const Point& p) const {
     static constexpr int DX[] = {1, -1, 0, 0};
     static constexpr int DY[] = {0, 0, 1, -1};
     for (int d = 0; d < 4; ++d) {
@@ -98,8 +91,7 @@ bool gameGrid::_Enclosed(const Point& p) const
     return true;
 }
 
-bool gameGrid::_StraightJoin(const Point& a, const Point& b) const
-{
+bool gameGrid::_StraightJoin(const Point& a, const Point& b) const {
     if (a.x == b.x && _CountColumn(a.x, a.y, b.y, 2) == 2) {
         return true;
     }
@@ -111,8 +103,7 @@ bool gameGrid::_StraightJoin(const Point& a, const Point& b) const
 // the corners in a's and b's columns. Only a's own cell is discounted on the
 // middle segment. Stops when visit returns true.
 template <class Visit>
-void gameGrid::_ScanCorners(const Point& a, const Point& b, Visit visit) const
-{
+void gameGrid::_ScanCorners(const Point& a, const Point& b, Visit visit) const {
     for (int c = 0; c < iWidth; ++c) {
         if (_CountRow(a.y, c, a.x, 1) != 1 || _CountRow(b.y, c, b.x, 1) != 1) {
             continue;
@@ -135,8 +126,7 @@ void gameGrid::_ScanCorners(const Point& a, const Point& b, Visit visit) const
     }
 }
 
-int gameGrid::FindRoute(const Point& a, const Point& b, gameRoute& route, int firstOnly) const
-{
+int gameGrid::FindRoute(const Point& a, const Point& b, gameRoute& route, int firstOnly) const {
     route.Clear();
     if (a.Equals(b) || !OnBoard(a.x, a.y) || !OnBoard(b.x, b.y)) {
         return 0;
@@ -169,8 +159,7 @@ int gameGrid::FindRoute(const Point& a, const Point& b, gameRoute& route, int fi
     return 0;
 }
 
-bool gameGrid::CanJoin(const Point& a, const Point& b) const
-{
+bool gameGrid::CanJoin(const Point& a, const Point& b) const {
     if (a.Equals(b) || !OnBoard(a.x, a.y) || !OnBoard(b.x, b.y)) {
         return false;
     }
@@ -188,14 +177,14 @@ bool gameGrid::CanJoin(const Point& a, const Point& b) const
     return found;
 }
 
-int gameGrid::_FindHintMatch(const Point& p, gameRoute& route, const Point* from) const
-{
+int gameGrid::_FindHintMatch(const Point& p, gameRoute& route, const Point* from) const {
     route.Clear();
     const Point& origin = from ? *from : p;
     const int first = std::max(0, origin.x + origin.y * iWidth);
     const int pValue = Value(p.x, p.y);
     const auto tryPartner = [&](int x, int y) {
-        if (x + y * iWidth < first || (x == p.x && y == p.y) || !CellValuesMatch(pValue, Value(x, y))) {
+        if (x + y * iWidth < first || (x == p.x && y == p.y) ||
+            !CellValuesMatch(pValue, Value(x, y))) {
             return false;
         }
         FindRoute(p, Point(x, y), route, 1);
@@ -220,8 +209,7 @@ int gameGrid::_FindHintMatch(const Point& p, gameRoute& route, const Point* from
     return 0;
 }
 
-int gameGrid::FindHintRoute(gameRoute& route, int next) const
-{
+int gameGrid::FindHintRoute(gameRoute& route, int next) const {
     const PointPtr shownFirst = route.First();
     const PointPtr shownLast = route.Last();
     const bool continuing = next != 0 && shownFirst && shownLast;

@@ -13,8 +13,7 @@ constexpr int SHADOW_OFFSET_Y = 6;
 }  // namespace
 
 int gameGrid::DrawDropShadow(const __kwa_BaseSprite* blockShadow,
-                             const __kwa_BaseSprite* tileShadow) const
-{
+                             const __kwa_BaseSprite* tileShadow) const {
     for (int x = 0; x < iWidth; ++x) {
         for (int y = 0; y < iHeight; ++y) {
             const int value = Value(x, y);

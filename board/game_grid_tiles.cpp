@@ -19,14 +19,12 @@ constexpr int PICTURE_ROW = 5;
 constexpr int ROUTE_COLUMN = 2;
 constexpr int BONUS_COLUMN = 8;
 
-bool CoversCell(const TPixmap& pixmap, int column, int row)
-{
+bool CoversCell(const TPixmap& pixmap, int column, int row) {
     return (column + 1) * TILE_WIDTH <= pixmap.width && (row + 1) * TILE_HEIGHT <= pixmap.height;
 }
 
 // Writes the opaque pixels of source at (dx, dy) of target.
-void Stamp(TPixmap& target, const TPixmap& source, int dx, int dy)
-{
+void Stamp(TPixmap& target, const TPixmap& source, int dx, int dy) {
     for (int y = 0; y < source.height; ++y) {
         for (int x = 0; x < source.width; ++x) {
             const uint32_t pixel = ReadPixel(source, x, y);
@@ -39,8 +37,7 @@ void Stamp(TPixmap& target, const TPixmap& source, int dx, int dy)
 
 // One cell of the tile set as an image, or null when the pixmap does not
 // cover that cell.
-ImagePtr CutCell(const TPixmap& pixmap, int column, int row, int flags, int threeD)
-{
+ImagePtr CutCell(const TPixmap& pixmap, int column, int row, int flags, int threeD) {
     if (!CoversCell(pixmap, column, row)) {
         return nullptr;
     }
@@ -56,7 +53,8 @@ ImagePtr CutCell(const TPixmap& pixmap, int column, int row, int flags, int thre
     ClearPixels(*pixels, 0);
     for (int y = 0; y < TILE_HEIGHT; ++y) {
         for (int x = 0; x < TILE_WIDTH; ++x) {
-            WritePixel(*pixels, x, y, ReadPixel(pixmap, column * TILE_WIDTH + x, row * TILE_HEIGHT + y));
+            WritePixel(*pixels, x, y,
+                       ReadPixel(pixmap, column * TILE_WIDTH + x, row * TILE_HEIGHT + y));
         }
     }
     if (threeD != 0) {
@@ -74,35 +72,29 @@ ImagePtr CutCell(const TPixmap& pixmap, int column, int row, int flags, int thre
 }
 
 template <size_t N>
-ImagePtr ImageAt(const std::array<ImagePtr, N>& images, int i)
-{
+ImagePtr ImageAt(const std::array<ImagePtr, N>& images, int i) {
     return (i >= 0 && i < static_cast<int>(N)) ? images[i] : nullptr;
 }
 
 }  // namespace
 
-ImagePtr gameGrid::normalImage(int i) const
-{
+ImagePtr gameGrid::normalImage(int i) const {
     return ImageAt(normalImages, i);
 }
 
-ImagePtr gameGrid::routeImage(int i) const
-{
+ImagePtr gameGrid::routeImage(int i) const {
     return ImageAt(routeImages, i);
 }
 
-ImagePtr gameGrid::PictureImage(int i) const
-{
+ImagePtr gameGrid::PictureImage(int i) const {
     return ImageAt(pictureImages, i);
 }
 
-ImagePtr gameGrid::bonusImage(int i) const
-{
+ImagePtr gameGrid::bonusImage(int i) const {
     return ImageAt(bonusImages, i);
 }
 
-int gameGrid::UnloadGraphics()
-{
+int gameGrid::UnloadGraphics() {
     routeImages.fill(nullptr);
     tileImages.fill(nullptr);
     normalImages.fill(nullptr);
@@ -112,13 +104,11 @@ int gameGrid::UnloadGraphics()
     return 0;
 }
 
-ImagePtr gameGrid::_makeTile(const TPixmap& pixmap, int column, int row, int threeD) const
-{
+ImagePtr gameGrid::_makeTile(const TPixmap& pixmap, int column, int row, int threeD) const {
     return CutCell(pixmap, column, row, IMG_MASKED | IMG_FILTERED | IMG_DYNAMIC, threeD);
 }
 
-int gameGrid::loadTileSet(const std::string& path, int threeD)
-{
+int gameGrid::loadTileSet(const std::string& path, int threeD) {
     const PixmapPtr pixmap = LoadAssetPixmap(path);
     if (!pixmap) {
         DebugLog("***Failed to load tile set " + path);
@@ -126,8 +116,7 @@ int gameGrid::loadTileSet(const std::string& path, int threeD)
     return loadTileSet(pixmap, threeD);
 }
 
-int gameGrid::loadTileSet(const PixmapPtr& pixmap, int threeD)
-{
+int gameGrid::loadTileSet(const PixmapPtr& pixmap, int threeD) {
     UnloadGraphics();
     if (!pixmap) {
         return 0;

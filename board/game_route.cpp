@@ -8,50 +8,43 @@
 namespace {
 
 // Created by the first gameRoute::Create and kept for the whole run.
-std::optional<std::vector<GameRoutePtr>>& FadingRoutes()
-{
+std::optional<std::vector<GameRoutePtr>>& FadingRoutes() {
     static std::optional<std::vector<GameRoutePtr>> routes;
     return routes;
 }
 
 }  // namespace
 
-RoutePointPtr routePoint::FromPoint(const Point& p, int id)
-{
+RoutePointPtr routePoint::FromPoint(const Point& p, int id) {
     return std::make_shared<routePoint>(p.x, p.y, id);
 }
 
-PointPtr routePoint::Copy() const
-{
+PointPtr routePoint::Copy() const {
     return FromPoint(*this, iID);
 }
 
-GameRoutePtr gameRoute::Create()
-{
+GameRoutePtr gameRoute::Create() {
     if (!FadingRoutes()) {
         FadingRoutes().emplace();
     }
     return std::make_shared<gameRoute>();
 }
 
-int gameRoute::Clear()
-{
+int gameRoute::Clear() {
     pointList.clear();
     fDrawingLength = 0.0f;
     fUndrawPoint = 0.0f;
     return 0;
 }
 
-int gameRoute::ClearFadingRoutes()
-{
+int gameRoute::ClearFadingRoutes() {
     if (FadingRoutes()) {
         FadingRoutes()->clear();
     }
     return 0;
 }
 
-int gameRoute::UpdateFadingRoutes(int elapsedMs, float undrawTime, const gameGrid* /*board*/)
-{
+int gameRoute::UpdateFadingRoutes(int elapsedMs, float undrawTime, const gameGrid* /*board*/) {
     if (!FadingRoutes()) {
         return 0;
     }
@@ -69,8 +62,7 @@ int gameRoute::UpdateFadingRoutes(int elapsedMs, float undrawTime, const gameGri
     return 0;
 }
 
-int gameRoute::DrawFadingRoutes(const gameGrid& board)
-{
+int gameRoute::DrawFadingRoutes(const gameGrid& board) {
     if (!FadingRoutes()) {
         return 0;
     }
@@ -80,37 +72,31 @@ int gameRoute::DrawFadingRoutes(const gameGrid& board)
     return 0;
 }
 
-int gameRoute::AddFadingRoute(const gameRoute& route)
-{
+int gameRoute::AddFadingRoute(const gameRoute& route) {
     const GameRoutePtr copy = Create();
     route.CopyTo(*copy);
     FadingRoutes()->push_back(copy);
     return 0;
 }
 
-int gameRoute::FadingRouteCount()
-{
+int gameRoute::FadingRouteCount() {
     return FadingRoutes() ? static_cast<int>(FadingRoutes()->size()) : 0;
 }
 
-int gameRoute::Update(int elapsedMs, float drawTime)
-{
+int gameRoute::Update(int elapsedMs, float drawTime) {
     fDrawingLength += static_cast<float>(elapsedMs) / drawTime;
     return 0;
 }
 
-int gameRoute::DrawingCount() const
-{
+int gameRoute::DrawingCount() const {
     return static_cast<int>(fDrawingLength + 0.5f);
 }
 
-int gameRoute::IsFullyDrawn() const
-{
+int gameRoute::IsFullyDrawn() const {
     return DrawingCount() >= Length() ? 1 : 0;
 }
 
-int gameRoute::CopyTo(gameRoute& target) const
-{
+int gameRoute::CopyTo(gameRoute& target) const {
     if (&target == this) {
         return 0;
     }
@@ -122,19 +108,17 @@ int gameRoute::CopyTo(gameRoute& target) const
     return 0;
 }
 
-int gameRoute::Length() const
-{
+int gameRoute::Length() const {
     return static_cast<int>(pointList.size());
 }
 
-int gameRoute::Turns() const
-{
-    return static_cast<int>(std::count_if(pointList.begin(), pointList.end(),
-        [](const RoutePointPtr& point) { return point->iID > PIECE_HORIZONTAL; }));
+int gameRoute::Turns() const {
+    return static_cast<int>(
+        std::count_if(pointList.begin(), pointList.end(),
+                      [](const RoutePointPtr& point) { return point->iID > PIECE_HORIZONTAL; }));
 }
 
-int gameRoute::AddPoint(const Point& p)
-{
+int gameRoute::AddPoint(const Point& p) {
     if (pointList.empty()) {
         pointList.push_back(routePoint::FromPoint(p, PIECE_VERTICAL));
         return 0;
@@ -172,17 +156,14 @@ int gameRoute::AddPoint(const Point& p)
     return 0;
 }
 
-int gameRoute::IsEmpty() const
-{
+int gameRoute::IsEmpty() const {
     return pointList.empty() ? 1 : 0;
 }
 
-PointPtr gameRoute::First() const
-{
+PointPtr gameRoute::First() const {
     return pointList.empty() ? nullptr : PointPtr(pointList.front());
 }
 
-PointPtr gameRoute::Last() const
-{
+PointPtr gameRoute::Last() const {
     return pointList.empty() ? nullptr : PointPtr(pointList.back());
 }

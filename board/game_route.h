@@ -13,8 +13,8 @@ using RoutePointPtr = std::shared_ptr<routePoint>;
 using GameRoutePtr = std::shared_ptr<gameRoute>;
 
 // Piece numbers: the sides of the cell that the line joins.
-constexpr int PIECE_VERTICAL = 0;      // top and bottom
-constexpr int PIECE_HORIZONTAL = 1;    // left and right
+constexpr int PIECE_VERTICAL = 0;    // top and bottom
+constexpr int PIECE_HORIZONTAL = 1;  // left and right
 constexpr int PIECE_LEFT_BOTTOM = 2;
 constexpr int PIECE_RIGHT_BOTTOM = 3;
 constexpr int PIECE_TOP_RIGHT = 4;

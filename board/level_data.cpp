@@ -10,8 +10,20 @@
 
 namespace {
 
-enum class LevelKey { Grid, Boni, Music, Tileset, Timelimit, Flowersbonus, Timebonus,
-                      Tutorial, TutorX, TutorY, Background, None };
+enum class LevelKey {
+    Grid,
+    Boni,
+    Music,
+    Tileset,
+    Timelimit,
+    Flowersbonus,
+    Timebonus,
+    Tutorial,
+    TutorX,
+    TutorY,
+    Background,
+    None
+};
 
 // Matched by prefix, first hit wins, so the order matters.
 struct KeyName {
@@ -19,16 +31,20 @@ struct KeyName {
     LevelKey key;
 };
 constexpr KeyName KEY_NAMES[] = {
-    {"grid", LevelKey::Grid},           {"boni", LevelKey::Boni},
-    {"music", LevelKey::Music},         {"tileset", LevelKey::Tileset},
-    {"timelimit", LevelKey::Timelimit}, {"flowersbonus", LevelKey::Flowersbonus},
-    {"timebonus", LevelKey::Timebonus}, {"tutorial", LevelKey::Tutorial},
-    {"tutor_x", LevelKey::TutorX},      {"tutor_y", LevelKey::TutorY},
+    {"grid", LevelKey::Grid},
+    {"boni", LevelKey::Boni},
+    {"music", LevelKey::Music},
+    {"tileset", LevelKey::Tileset},
+    {"timelimit", LevelKey::Timelimit},
+    {"flowersbonus", LevelKey::Flowersbonus},
+    {"timebonus", LevelKey::Timebonus},
+    {"tutorial", LevelKey::Tutorial},
+    {"tutor_x", LevelKey::TutorX},
+    {"tutor_y", LevelKey::TutorY},
     {"background", LevelKey::Background},
 };
 
-LevelKey ClassifyKey(const std::string& key)
-{
+LevelKey ClassifyKey(const std::string& key) {
     if (key.empty()) {
         return LevelKey::None;
     }
@@ -40,8 +56,7 @@ LevelKey ClassifyKey(const std::string& key)
     return LevelKey::None;
 }
 
-int DigitValue(char c)
-{
+int DigitValue(char c) {
     if (c >= '0' && c <= '9') {
         return c - '0';
     }
@@ -54,25 +69,33 @@ int DigitValue(char c)
     return 99;
 }
 
-int* ParameterField(levelData& level, LevelKey key)
-{
+int* ParameterField(levelData& level, LevelKey key) {
     switch (key) {
-    case LevelKey::Music: return &level.music;
-    case LevelKey::Tileset: return &level.tileset;
-    case LevelKey::Timelimit: return &level.timelimit;
-    case LevelKey::Flowersbonus: return &level.flowersbonus;
-    case LevelKey::Timebonus: return &level.timebonus;
-    case LevelKey::Tutorial: return &level.tutorial;
-    case LevelKey::TutorX: return &level.tutor_x;
-    case LevelKey::TutorY: return &level.tutor_y;
-    case LevelKey::Background: return &level.background;
-    default: return nullptr;
+        case LevelKey::Music:
+            return &level.music;
+        case LevelKey::Tileset:
+            return &level.tileset;
+        case LevelKey::Timelimit:
+            return &level.timelimit;
+        case LevelKey::Flowersbonus:
+            return &level.flowersbonus;
+        case LevelKey::Timebonus:
+            return &level.timebonus;
+        case LevelKey::Tutorial:
+            return &level.tutorial;
+        case LevelKey::TutorX:
+            return &level.tutor_x;
+        case LevelKey::TutorY:
+            return &level.tutor_y;
+        case LevelKey::Background:
+            return &level.background;
+        default:
+            return nullptr;
     }
 }
 
 // Column c takes the number after the c-th comma; short rows start over.
-void ReadRow(int (&cells)[LEVEL_COLUMNS][LEVEL_ROWS], int row, const std::string& value)
-{
+void ReadRow(int (&cells)[LEVEL_COLUMNS][LEVEL_ROWS], int row, const std::string& value) {
     size_t p = 0;
     for (int column = 0; column < LEVEL_COLUMNS; ++column) {
         cells[column][row] = LevelInt(value.substr(p));
@@ -83,8 +106,7 @@ void ReadRow(int (&cells)[LEVEL_COLUMNS][LEVEL_ROWS], int row, const std::string
 
 // One debug line per row that holds values the game does not know.
 void ReportUnknownValues(const levelData& level, const std::string& key,
-                         const int (&cells)[LEVEL_COLUMNS][LEVEL_ROWS], int row, int lastKnown)
-{
+                         const int (&cells)[LEVEL_COLUMNS][LEVEL_ROWS], int row, int lastKnown) {
     for (int column = 0; column < LEVEL_COLUMNS; ++column) {
         const int value = cells[column][row];
         if (value < 0 || value > lastKnown) {
@@ -95,8 +117,7 @@ void ReportUnknownValues(const levelData& level, const std::string& key,
     }
 }
 
-void ReadLevelLine(levelData& level, const std::string& line)
-{
+void ReadLevelLine(levelData& level, const std::string& line) {
     const std::string key = KeyOf(line);
     const LevelKey kind = ClassifyKey(key);
     if (kind == LevelKey::None) {
@@ -119,16 +140,15 @@ void ReadLevelLine(levelData& level, const std::string& line)
 }
 
 // Two digits at least; negative values keep their sign so they read back.
-std::string CellText(int value)
-{
+std::string CellText(int value) {
     if (value >= 0 && value < 10) {
         return "0" + std::to_string(value);
     }
     return std::to_string(value);
 }
 
-void WriteLayer(TStream& stream, const char* keyword, const int (&cells)[LEVEL_COLUMNS][LEVEL_ROWS])
-{
+void WriteLayer(TStream& stream, const char* keyword,
+                const int (&cells)[LEVEL_COLUMNS][LEVEL_ROWS]) {
     for (int row = 0; row < LEVEL_ROWS; ++row) {
         std::string line = keyword + CellText(row + 1) + "=";
         for (int column = 0; column < LEVEL_COLUMNS; ++column) {
@@ -143,8 +163,7 @@ void WriteLayer(TStream& stream, const char* keyword, const int (&cells)[LEVEL_C
 
 }  // namespace
 
-int LevelInt(const std::string& text)
-{
+int LevelInt(const std::string& text) {
     size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
         ++i;
@@ -176,8 +195,7 @@ int LevelInt(const std::string& text)
     return static_cast<int>(result);
 }
 
-LevelDataPtr levelData::Create(const std::string& path)
-{
+LevelDataPtr levelData::Create(const std::string& path) {
     auto level = std::make_shared<levelData>();
     level->fileName = path;
     StreamPtr stream = OpenAssetFile(path);
@@ -188,8 +206,7 @@ LevelDataPtr levelData::Create(const std::string& path)
     return level;
 }
 
-LevelDataPtr levelData::CreateFromText(const std::string& text, const std::string& path)
-{
+LevelDataPtr levelData::CreateFromText(const std::string& text, const std::string& path) {
     auto level = std::make_shared<levelData>();
     level->fileName = path;
     StreamPtr stream = CreateMemoryStream(text);
@@ -197,29 +214,28 @@ LevelDataPtr levelData::CreateFromText(const std::string& text, const std::strin
     return level;
 }
 
-void levelData::ReadFrom(TStream& stream)
-{
+void levelData::ReadFrom(TStream& stream) {
     while (!Eof(stream)) {
         ReadLevelLine(*this, ReadLine(stream));
     }
 }
 
-void levelData::WriteTo(TStream& stream) const
-{
+void levelData::WriteTo(TStream& stream) const {
     WriteLayer(stream, "grid", grid);
     WriteLayer(stream, "boni", bonus);
     const std::pair<const char*, int> parameters[] = {
-        {"music=", music},         {"tileset=", tileset},     {"timelimit=", timelimit},
-        {"flowersbonus=", flowersbonus}, {"timebonus=", timebonus}, {"tutorial=", tutorial},
-        {"tutor_x=", tutor_x},     {"tutor_y=", tutor_y},     {"background=", background},
+        {"music=", music},           {"tileset=", tileset},
+        {"timelimit=", timelimit},   {"flowersbonus=", flowersbonus},
+        {"timebonus=", timebonus},   {"tutorial=", tutorial},
+        {"tutor_x=", tutor_x},       {"tutor_y=", tutor_y},
+        {"background=", background},
     };
     for (const auto& [key, value] : parameters) {
         WriteLine(stream, key + std::to_string(value));
     }
 }
 
-int levelData::Save() const
-{
+int levelData::Save() const {
     StreamPtr stream = WriteStream(fileName);
     if (!stream) {
         DebugLog("***Failed to write level " + fileName);

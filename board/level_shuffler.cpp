@@ -12,18 +12,15 @@ constexpr int KEY_MIN = 100;
 constexpr int KEY_MAX = 999;
 
 // Rand(0, 100) > 50: true with probability 50/101.
-bool CoinToss()
-{
+bool CoinToss() {
     return Rand(0, 100) > 50;
 }
 
-bool IsOrdinaryTile(int value)
-{
+bool IsOrdinaryTile(int value) {
     return IsTileValue(value) && !IsGroupValue(value);
 }
 
-void SortDescending(int (&values)[SHUFFLE_LIST_SIZE])
-{
+void SortDescending(int (&values)[SHUFFLE_LIST_SIZE]) {
     bool swapped = true;
     while (swapped) {
         swapped = false;
@@ -38,8 +35,7 @@ void SortDescending(int (&values)[SHUFFLE_LIST_SIZE])
 
 // Exchanges two values in one pass, so no stand-in value is needed (a
 // damaged level may hold any value).
-void ExchangeValues(levelData& level, int a, int b)
-{
+void ExchangeValues(levelData& level, int a, int b) {
     if (a == b) {
         return;
     }
@@ -55,16 +51,14 @@ void ExchangeValues(levelData& level, int a, int b)
 }
 
 template <class Cells>
-void FlipColumns(Cells& cells)
-{
+void FlipColumns(Cells& cells) {
     for (int x = 0; x < LEVEL_COLUMNS / 2; ++x) {
         std::swap(cells[x], cells[LEVEL_COLUMNS - 1 - x]);
     }
 }
 
 template <class Cells>
-void FlipRows(Cells& cells)
-{
+void FlipRows(Cells& cells) {
     for (auto& column : cells) {
         for (int y = 0; y < LEVEL_ROWS / 2; ++y) {
             std::swap(column[y], column[LEVEL_ROWS - 1 - y]);
@@ -72,8 +66,7 @@ void FlipRows(Cells& cells)
     }
 }
 
-void AddSwitches(levelDataShuffler& shuffler, std::initializer_list<std::pair<int, int>> pairs)
-{
+void AddSwitches(levelDataShuffler& shuffler, std::initializer_list<std::pair<int, int>> pairs) {
     for (const auto& [a, b] : pairs) {
         shuffler.shuffles.push_back(shuffleSwitch::Create(a, b));
     }
@@ -81,16 +74,14 @@ void AddSwitches(levelDataShuffler& shuffler, std::initializer_list<std::pair<in
 
 }  // namespace
 
-ShuffleSwitchPtr shuffleSwitch::Create(int t1, int t2)
-{
+ShuffleSwitchPtr shuffleSwitch::Create(int t1, int t2) {
     auto result = std::make_shared<shuffleSwitch>();
     result->t1 = t1;
     result->t2 = t2;
     return result;
 }
 
-ShuffleListPtr shuffleList::Create()
-{
+ShuffleListPtr shuffleList::Create() {
     auto list = std::make_shared<shuffleList>();
     for (int value = FIRST_TILE_VALUE; value <= LAST_TILE_VALUE; ++value) {
         list->iTiles[value] = Rand(KEY_MIN, KEY_MAX) * 256 + value;
@@ -102,8 +93,7 @@ ShuffleListPtr shuffleList::Create()
     return list;
 }
 
-LevelDataShufflerPtr levelDataShuffler::Create(levelData& level)
-{
+LevelDataShufflerPtr levelDataShuffler::Create(levelData& level) {
     auto shuffler = std::make_shared<levelDataShuffler>();
     const ShuffleListPtr a = shuffleList::Create();
     const ShuffleListPtr b = shuffleList::Create();
@@ -127,8 +117,7 @@ LevelDataShufflerPtr levelDataShuffler::Create(levelData& level)
     return shuffler;
 }
 
-int levelDataShuffler::ReShuffle(levelData& level) const
-{
+int levelDataShuffler::ReShuffle(levelData& level) const {
     for (const ShuffleSwitchPtr& exchange : shuffles) {
         ExchangeValues(level, exchange->t1, exchange->t2);
     }
@@ -143,8 +132,7 @@ int levelDataShuffler::ReShuffle(levelData& level) const
     return 0;
 }
 
-int levelDataShuffler::_switch(levelData& level, int from, int to)
-{
+int levelDataShuffler::_switch(levelData& level, int from, int to) {
     for (auto& column : level.grid) {
         for (int& cell : column) {
             if (cell == from) {

@@ -13,8 +13,7 @@ namespace {
 
 // The level as the game reads it, without the per-play shuffle; null (with a
 // message) when the file cannot be read.
-LevelDataPtr ReadLevel(const std::string& file, std::ostream& err)
-{
+LevelDataPtr ReadLevel(const std::string& file, std::ostream& err) {
     if (!FileExists(file)) {
         err << file << ": cannot read\n";
         return nullptr;
@@ -22,19 +21,20 @@ LevelDataPtr ReadLevel(const std::string& file, std::ostream& err)
     return levelData::Create(file);
 }
 
-GameGridPtr BoardOf(const levelData& level)
-{
+GameGridPtr BoardOf(const levelData& level) {
     GameGridPtr board = gameGrid::Create(LEVEL_COLUMNS, LEVEL_ROWS, 32, 48, Point(0, 0));
     board->setLevelData(level);
     return board;
 }
 
-const char* OutcomeName(SolveOutcome outcome)
-{
+const char* OutcomeName(SolveOutcome outcome) {
     switch (outcome) {
-    case SolveOutcome::Cleared: return "yes";
-    case SolveOutcome::Stuck: return "no";
-    case SolveOutcome::Unknown: return "unknown";
+        case SolveOutcome::Cleared:
+            return "yes";
+        case SolveOutcome::Stuck:
+            return "no";
+        case SolveOutcome::Unknown:
+            return "unknown";
     }
     return "unknown";
 }
@@ -47,8 +47,7 @@ struct CellCounts {
     std::map<int, int> classes;
 };
 
-CellCounts CountCells(const levelData& level)
-{
+CellCounts CountCells(const levelData& level) {
     CellCounts counts;
     for (int y = 0; y < LEVEL_ROWS; ++y) {
         for (int x = 0; x < LEVEL_COLUMNS; ++x) {
@@ -67,8 +66,7 @@ CellCounts CountCells(const levelData& level)
     return counts;
 }
 
-void PrintCounts(const levelData& level, std::ostream& out)
-{
+void PrintCounts(const levelData& level, std::ostream& out) {
     const CellCounts counts = CountCells(level);
     out << "tiles " << counts.tiles << "\n";
     out << "blocks " << counts.blocks << "\n";
@@ -76,10 +74,12 @@ void PrintCounts(const levelData& level, std::ostream& out)
     for (const auto& [value, count] : counts.values) {
         out << "value " << value << " " << count << "\n";
     }
-    const std::pair<int, int> groups[] = {{FIRST_GROUP_A, LAST_GROUP_A}, {FIRST_GROUP_B, LAST_GROUP_B}};
+    const std::pair<int, int> groups[] = {{FIRST_GROUP_A, LAST_GROUP_A},
+                                          {FIRST_GROUP_B, LAST_GROUP_B}};
     for (const auto& [first, last] : groups) {
         const auto found = counts.classes.find(first);
-        out << "group " << first << "-" << last << " " << (found == counts.classes.end() ? 0 : found->second) << "\n";
+        out << "group " << first << "-" << last << " "
+            << (found == counts.classes.end() ? 0 : found->second) << "\n";
     }
     for (const auto& [matchClass, count] : counts.classes) {
         if (count % 2 != 0) {
@@ -88,8 +88,7 @@ void PrintCounts(const levelData& level, std::ostream& out)
     }
 }
 
-bool CheckFile(const std::string& file, int nodeLimit, std::ostream& out, std::ostream& err)
-{
+bool CheckFile(const std::string& file, int nodeLimit, std::ostream& out, std::ostream& err) {
     const LevelDataPtr level = ReadLevel(file, err);
     out << "file " << file << "\n";
     if (!level) {
@@ -97,11 +96,13 @@ bool CheckFile(const std::string& file, int nodeLimit, std::ostream& out, std::o
         return false;
     }
     PrintCounts(*level, out);
-    const SolveResult result = SolveLevel(*level, nodeLimit > 0 ? nodeLimit : SOLVER_DEFAULT_NODE_LIMIT);
+    const SolveResult result =
+        SolveLevel(*level, nodeLimit > 0 ? nodeLimit : SOLVER_DEFAULT_NODE_LIMIT);
     out << "clearable " << OutcomeName(result.outcome) << "\n";
     out << "nodes " << result.nodes << "\n";
     for (const CellPair& pair : result.removals) {
-        out << "remove " << pair.a.x << " " << pair.a.y << " " << pair.b.x << " " << pair.b.y << "\n";
+        out << "remove " << pair.a.x << " " << pair.a.y << " " << pair.b.x << " " << pair.b.y
+            << "\n";
     }
     return result.outcome == SolveOutcome::Cleared;
 }
@@ -109,8 +110,7 @@ bool CheckFile(const std::string& file, int nodeLimit, std::ostream& out, std::o
 }  // namespace
 
 int RunCheckCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err,
-                    int nodeLimit)
-{
+                    int nodeLimit) {
     bool allClear = !files.empty();
     for (const std::string& file : files) {
         allClear = CheckFile(file, nodeLimit, out, err) && allClear;
@@ -119,8 +119,7 @@ int RunCheckCommand(const std::vector<std::string>& files, std::ostream& out, st
 }
 
 int RunRouteCommand(const std::string& file, int x1, int y1, int x2, int y2, std::ostream& out,
-                    std::ostream& err)
-{
+                    std::ostream& err) {
     const LevelDataPtr level = ReadLevel(file, err);
     if (!level) {
         return EXIT_USAGE;
@@ -154,8 +153,7 @@ int RunRouteCommand(const std::string& file, int x1, int y1, int x2, int y2, std
     return 0;
 }
 
-int RunHintsCommand(const std::string& file, int count, std::ostream& out, std::ostream& err)
-{
+int RunHintsCommand(const std::string& file, int count, std::ostream& out, std::ostream& err) {
     const LevelDataPtr level = ReadLevel(file, err);
     if (!level) {
         return EXIT_USAGE;

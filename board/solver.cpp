@@ -18,8 +18,7 @@ using StateKey = std::array<uint64_t, KEY_WORDS>;
 constexpr size_t MAX_PAIRED_GROUP = 10;
 
 struct StateKeyHash {
-    size_t operator()(const StateKey& key) const
-    {
+    size_t operator()(const StateKey& key) const {
         uint64_t hash = 1469598103934665603ull;
         for (const uint64_t word : key) {
             hash = (hash ^ word) * 1099511628211ull;
@@ -37,15 +36,13 @@ struct Removal {
 // The tiles of each matching group, in reading order.
 using TileGroups = std::array<std::vector<Point>, LAST_TILE_VALUE + 1>;
 
-GameGridPtr BoardOf(const levelData& level)
-{
+GameGridPtr BoardOf(const levelData& level) {
     GameGridPtr board = gameGrid::Create(LEVEL_COLUMNS, LEVEL_ROWS, 1, 1, Point(0, 0));
     board->Restart(level);
     return board;
 }
 
-TileGroups GroupTiles(const gameGrid& board)
-{
+TileGroups GroupTiles(const gameGrid& board) {
     TileGroups groups;
     for (int y = 0; y < board.iHeight; ++y) {
         for (int x = 0; x < board.iWidth; ++x) {
@@ -58,13 +55,11 @@ TileGroups GroupTiles(const gameGrid& board)
     return groups;
 }
 
-int IndexOf(const gameGrid& board, const Point& p)
-{
+int IndexOf(const gameGrid& board, const Point& p) {
     return p.x + p.y * board.iWidth;
 }
 
-std::vector<CellPair> JoinablePairsOf(const gameGrid& board, const std::vector<Point>& tiles)
-{
+std::vector<CellPair> JoinablePairsOf(const gameGrid& board, const std::vector<Point>& tiles) {
     std::vector<CellPair> pairs;
     for (size_t i = 0; i < tiles.size(); ++i) {
         for (size_t j = i + 1; j < tiles.size(); ++j) {
@@ -76,15 +71,13 @@ std::vector<CellPair> JoinablePairsOf(const gameGrid& board, const std::vector<P
     return pairs;
 }
 
-bool Involves(const CellPair& pair, const Point& p)
-{
+bool Involves(const CellPair& pair, const Point& p) {
     return pair.a.Equals(p) || pair.b.Equals(p);
 }
 
 // A way to pair off every tile of a group with pairs that join now.
 bool FindFullPairing(std::vector<Point> tiles, const std::vector<CellPair>& joinable,
-                     std::vector<CellPair>& pairing)
-{
+                     std::vector<CellPair>& pairing) {
     if (tiles.empty()) {
         return true;
     }
@@ -121,12 +114,12 @@ class ClearSearch {
 public:
     ClearSearch(gameGrid& board, int nodeLimit) : board(board), nodeLimit(nodeLimit) {}
 
-    SolveResult Run()
-    {
+    SolveResult Run() {
         SolveResult result;
         const TileGroups groups = GroupTiles(board);
-        const bool evenGroups = std::all_of(groups.begin(), groups.end(),
-            [](const std::vector<Point>& tiles) { return tiles.size() % 2 == 0; });
+        const bool evenGroups =
+            std::all_of(groups.begin(), groups.end(),
+                        [](const std::vector<Point>& tiles) { return tiles.size() % 2 == 0; });
         const bool cleared = evenGroups && Visit();
         result.nodes = nodes;
         if (cleared) {
@@ -153,14 +146,12 @@ private:
     std::vector<Removal> path;
     std::unordered_set<StateKey, StateKeyHash> deadEnds;
 
-    void Remove(const CellPair& pair)
-    {
+    void Remove(const CellPair& pair) {
         path.push_back({pair, board.cellData(pair.a), board.cellData(pair.b)});
         board.removePair(pair.a, pair.b);
     }
 
-    void UndoTo(size_t mark)
-    {
+    void UndoTo(size_t mark) {
         while (path.size() > mark) {
             const Removal& removal = path.back();
             board.SetCellData(removal.pair.a, removal.valueA);
@@ -169,8 +160,7 @@ private:
         }
     }
 
-    StateKey Key() const
-    {
+    StateKey Key() const {
         StateKey key{};
         for (int x = 0; x < board.iWidth; ++x) {
             for (int y = 0; y < board.iHeight; ++y) {
@@ -185,8 +175,7 @@ private:
 
     // Takes every group that can be paired off now; returns the moves left
     // to choose from, most constrained groups first.
-    std::vector<Choice> TakeWholeGroups()
-    {
+    std::vector<Choice> TakeWholeGroups() {
         for (;;) {
             std::vector<Choice> choices;
             bool took = false;
@@ -209,16 +198,15 @@ private:
                 }
             }
             if (!took) {
-                std::stable_sort(choices.begin(), choices.end(), [](const Choice& l, const Choice& r) {
-                    return l.groupSize < r.groupSize;
-                });
+                std::stable_sort(
+                    choices.begin(), choices.end(),
+                    [](const Choice& l, const Choice& r) { return l.groupSize < r.groupSize; });
                 return choices;
             }
         }
     }
 
-    bool Visit()
-    {
+    bool Visit() {
         if (++nodes > nodeLimit) {
             aborted = true;
             return false;
@@ -253,8 +241,7 @@ private:
     }
 };
 
-std::vector<CellPair> MatchingPairs(const gameGrid& board)
-{
+std::vector<CellPair> MatchingPairs(const gameGrid& board) {
     std::vector<CellPair> pairs;
     for (const std::vector<Point>& tiles : GroupTiles(board)) {
         for (size_t i = 0; i < tiles.size(); ++i) {
@@ -273,26 +260,22 @@ std::vector<CellPair> MatchingPairs(const gameGrid& board)
 
 }  // namespace
 
-std::vector<CellPair> JoinablePairs(const gameGrid& board)
-{
+std::vector<CellPair> JoinablePairs(const gameGrid& board) {
     std::vector<CellPair> pairs = MatchingPairs(board);
     std::erase_if(pairs, [&board](const CellPair& pair) { return !board.CanJoin(pair.a, pair.b); });
     return pairs;
 }
 
-SolveResult SolveBoard(const gameGrid& board, int nodeLimit)
-{
+SolveResult SolveBoard(const gameGrid& board, int nodeLimit) {
     gameGrid work = board;
     return ClearSearch(work, nodeLimit).Run();
 }
 
-SolveResult SolveLevel(const levelData& level, int nodeLimit)
-{
+SolveResult SolveLevel(const levelData& level, int nodeLimit) {
     return SolveBoard(*BoardOf(level), nodeLimit);
 }
 
-bool RandomPlaythrough(const levelData& level, uint32_t seed)
-{
+bool RandomPlaythrough(const levelData& level, uint32_t seed) {
     const GameGridPtr board = BoardOf(level);
     std::mt19937 random(seed);
     std::vector<CellPair> pairs = MatchingPairs(*board);

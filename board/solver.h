@@ -15,9 +15,9 @@ struct CellPair {
 };
 
 enum class SolveOutcome {
-    Cleared,   // removals holds an order that clears every tile
-    Stuck,     // the whole search found no way to clear the board
-    Unknown,   // the node limit was reached first
+    Cleared,  // removals holds an order that clears every tile
+    Stuck,    // the whole search found no way to clear the board
+    Unknown,  // the node limit was reached first
 };
 
 struct SolveResult {

@@ -6,16 +6,14 @@
 namespace {
 
 // Created by the first push and kept for the whole run.
-std::optional<std::vector<UndoActionPtr>>& UndoStack()
-{
+std::optional<std::vector<UndoActionPtr>>& UndoStack() {
     static std::optional<std::vector<UndoActionPtr>> stack;
     return stack;
 }
 
 }  // namespace
 
-int undoAction::pushUndoAction(int tile1, int tile2, const Point& p1, const Point& p2)
-{
+int undoAction::pushUndoAction(int tile1, int tile2, const Point& p1, const Point& p2) {
     if (!UndoStack()) {
         UndoStack().emplace();
     }
@@ -28,8 +26,7 @@ int undoAction::pushUndoAction(int tile1, int tile2, const Point& p1, const Poin
     return 0;
 }
 
-UndoActionPtr undoAction::popUndoAction()
-{
+UndoActionPtr undoAction::popUndoAction() {
     if (!UndoStack() || UndoStack()->empty()) {
         return nullptr;
     }
@@ -38,15 +35,13 @@ UndoActionPtr undoAction::popUndoAction()
     return record;
 }
 
-int undoAction::Reset()
-{
+int undoAction::Reset() {
     if (UndoStack()) {
         UndoStack()->clear();
     }
     return 0;
 }
 
-int undoAction::Size()
-{
+int undoAction::Size() {
     return UndoStack() ? static_cast<int>(UndoStack()->size()) : 0;
 }

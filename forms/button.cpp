@@ -54,7 +54,8 @@ void _qxButton::SetSliderValue(float value, float range) {
         target = std::trunc(scaled) + sliderMin;
     }
     // The knob never leaves its range, whatever value comes in.
-    target = std::clamp<double>(target, std::min(sliderMin, sliderMax), std::max(sliderMin, sliderMax));
+    target =
+        std::clamp<double>(target, std::min(sliderMin, sliderMax), std::max(sliderMin, sliderMax));
     _MoveKnob(static_cast<int>(std::clamp<double>(target - _KnobEdge(), INT_MIN, INT_MAX)));
 }
 
@@ -86,7 +87,8 @@ void _qxButton::Update(int ms, int blocked) {
     const int previous = state;
     const int mx = MouseX();
     const int my = MouseY();
-    const bool inside = position.xs < mx && mx < position.xe && position.ys < my && my < position.ye;
+    const bool inside =
+        position.xs < mx && mx < position.xe && position.ys < my && my < position.ye;
     if (!blocked) {
         if (state == STATE_DOWN && sliderDirection != SLIDER_NONE) {
             _DragKnob(mx, my, inside);
@@ -135,7 +137,8 @@ void _qxButton::_DragKnob(int mx, int my, bool inside) {
     if (!horizontal && sliderDirection != SLIDER_VERTICAL) {
         return;
     }
-    const int delta = SaturatedAdd(horizontal ? mx : my, -(horizontal ? sliderStartX : sliderStartY));
+    const int delta =
+        SaturatedAdd(horizontal ? mx : my, -(horizontal ? sliderStartX : sliderStartY));
     const int64_t edge = static_cast<int64_t>(_KnobEdge()) + delta;
     if (delta == 0 || edge < sliderMin || edge > sliderMax) {
         return;

@@ -209,7 +209,8 @@ void _qxGUI::SetControlCaptionText(const std::string& window, const std::string&
     }
 }
 
-std::string _qxGUI::GetControlCaptionText(const std::string& window, const std::string& control) const {
+std::string _qxGUI::GetControlCaptionText(const std::string& window,
+                                          const std::string& control) const {
     const ControlPtr found = GetControl(window, control);
     return found ? found->captionText : std::string();
 }
@@ -221,7 +222,8 @@ void _qxGUI::GetControlCaptionRegion(const std::string& window, const std::strin
     }
 }
 
-__Rect _qxGUI::GetControlCaptionRegion(const std::string& window, const std::string& control) const {
+__Rect _qxGUI::GetControlCaptionRegion(const std::string& window,
+                                       const std::string& control) const {
     __Rect rect;
     GetControlCaptionRegion(window, control, rect);
     return rect;
@@ -261,7 +263,8 @@ _qxGUI::FontPtr _qxGUI::DefaultFont() {
 ClonePtr _qxGUI::getClone(const std::string& name) {
     const GuiPtr& gui = Current();
     if (gui) {
-        if (const auto found = gui->cloneControls.find(ToLower(name)); found != gui->cloneControls.end()) {
+        if (const auto found = gui->cloneControls.find(ToLower(name));
+            found != gui->cloneControls.end()) {
             return found->second;
         }
     }

@@ -57,10 +57,12 @@ public:
     void HideControl(const std::string& window, const std::string& control);
     void ShowControl(const std::string& window, const std::string& control, int flag);
     int IsControlShowing(const std::string& window, const std::string& control) const;
-    void SetControlCaptionText(const std::string& window, const std::string& control, const std::string& text);
+    void SetControlCaptionText(const std::string& window, const std::string& control,
+                               const std::string& text);
     std::string GetControlCaptionText(const std::string& window, const std::string& control) const;
     // Fills rect from the control; leaves it as it was when there is no such control.
-    void GetControlCaptionRegion(const std::string& window, const std::string& control, __Rect& rect) const;
+    void GetControlCaptionRegion(const std::string& window, const std::string& control,
+                                 __Rect& rect) const;
     // The control's caption rectangle, all zero when there is no such control.
     __Rect GetControlCaptionRegion(const std::string& window, const std::string& control) const;
     ControlPtr GetControl(const std::string& window, const std::string& control) const;

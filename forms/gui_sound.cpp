@@ -36,7 +36,8 @@ void guiSound::Free(const GuiSoundPtr& sound) {
     if (sound->refCount < 0) {
         DebugLog("gui sound unloaded: " + sound->name);
         auto& table = Table();
-        if (const auto found = table.find(sound->name); found != table.end() && found->second == sound) {
+        if (const auto found = table.find(sound->name);
+            found != table.end() && found->second == sound) {
             table.erase(found);
         }
     }

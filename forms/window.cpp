@@ -185,7 +185,8 @@ void _qxWindow::_DrawVeil() const {
     SetColor(borderR, borderG, borderB);
     SetBlend(BLEND_ALPHA);
     SetAlpha(static_cast<float>(borderA) / 255.0f);
-    DrawRect(0.0f, 0.0f, static_cast<float>(_qxGUI::veilWidth), static_cast<float>(_qxGUI::veilHeight));
+    DrawRect(0.0f, 0.0f, static_cast<float>(_qxGUI::veilWidth),
+             static_cast<float>(_qxGUI::veilHeight));
 
     SetColor(savedR, savedG, savedB);
     SetAlpha(savedAlpha);

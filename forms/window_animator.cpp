@@ -39,15 +39,23 @@ void windowAnimator::Update(int ms) {
 void windowAnimator::StartLeadIn() {
     currentStatus = ANIMATOR_LEAD_IN;
     leadInAgeMS = 0;
-    if (leadInX) leadInX->Restart();
-    if (leadInY) leadInY->Restart();
+    if (leadInX) {
+        leadInX->Restart();
+    }
+    if (leadInY) {
+        leadInY->Restart();
+    }
 }
 
 void windowAnimator::StartLeadOut() {
     currentStatus = ANIMATOR_LEAD_OUT;
     leadOutAgeMS = 0;
-    if (leadOutX) leadOutX->Restart();
-    if (leadOutY) leadOutY->Restart();
+    if (leadOutX) {
+        leadOutX->Restart();
+    }
+    if (leadOutY) {
+        leadOutY->Restart();
+    }
 }
 
 bool windowAnimator::IsRunning() const {

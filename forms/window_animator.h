@@ -36,6 +36,7 @@ public:
 private:
     void UpdateLeadIn(int ms);
     void UpdateLeadOut(int ms);
-    void _Advance(int ms, int& ageMS, int runningTimeMS, const AnimatorPtr& x, const AnimatorPtr& y);
+    void _Advance(int ms, int& ageMS, int runningTimeMS, const AnimatorPtr& x,
+                  const AnimatorPtr& y);
 };
 using WindowAnimatorPtr = std::shared_ptr<windowAnimator>;

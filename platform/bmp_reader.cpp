@@ -86,7 +86,9 @@ bool ReadLayout(const ByteReader& in, BmpLayout& layout) {
     if (compression != kPlainRgb && !(compression == kBitFields && layout.bits == 32)) {
         return false;
     }
-    layout.rowBytes = (static_cast<size_t>(layout.width > 0 ? layout.width : 0) * (layout.bits / 8) + 3) & ~size_t{3};
+    layout.rowBytes =
+        (static_cast<size_t>(layout.width > 0 ? layout.width : 0) * (layout.bits / 8) + 3) &
+        ~size_t{3};
     return ReadMasks(in, headerSize, compression, layout);
 }
 
@@ -111,7 +113,8 @@ PixmapPtr DecodeBmp(const uint8_t* data, size_t size, bool& hasAlpha) {
     bool anyAlpha = false;
     for (int y = 0; y < layout.height; ++y) {
         const int row = layout.topDown ? y : layout.height - 1 - y;
-        const uint8_t* source = data + layout.pixelOffset + layout.rowBytes * static_cast<size_t>(row);
+        const uint8_t* source =
+            data + layout.pixelOffset + layout.rowBytes * static_cast<size_t>(row);
         uint8_t* target = pixmap->Row(y);
         for (int x = 0; x < layout.width; ++x, source += step, target += 4) {
             const uint32_t pixel = source[0] | (source[1] << 8) | (source[2] << 16) |

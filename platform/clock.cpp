@@ -40,7 +40,9 @@ void UseManualClock(bool on, int startMs) {
     manualMs = startMs;
 }
 
-bool ManualClockActive() { return manualClock; }
+bool ManualClockActive() {
+    return manualClock;
+}
 
 void AdvanceClock(int ms) {
     if (ms > 0) {

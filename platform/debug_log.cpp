@@ -37,7 +37,9 @@ void DebugLog(const std::string& line) {
     }
 }
 
-DebugLogCapture::DebugLogCapture() { ActiveCaptures().push_back(this); }
+DebugLogCapture::DebugLogCapture() {
+    ActiveCaptures().push_back(this);
+}
 
 DebugLogCapture::~DebugLogCapture() {
     auto& captures = ActiveCaptures();
@@ -45,6 +47,7 @@ DebugLogCapture::~DebugLogCapture() {
 }
 
 bool DebugLogCapture::Contains(const std::string& fragment) const {
-    return std::any_of(lines.begin(), lines.end(),
-                       [&](const std::string& line) { return line.find(fragment) != std::string::npos; });
+    return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+        return line.find(fragment) != std::string::npos;
+    });
 }

@@ -2,8 +2,8 @@
 #include "platform/draw_quads.h"
 #include "platform/graphics.h"
 
-void DrawSubImageRect(const ImagePtr& image, float x, float y, float width, float height,
-                      float sx, float sy, float sw, float sh, int frame) {
+void DrawSubImageRect(const ImagePtr& image, float x, float y, float width, float height, float sx,
+                      float sy, float sw, float sh, int frame) {
     if (!image || image->width < 1 || image->height < 1 || !RendererReady()) {
         return;
     }
@@ -18,8 +18,8 @@ void DrawSubImageRect(const ImagePtr& image, float x, float y, float width, floa
     const float y0 = -image->handle_y * ky;
     const float texWidth = static_cast<float>(image->frames[frame]->width);
     const float texHeight = static_cast<float>(image->frames[frame]->height);
-    PushQuad(texture, PlaceRect(x, y, x0, y0, x0 + width, y0 + height, sx / texWidth, sy / texHeight,
-                                (sx + sw) / texWidth, (sy + sh) / texHeight));
+    PushQuad(texture, PlaceRect(x, y, x0, y0, x0 + width, y0 + height, sx / texWidth,
+                                sy / texHeight, (sx + sw) / texWidth, (sy + sh) / texHeight));
 }
 
 void DrawImageRect(const ImagePtr& image, float x, float y, float width, float height, int frame) {
@@ -31,6 +31,7 @@ void DrawImageRect(const ImagePtr& image, float x, float y, float width, float h
 
 void DrawImage(const ImagePtr& image, float x, float y, int frame) {
     if (image) {
-        DrawImageRect(image, x, y, static_cast<float>(image->width), static_cast<float>(image->height), frame);
+        DrawImageRect(image, x, y, static_cast<float>(image->width),
+                      static_cast<float>(image->height), frame);
     }
 }

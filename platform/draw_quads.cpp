@@ -2,7 +2,9 @@
 
 #include "platform/graphics.h"
 
-int EffectiveBlend(int mode) { return mode >= BLEND_MASK && mode <= BLEND_SHADE ? mode : BLEND_SOLID; }
+int EffectiveBlend(int mode) {
+    return mode >= BLEND_MASK && mode <= BLEND_SHADE ? mode : BLEND_SOLID;
+}
 
 void PushQuad(unsigned texture, const QuadCorners& quad) {
     const DrawState& state = CurrentDrawState();
@@ -14,12 +16,13 @@ void PushQuad(unsigned texture, const QuadCorners& quad) {
     for (int i = 0; i < 4; ++i) {
         corners[i] = BatchVertex{quad.x[i], quad.y[i], quad.u[i], quad.v[i], r, g, b, a};
     }
-    const BatchVertex triangles[6] = {corners[0], corners[1], corners[2], corners[0], corners[2], corners[3]};
+    const BatchVertex triangles[6] = {corners[0], corners[1], corners[2],
+                                      corners[0], corners[2], corners[3]};
     PushTriangles(texture, EffectiveBlend(state.blend_mode), triangles, 6);
 }
 
-QuadCorners PlaceRect(float x, float y, float x0, float y0, float x1, float y1,
-                      float u0, float v0, float u1, float v1) {
+QuadCorners PlaceRect(float x, float y, float x0, float y0, float x1, float y1, float u0, float v0,
+                      float u1, float v1) {
     const DrawTransform transform = DrawTransform::FromState(CurrentDrawState());
     QuadCorners quad{};
     const float localX[4] = {x0, x1, x1, x0};

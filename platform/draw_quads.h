@@ -18,5 +18,5 @@ void PushQuad(unsigned texture, const QuadCorners& quad);
 
 // The corners of a local rectangle (x0, y0)-(x1, y1) placed with the current
 // rotation and scale at (x, y), with texture rectangle (u0, v0)-(u1, v1).
-QuadCorners PlaceRect(float x, float y, float x0, float y0, float x1, float y1,
-                      float u0, float v0, float u1, float v1);
+QuadCorners PlaceRect(float x, float y, float x0, float y0, float x1, float y1, float u0, float v0,
+                      float u1, float v1);

@@ -85,8 +85,11 @@ void DrawOval(float x, float y, float width, float height) {
         const double t0 = 2.0 * std::numbers::pi * i / segments;
         const double t1 = 2.0 * std::numbers::pi * (i + 1) / segments;
         triangles.push_back(centre);
-        triangles.push_back(vertexAt(rx + rx * static_cast<float>(std::cos(t0)), ry + ry * static_cast<float>(std::sin(t0))));
-        triangles.push_back(vertexAt(rx + rx * static_cast<float>(std::cos(t1)), ry + ry * static_cast<float>(std::sin(t1))));
+        triangles.push_back(vertexAt(rx + rx * static_cast<float>(std::cos(t0)),
+                                     ry + ry * static_cast<float>(std::sin(t0))));
+        triangles.push_back(vertexAt(rx + rx * static_cast<float>(std::cos(t1)),
+                                     ry + ry * static_cast<float>(std::sin(t1))));
     }
-    PushTriangles(WhiteTexture(), EffectiveBlend(state.blend_mode), triangles.data(), static_cast<int>(triangles.size()));
+    PushTriangles(WhiteTexture(), EffectiveBlend(state.blend_mode), triangles.data(),
+                  static_cast<int>(triangles.size()));
 }

@@ -8,7 +8,9 @@ DrawState& CurrentDrawState() {
     return state;
 }
 
-void ResetDrawState() { CurrentDrawState() = DrawState(); }
+void ResetDrawState() {
+    CurrentDrawState() = DrawState();
+}
 
 DrawTransform DrawTransform::FromState(const DrawState& state) {
     const float c = static_cast<float>(Cos(state.tform_rot));
@@ -31,17 +33,29 @@ void GetColor(int& r, int& g, int& b) {
     b = state.color_blue;
 }
 
-void SetAlpha(float alpha) { CurrentDrawState().color_alpha = alpha; }
+void SetAlpha(float alpha) {
+    CurrentDrawState().color_alpha = alpha;
+}
 
-float GetAlpha() { return CurrentDrawState().color_alpha; }
+float GetAlpha() {
+    return CurrentDrawState().color_alpha;
+}
 
-void SetBlend(int mode) { CurrentDrawState().blend_mode = mode; }
+void SetBlend(int mode) {
+    CurrentDrawState().blend_mode = mode;
+}
 
-int GetBlend() { return CurrentDrawState().blend_mode; }
+int GetBlend() {
+    return CurrentDrawState().blend_mode;
+}
 
-void SetRotation(float degrees) { CurrentDrawState().tform_rot = degrees; }
+void SetRotation(float degrees) {
+    CurrentDrawState().tform_rot = degrees;
+}
 
-float GetRotation() { return CurrentDrawState().tform_rot; }
+float GetRotation() {
+    return CurrentDrawState().tform_rot;
+}
 
 void SetScale(float sx, float sy) {
     CurrentDrawState().tform_scale_x = sx;
@@ -53,9 +67,13 @@ void GetScale(float& sx, float& sy) {
     sy = CurrentDrawState().tform_scale_y;
 }
 
-void SetLineWidth(float width) { CurrentDrawState().line_width = width; }
+void SetLineWidth(float width) {
+    CurrentDrawState().line_width = width;
+}
 
-float GetLineWidth() { return CurrentDrawState().line_width; }
+float GetLineWidth() {
+    return CurrentDrawState().line_width;
+}
 
 void SetClsColor(int r, int g, int b) {
     DrawState& state = CurrentDrawState();

@@ -72,9 +72,12 @@ private:
 
 const char* ModeString(FileMode mode, const std::string& path) {
     switch (mode) {
-        case FileMode::Read: return "rb";
-        case FileMode::Write: return "wb";
-        case FileMode::Create: return "w+b";
+        case FileMode::Read:
+            return "rb";
+        case FileMode::Write:
+            return "wb";
+        case FileMode::Create:
+            return "w+b";
         case FileMode::ReadWrite: {
             std::error_code error;
             return std::filesystem::is_regular_file(path, error) ? "r+b" : "w+b";

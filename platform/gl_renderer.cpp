@@ -66,7 +66,8 @@ struct Renderer {
 };
 
 Renderer& R() {
-    static Renderer* renderer = new Renderer;  // never destroyed: textures and the audio thread may outlive main
+    static Renderer* renderer =
+        new Renderer;  // never destroyed: textures and the audio thread may outlive main
     return *renderer;
 }
 
@@ -137,11 +138,14 @@ void MakeVertexLayout(Renderer& r) {
     glBindBuffer(GL_ARRAY_BUFFER, r.vertexBuffer);
     const GLsizei stride = sizeof(BatchVertex);
     glEnableVertexAttribArray(0);
-    glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(BatchVertex, x)));
+    glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<void*>(offsetof(BatchVertex, x)));
     glEnableVertexAttribArray(1);
-    glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(BatchVertex, u)));
+    glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<void*>(offsetof(BatchVertex, u)));
     glEnableVertexAttribArray(2);
-    glVertexAttribPointer(2, 4, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(BatchVertex, r)));
+    glVertexAttribPointer(2, 4, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<void*>(offsetof(BatchVertex, r)));
 }
 
 // The back buffer keeps alpha 1 everywhere, so grabs of it are opaque.
@@ -202,7 +206,8 @@ bool StartRenderer(int width, int height) {
     }
     MakeVertexLayout(r);
     glUseProgram(r.program);
-    glUniform2f(glGetUniformLocation(r.program, "uScreen"), static_cast<float>(width), static_cast<float>(height));
+    glUniform2f(glGetUniformLocation(r.program, "uScreen"), static_cast<float>(width),
+                static_cast<float>(height));
     glUniform1i(glGetUniformLocation(r.program, "uTexture"), 0);
     r.alphaTestUniform = glGetUniformLocation(r.program, "uAlphaTest");
     const uint32_t white = 0xFFFFFFFFu;
@@ -233,13 +238,18 @@ void StopRenderer() {
     r.generation = generation;
 }
 
-bool RendererReady() { return R().ready; }
+bool RendererReady() {
+    return R().ready;
+}
 
-int ContextGeneration() { return R().generation; }
+int ContextGeneration() {
+    return R().generation;
+}
 
 unsigned TextureOf(TImage& image, int frame) {
     Renderer& r = R();
-    if (!r.ready || frame < 0 || frame >= static_cast<int>(image.frames.size()) || !image.frames[frame]) {
+    if (!r.ready || frame < 0 || frame >= static_cast<int>(image.frames.size()) ||
+        !image.frames[frame]) {
         return 0;
     }
     if (image.textures.size() < image.frames.size()) {
@@ -249,13 +259,16 @@ unsigned TextureOf(TImage& image, int frame) {
     if (!texture || texture->generation != r.generation) {
         const TPixmap& pixels = *image.frames[frame];
         texture = std::make_shared<ImageTexture>();
-        texture->id = MakeTexture(pixels.width, pixels.height, pixels.pixels.data(), (image.flags & IMG_FILTERED) != 0);
+        texture->id = MakeTexture(pixels.width, pixels.height, pixels.pixels.data(),
+                                  (image.flags & IMG_FILTERED) != 0);
         texture->generation = r.generation;
     }
     return texture->id;
 }
 
-unsigned WhiteTexture() { return R().whiteTexture; }
+unsigned WhiteTexture() {
+    return R().whiteTexture;
+}
 
 void PushTriangles(unsigned texture, int blendMode, const BatchVertex* vertices, int count) {
     Renderer& r = R();
@@ -278,8 +291,8 @@ void FlushBatch() {
     ApplyBlend(r, r.batchBlend);
     glBindTexture(GL_TEXTURE_2D, r.batchTexture);
     glBindBuffer(GL_ARRAY_BUFFER, r.vertexBuffer);
-    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(r.batch.size() * sizeof(BatchVertex)), r.batch.data(),
-                 GL_STREAM_DRAW);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(r.batch.size() * sizeof(BatchVertex)),
+                 r.batch.data(), GL_STREAM_DRAW);
     glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(r.batch.size()));
     r.batch.clear();
 }

@@ -52,10 +52,11 @@ void GetClsColor(int& r, int& g, int& b);
 
 // Drawing; colour, alpha, blend, rotation and scale apply. Null images draw nothing.
 void DrawImage(const ImagePtr& image, float x, float y, int frame = 0);
-void DrawImageRect(const ImagePtr& image, float x, float y, float width, float height, int frame = 0);
+void DrawImageRect(const ImagePtr& image, float x, float y, float width, float height,
+                   int frame = 0);
 // Draws the pixel rectangle (sx, sy, sw, sh) of a frame into (x, y, width, height).
-void DrawSubImageRect(const ImagePtr& image, float x, float y, float width, float height,
-                      float sx, float sy, float sw, float sh, int frame = 0);
+void DrawSubImageRect(const ImagePtr& image, float x, float y, float width, float height, float sx,
+                      float sy, float sw, float sh, int frame = 0);
 void DrawRect(float x, float y, float width, float height);
 void DrawLine(float x1, float y1, float x2, float y2);  // the last pixel is drawn
 void DrawOval(float x, float y, float width, float height);

@@ -68,14 +68,16 @@ bool CreateWindow(Display& d, int width, int height, int depth) {
     if (depth != 0) {
         flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     }
-    d.window = SDL_CreateWindow(Title().c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+    d.window = SDL_CreateWindow(Title().c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                width, height, flags);
     if (d.window == nullptr) {
         DebugLog(std::string("graphics: cannot open the window: ") + SDL_GetError());
         return false;
     }
     d.context = SDL_GL_CreateContext(d.window);
     if (d.context == nullptr) {
-        DebugLog(std::string("graphics: cannot create an OpenGL 3.3 core context: ") + SDL_GetError());
+        DebugLog(std::string("graphics: cannot create an OpenGL 3.3 core context: ") +
+                 SDL_GetError());
         DestroyWindow(d);
         return false;
     }
@@ -93,7 +95,9 @@ void SetAppTitle(const std::string& title) {
     }
 }
 
-const std::string& AppTitle() { return Title(); }
+const std::string& AppTitle() {
+    return Title();
+}
 
 bool OpenGraphics(int width, int height, int depth, int hertz) {
     CloseGraphics();
@@ -128,15 +132,22 @@ void CloseGraphics() {
     d.height = 0;
 }
 
-bool GraphicsOpen() { return D().window != nullptr; }
+bool GraphicsOpen() {
+    return D().window != nullptr;
+}
 
-int GraphicsWidth() { return D().width; }
+int GraphicsWidth() {
+    return D().width;
+}
 
-int GraphicsHeight() { return D().height; }
+int GraphicsHeight() {
+    return D().height;
+}
 
 void Cls() {
     const DrawState& state = CurrentDrawState();
-    ClearBackBuffer(state.clscolor_red / 255.0f, state.clscolor_green / 255.0f, state.clscolor_blue / 255.0f);
+    ClearBackBuffer(state.clscolor_red / 255.0f, state.clscolor_green / 255.0f,
+                    state.clscolor_blue / 255.0f);
 }
 
 void Flip() {
@@ -191,7 +202,8 @@ void OpenURL(const std::string& url) {
 
 void OpenURLFromSmallWindow(const std::string& url) {
     Display& d = D();
-    const bool fullScreen = d.window != nullptr && (SDL_GetWindowFlags(d.window) & SDL_WINDOW_FULLSCREEN) != 0;
+    const bool fullScreen =
+        d.window != nullptr && (SDL_GetWindowFlags(d.window) & SDL_WINDOW_FULLSCREEN) != 0;
     if (fullScreen) {
         SDL_MinimizeWindow(d.window);
     }

@@ -7,7 +7,9 @@
 
 namespace {
 
-int NormalizeFlags(int flags) { return flags == IMG_DEFAULT ? IMG_MASKED | IMG_FILTERED : flags; }
+int NormalizeFlags(int flags) {
+    return flags == IMG_DEFAULT ? IMG_MASKED | IMG_FILTERED : flags;
+}
 
 // Pure black becomes transparent, everything else opaque.
 void ApplyMask(TPixmap& pixmap) {
@@ -95,7 +97,8 @@ ImagePtr CreateImage(int width, int height, int frames, int flags) {
     }
     PixmapPtr first = CreatePixmap(width, height, PF_BGRA8888);
     if (!first) {
-        DebugLog("image: cannot create an image of " + std::to_string(width) + " x " + std::to_string(height));
+        DebugLog("image: cannot create an image of " + std::to_string(width) + " x " +
+                 std::to_string(height));
         return nullptr;
     }
     auto image = std::make_shared<TImage>();

@@ -21,8 +21,8 @@ struct TImage {
     float handle_x = 0.0f;
     float handle_y = 0.0f;
     int flags = 0;
-    std::vector<PixmapPtr> frames;                      // PF_BGRA8888, one per frame
-    std::vector<std::shared_ptr<ImageTexture>> textures; // made by the renderer on use
+    std::vector<PixmapPtr> frames;                        // PF_BGRA8888, one per frame
+    std::vector<std::shared_ptr<ImageTexture>> textures;  // made by the renderer on use
 
     TImage() = default;
     TImage(const TImage&) = delete;

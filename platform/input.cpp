@@ -9,16 +9,24 @@
 
 namespace {
 
-bool ValidButton(int button) { return button >= 1 && button < InputState::kButtons; }
+bool ValidButton(int button) {
+    return button >= 1 && button < InputState::kButtons;
+}
 
-bool ValidKey(int key) { return key > 0 && key < InputState::kKeys; }
+bool ValidKey(int key) {
+    return key > 0 && key < InputState::kKeys;
+}
 
 int ButtonOfSdl(int sdlButton) {
     switch (sdlButton) {
-        case SDL_BUTTON_LEFT: return 1;
-        case SDL_BUTTON_RIGHT: return 2;
-        case SDL_BUTTON_MIDDLE: return 3;
-        default: return 0;
+        case SDL_BUTTON_LEFT:
+            return 1;
+        case SDL_BUTTON_RIGHT:
+            return 2;
+        case SDL_BUTTON_MIDDLE:
+            return 3;
+        default:
+            return 0;
     }
 }
 
@@ -204,10 +212,18 @@ void InjectMouseMove(int x, int y) {
     Input().mouseY = y;
 }
 
-void InjectMouseButton(int button, bool down) { Input().Button(button, down); }
+void InjectMouseButton(int button, bool down) {
+    Input().Button(button, down);
+}
 
-void InjectKey(int key, bool down) { Input().Key(key, down, false); }
+void InjectKey(int key, bool down) {
+    Input().Key(key, down, false);
+}
 
-void InjectChar(int character) { Input().Char(character); }
+void InjectChar(int character) {
+    Input().Char(character);
+}
 
-void InjectCloseRequest() { Input().closeRequested = true; }
+void InjectCloseRequest() {
+    Input().closeRequested = true;
+}

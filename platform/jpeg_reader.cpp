@@ -41,7 +41,8 @@ struct JpegJob {
 };
 
 bool ReadHeader(JpegJob& job) {
-    jpeg_mem_src(&job.info, const_cast<unsigned char*>(job.data), static_cast<unsigned long>(job.size));
+    jpeg_mem_src(&job.info, const_cast<unsigned char*>(job.data),
+                 static_cast<unsigned long>(job.size));
     if (jpeg_read_header(&job.info, TRUE) != JPEG_HEADER_OK) {
         return false;
     }
@@ -85,8 +86,8 @@ bool RunJpegJob(JpegJob& job) {
     }
     job.pixmap = CreatePixmap(width, height, PF_BGRA8888);
     jpeg_start_decompress(&job.info);
-    job.row = static_cast<JSAMPLE*>((*job.info.mem->alloc_small)(reinterpret_cast<j_common_ptr>(&job.info), JPOOL_IMAGE,
-                                           job.info.output_width * 3));
+    job.row = static_cast<JSAMPLE*>((*job.info.mem->alloc_small)(
+        reinterpret_cast<j_common_ptr>(&job.info), JPOOL_IMAGE, job.info.output_width * 3));
     while (job.info.output_scanline < job.info.output_height && !job.errors.truncated) {
         const int y = static_cast<int>(job.info.output_scanline);
         jpeg_read_scanlines(&job.info, &job.row, 1);

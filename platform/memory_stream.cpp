@@ -112,10 +112,13 @@ StreamPtr CreateMemoryStream(const void* data, size_t size) {
     return std::make_shared<MemoryStream>(std::string(static_cast<const char*>(data), size));
 }
 
-StreamPtr CreateMemoryStream(std::string bytes) { return std::make_shared<MemoryStream>(std::move(bytes)); }
+StreamPtr CreateMemoryStream(std::string bytes) {
+    return std::make_shared<MemoryStream>(std::move(bytes));
+}
 
 void RegisterIncbin(const std::string& name, const void* data, size_t size) {
-    IncbinBlocks()[name] = IncbinBlock{static_cast<const uint8_t*>(data), data != nullptr ? size : 0};
+    IncbinBlocks()[name] =
+        IncbinBlock{static_cast<const uint8_t*>(data), data != nullptr ? size : 0};
 }
 
 int64_t IncbinSize(const std::string& name) {

@@ -34,7 +34,8 @@ struct Mixer {
 };
 
 Mixer& M() {
-    static Mixer* mixer = new Mixer;  // never destroyed: textures and the audio thread may outlive main
+    static Mixer* mixer =
+        new Mixer;  // never destroyed: textures and the audio thread may outlive main
     return *mixer;
 }
 
@@ -58,7 +59,9 @@ void Enlist(const ChannelPtr& channel) {
     }
 }
 
-void Delist(const ChannelPtr& channel) { std::erase(M().playing, channel); }
+void Delist(const ChannelPtr& channel) {
+    std::erase(M().playing, channel);
+}
 
 // Adds one channel into the sums; true when its sound has ended.
 bool MixChannel(TChannel& channel, int32_t* sums, int frames) {
@@ -78,7 +81,9 @@ bool MixChannel(TChannel& channel, int32_t* sums, int frames) {
 
 }  // namespace
 
-int MixerRate() { return kRate; }
+int MixerRate() {
+    return kRate;
+}
 
 bool OpenAudio() {
     Mixer& m = M();

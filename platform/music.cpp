@@ -43,7 +43,9 @@ void FinishFade() {
 
 }  // namespace
 
-void SetSongLoader(SongLoader loader) { S().loader = std::move(loader); }
+void SetSongLoader(SongLoader loader) {
+    S().loader = std::move(loader);
+}
 
 void LoadSong(const std::string& name, const std::string& path) {
     if (S().songs.find(name) == S().songs.end()) {
@@ -52,7 +54,9 @@ void LoadSong(const std::string& name, const std::string& path) {
     }
 }
 
-void UnloadSong(const std::string& name) { S().songs.erase(name); }
+void UnloadSong(const std::string& name) {
+    S().songs.erase(name);
+}
 
 SoundPtr FindSong(const std::string& name) {
     const auto found = S().songs.find(name);
@@ -141,19 +145,33 @@ void SetSongVolume(float volume) {
     }
 }
 
-float GetSongVolume() { return S().songVolume; }
+float GetSongVolume() {
+    return S().songVolume;
+}
 
-void SetEffectVolume(float volume) { S().effectVolume = volume; }
+void SetEffectVolume(float volume) {
+    S().effectVolume = volume;
+}
 
-float GetEffectVolume() { return S().effectVolume; }
+float GetEffectVolume() {
+    return S().effectVolume;
+}
 
-ChannelPtr MusicChannel() { return S().channel; }
+ChannelPtr MusicChannel() {
+    return S().channel;
+}
 
-SoundPtr CurrentSong() { return S().currentSong; }
+SoundPtr CurrentSong() {
+    return S().currentSong;
+}
 
-float MusicFadeLevel() { return S().fadeLevel; }
+float MusicFadeLevel() {
+    return S().fadeLevel;
+}
 
-const std::string& QueuedSong() { return S().queued; }
+const std::string& QueuedSong() {
+    return S().queued;
+}
 
 void ResetMusicService() {
     MusicService& s = S();

@@ -28,10 +28,18 @@ float RndFloat() {
     return static_cast<float>(Generator()() >> 8) * (1.0f / 16777216.0f);
 }
 
-void SeedRnd(int seed) { Generator().seed(static_cast<std::mt19937::result_type>(seed)); }
+void SeedRnd(int seed) {
+    Generator().seed(static_cast<std::mt19937::result_type>(seed));
+}
 
-double Sin(double degrees) { return std::sin(degrees * kRadiansPerDegree); }
+double Sin(double degrees) {
+    return std::sin(degrees * kRadiansPerDegree);
+}
 
-double Cos(double degrees) { return std::cos(degrees * kRadiansPerDegree); }
+double Cos(double degrees) {
+    return std::cos(degrees * kRadiansPerDegree);
+}
 
-double ATan2(double y, double x) { return std::atan2(y, x) / kRadiansPerDegree; }
+double ATan2(double y, double x) {
+    return std::atan2(y, x) / kRadiansPerDegree;
+}

@@ -5,4 +5,4 @@ float RndFloat();                      // [0, 1)
 void SeedRnd(int seed);
 double Sin(double degrees);
 double Cos(double degrees);
-double ATan2(double y, double x);      // degrees
+double ATan2(double y, double x);  // degrees

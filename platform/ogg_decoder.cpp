@@ -42,7 +42,9 @@ int SeekSource(void* source, ogg_int64_t offset, int whence) {
     return 0;
 }
 
-long TellSource(void* source) { return static_cast<long>(static_cast<MemorySource*>(source)->pos); }
+long TellSource(void* source) {
+    return static_cast<long>(static_cast<MemorySource*>(source)->pos);
+}
 
 bool Fail(const char* why) {
     DebugLog(std::string("sound: bad Ogg Vorbis: ") + why);
@@ -82,7 +84,9 @@ bool ReadAllFrames(OggVorbis_File& file, int channels, DecodedSound& out) {
 
 }  // namespace
 
-bool LooksLikeOgg(const uint8_t* data, size_t size) { return size >= 4 && std::memcmp(data, "OggS", 4) == 0; }
+bool LooksLikeOgg(const uint8_t* data, size_t size) {
+    return size >= 4 && std::memcmp(data, "OggS", 4) == 0;
+}
 
 bool DecodeOgg(const uint8_t* data, size_t size, DecodedSound& out) {
     MemorySource source{data, size, 0};
@@ -92,8 +96,8 @@ bool DecodeOgg(const uint8_t* data, size_t size, DecodedSound& out) {
         return Fail("not a Vorbis stream");
     }
     const vorbis_info* info = ov_info(&file, -1);
-    bool ok = info != nullptr && (info->channels == 1 || info->channels == 2) && info->rate >= 1000 &&
-              info->rate <= 192000;
+    bool ok = info != nullptr && (info->channels == 1 || info->channels == 2) &&
+              info->rate >= 1000 && info->rate <= 192000;
     if (!ok) {
         Fail("unsupported channels or rate");
     } else {

@@ -6,11 +6,12 @@
 #include "platform/stream.h"
 
 bool PictureSizeAllowed(int width, int height, const char* format) {
-    const bool allowed = width >= 1 && height >= 1 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
+    const bool allowed = width >= 1 && height >= 1 && width <= kMaxPictureSide &&
+                         height <= kMaxPictureSide &&
                          int64_t{width} * height * 4 <= kMaxPictureBytes;
     if (!allowed) {
-        DebugLog(std::string("picture: ") + format + " of unsupported size " + std::to_string(width) + " x " +
-                 std::to_string(height));
+        DebugLog(std::string("picture: ") + format + " of unsupported size " +
+                 std::to_string(width) + " x " + std::to_string(height));
     }
     return allowed;
 }
@@ -24,7 +25,9 @@ bool LooksLikeJpeg(const uint8_t* data, size_t size) {
     return size >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF;
 }
 
-bool LooksLikeBmp(const uint8_t* data, size_t size) { return size >= 2 && data[0] == 'B' && data[1] == 'M'; }
+bool LooksLikeBmp(const uint8_t* data, size_t size) {
+    return size >= 2 && data[0] == 'B' && data[1] == 'M';
+}
 
 PixmapPtr DecodePixmap(const uint8_t* data, size_t size, bool* hasAlpha) {
     bool alpha = false;

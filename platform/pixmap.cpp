@@ -6,7 +6,9 @@
 
 namespace {
 
-int BytesPerPixel(int format) { return format == PF_A8 ? 1 : 4; }
+int BytesPerPixel(int format) {
+    return format == PF_A8 ? 1 : 4;
+}
 
 bool Inside(const TPixmap& pixmap, int x, int y) {
     return x >= 0 && y >= 0 && x < pixmap.width && y < pixmap.height;
@@ -30,7 +32,9 @@ PixmapPtr CreatePixmap(int width, int height, int format) {
     return pixmap;
 }
 
-PixmapPtr CopyPixmap(const TPixmap& pixmap) { return std::make_shared<TPixmap>(pixmap); }
+PixmapPtr CopyPixmap(const TPixmap& pixmap) {
+    return std::make_shared<TPixmap>(pixmap);
+}
 
 uint32_t ReadPixel(const TPixmap& pixmap, int x, int y) {
     if (!Inside(pixmap, x, y)) {

@@ -14,7 +14,7 @@ constexpr int PF_BGRA8888 = 5;  // blue, green, red, alpha bytes
 struct TPixmap {
     int width = 0;
     int height = 0;
-    int pitch = 0;   // bytes per row
+    int pitch = 0;  // bytes per row
     int format = 0;
     std::vector<uint8_t> pixels;
 

@@ -23,7 +23,8 @@ PixmapPtr DecodePng(const uint8_t* data, size_t size, bool& hasAlpha) {
     hasAlpha = (image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
     image.format = PNG_FORMAT_BGRA;
     PixmapPtr pixmap = CreatePixmap(width, height, PF_BGRA8888);
-    if (png_image_finish_read(&image, nullptr, pixmap->pixels.data(), pixmap->pitch, nullptr) == 0) {
+    if (png_image_finish_read(&image, nullptr, pixmap->pixels.data(), pixmap->pitch, nullptr) ==
+        0) {
         DebugLog(std::string("picture: bad PNG: ") + image.message);
         png_image_free(&image);
         return nullptr;
@@ -33,7 +34,8 @@ PixmapPtr DecodePng(const uint8_t* data, size_t size, bool& hasAlpha) {
 }
 
 bool SavePixmapPNG(const TPixmap& pixmap, const std::string& path) {
-    if (pixmap.width < 1 || pixmap.height < 1 || (pixmap.format != PF_BGRA8888 && pixmap.format != PF_A8)) {
+    if (pixmap.width < 1 || pixmap.height < 1 ||
+        (pixmap.format != PF_BGRA8888 && pixmap.format != PF_A8)) {
         return false;
     }
     png_image image;
@@ -43,7 +45,8 @@ bool SavePixmapPNG(const TPixmap& pixmap, const std::string& path) {
     image.height = static_cast<png_uint_32>(pixmap.height);
     image.format = pixmap.format == PF_A8 ? PNG_FORMAT_GRAY : PNG_FORMAT_BGRA;
     const int stride = pixmap.pitch;  // counted in 8-bit components
-    const int ok = png_image_write_to_file(&image, path.c_str(), 0, pixmap.pixels.data(), stride, nullptr);
+    const int ok =
+        png_image_write_to_file(&image, path.c_str(), 0, pixmap.pixels.data(), stride, nullptr);
     if (ok == 0) {
         DebugLog("picture: cannot write PNG " + path + ": " + image.message);
     }

@@ -22,7 +22,8 @@ std::vector<int16_t> ResampleStereo(const std::vector<int16_t>& stereo, int from
         for (int c = 0; c < 2; ++c) {
             const double a = stereo[static_cast<size_t>(first * 2 + c)];
             const double b = stereo[static_cast<size_t>(second * 2 + c)];
-            out[static_cast<size_t>(i * 2 + c)] = static_cast<int16_t>(std::lround(a + (b - a) * t));
+            out[static_cast<size_t>(i * 2 + c)] =
+                static_cast<int16_t>(std::lround(a + (b - a) * t));
         }
     }
     return out;
@@ -43,7 +44,8 @@ SoundPtr DecodeSound(const uint8_t* data, size_t size) {
     if (!ok) {
         return nullptr;
     }
-    if (int64_t{static_cast<int64_t>(decoded.stereo.size() / 2)} * MixerRate() / decoded.rate > kMaxSoundFrames) {
+    if (int64_t{static_cast<int64_t>(decoded.stereo.size() / 2)} * MixerRate() / decoded.rate >
+        kMaxSoundFrames) {
         DebugLog("sound: too long");
         return nullptr;
     }

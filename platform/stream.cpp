@@ -37,7 +37,9 @@ bool SplitProtocol(const std::string& url, std::string& proto, std::string& rest
 
 }  // namespace
 
-int TStream::Write(const void*, int) { return 0; }
+int TStream::Write(const void*, int) {
+    return 0;
+}
 
 void RegisterStreamProtocol(const std::string& proto, StreamOpener opener) {
     Protocols()[proto] = std::move(opener);
@@ -50,7 +52,8 @@ StreamPtr OpenStream(const std::string& url, bool read, bool write) {
     std::string proto;
     std::string rest;
     if (!SplitProtocol(url, proto, rest)) {
-        return OpenFileStream(url, read ? (write ? FileMode::ReadWrite : FileMode::Read) : FileMode::Write);
+        return OpenFileStream(
+            url, read ? (write ? FileMode::ReadWrite : FileMode::Read) : FileMode::Write);
     }
     const auto found = Protocols().find(proto);
     if (found == Protocols().end()) {
@@ -60,7 +63,9 @@ StreamPtr OpenStream(const std::string& url, bool read, bool write) {
     return found->second(rest, read, write);
 }
 
-StreamPtr ReadStream(const std::string& url) { return OpenStream(url, true, false); }
+StreamPtr ReadStream(const std::string& url) {
+    return OpenStream(url, true, false);
+}
 
 StreamPtr WriteStream(const std::string& url) {
     std::string proto;

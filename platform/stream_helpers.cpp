@@ -65,13 +65,21 @@ void WriteLine(TStream& stream, const std::string& text) {
     WriteString(stream, "\r\n");
 }
 
-bool Eof(const TStream& stream) { return stream.Eof(); }
+bool Eof(const TStream& stream) {
+    return stream.Eof();
+}
 
-int ReadByte(TStream& stream) { return static_cast<int>(ReadLittleEndian(stream, 1)); }
+int ReadByte(TStream& stream) {
+    return static_cast<int>(ReadLittleEndian(stream, 1));
+}
 
-int ReadShort(TStream& stream) { return static_cast<int>(ReadLittleEndian(stream, 2)); }
+int ReadShort(TStream& stream) {
+    return static_cast<int>(ReadLittleEndian(stream, 2));
+}
 
-int ReadInt(TStream& stream) { return static_cast<int32_t>(ReadLittleEndian(stream, 4)); }
+int ReadInt(TStream& stream) {
+    return static_cast<int32_t>(ReadLittleEndian(stream, 4));
+}
 
 float ReadFloat(TStream& stream) {
     const uint32_t bits = ReadLittleEndian(stream, 4);
@@ -94,8 +102,14 @@ std::string ReadString(TStream& stream, int length) {
     return text;
 }
 
-void WriteByte(TStream& stream, int value) { WriteLittleEndian(stream, static_cast<uint32_t>(value), 1); }
+void WriteByte(TStream& stream, int value) {
+    WriteLittleEndian(stream, static_cast<uint32_t>(value), 1);
+}
 
-void WriteShort(TStream& stream, int value) { WriteLittleEndian(stream, static_cast<uint32_t>(value), 2); }
+void WriteShort(TStream& stream, int value) {
+    WriteLittleEndian(stream, static_cast<uint32_t>(value), 2);
+}
 
-void WriteInt(TStream& stream, int value) { WriteLittleEndian(stream, static_cast<uint32_t>(value), 4); }
+void WriteInt(TStream& stream, int value) {
+    WriteLittleEndian(stream, static_cast<uint32_t>(value), 4);
+}

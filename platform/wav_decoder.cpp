@@ -85,7 +85,8 @@ bool DecodeWav(const uint8_t* data, size_t size, DecodedSound& out) {
             for (size_t i = 0; i < frames; ++i) {
                 const uint8_t* frame = data + body + i * frameBytes;
                 out.stereo[i * 2] = SampleAt(frame, format.bits);
-                out.stereo[i * 2 + 1] = SampleAt(frame + (format.channels == 2 ? sampleBytes : 0), format.bits);
+                out.stereo[i * 2 + 1] =
+                    SampleAt(frame + (format.channels == 2 ? sampleBytes : 0), format.bits);
             }
             return true;
         }

@@ -10,30 +10,26 @@
 namespace {
 
 // Created by the first BuildList and kept for the whole run.
-std::optional<std::vector<ProgressScreenPtr>>& ProgressList()
-{
+std::optional<std::vector<ProgressScreenPtr>>& ProgressList() {
     static std::optional<std::vector<ProgressScreenPtr>> list;
     return list;
 }
 
 template <size_t N>
-void MarkReached(int (&reached)[N], int number)
-{
+void MarkReached(int (&reached)[N], int number) {
     if (number > 0 && number < static_cast<int>(N)) {
         reached[number] = 1;
     }
 }
 
 template <size_t N>
-void CopyArray(int (&target)[N], const int (&source)[N])
-{
+void CopyArray(int (&target)[N], const int (&source)[N]) {
     std::copy(std::begin(source), std::end(source), std::begin(target));
 }
 
 // Carries on from the previous level: its reached items always, its picture
 // pieces while the tile set (and so the picture) stays and is not finished.
-void CarryOver(progressScreen& record, const progressScreen& previous)
-{
+void CarryOver(progressScreen& record, const progressScreen& previous) {
     if (previous.iTileSet == record.iTileSet && previous.iPicComplete == 0) {
         CopyArray(record.iPieces, previous.iPieces);
     }
@@ -42,8 +38,7 @@ void CarryOver(progressScreen& record, const progressScreen& previous)
     CopyArray(record.unlockedMusic, previous.unlockedMusic);
 }
 
-void CollectPieces(progressScreen& record, const levelData& level)
-{
+void CollectPieces(progressScreen& record, const levelData& level) {
     for (const auto& column : level.bonus) {
         for (const int value : column) {
             if (IsPicturePiece(value)) {
@@ -53,26 +48,22 @@ void CollectPieces(progressScreen& record, const levelData& level)
     }
 }
 
-bool PictureComplete(const progressScreen& record)
-{
+bool PictureComplete(const progressScreen& record) {
     return std::all_of(std::begin(record.iPieces), std::end(record.iPieces),
                        [](int piece) { return piece != 0; });
 }
 
 }  // namespace
 
-std::string progressScreen::LevelFileName(int level)
-{
+std::string progressScreen::LevelFileName(int level) {
     return "data/game/levels/" + std::to_string(level) + ".dat";
 }
 
-int progressScreen::BuildList()
-{
+int progressScreen::BuildList() {
     return BuildList([](int level) { return levelData::Create(LevelFileName(level)); });
 }
 
-int progressScreen::BuildList(const LevelLoader& load)
-{
+int progressScreen::BuildList(const LevelLoader& load) {
     if (!ProgressList()) {
         ProgressList().emplace();
     }
@@ -108,8 +99,7 @@ int progressScreen::BuildList(const LevelLoader& load)
     return 0;
 }
 
-ProgressScreenPtr progressScreen::getProgress(int level)
-{
+ProgressScreenPtr progressScreen::getProgress(int level) {
     if (!ProgressList()) {
         return nullptr;
     }

@@ -7,14 +7,12 @@
 
 namespace {
 
-bool EndsWithNoCase(const std::string& text, const std::string& suffix)
-{
+bool EndsWithNoCase(const std::string& text, const std::string& suffix) {
     return text.size() >= suffix.size() &&
            StartsWithNoCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
-std::string Unquote(const std::string& text)
-{
+std::string Unquote(const std::string& text) {
     std::string out;
     for (const char c : TrimSpaces(text)) {
         if (c != '"') {
@@ -24,30 +22,26 @@ std::string Unquote(const std::string& text)
     return out;
 }
 
-std::string FolderOf(const std::string& path)
-{
+std::string FolderOf(const std::string& path) {
     const size_t slash = path.find_last_of("/\\");
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
-bool IsHeaderLine(const std::string& line)
-{
+bool IsHeaderLine(const std::string& line) {
     return StartsWithNoCase(line, "name") || StartsWithNoCase(line, "\"name");
 }
 
 }  // namespace
 
 void _kwa_SpriteAnimationController::_AddFrame(const std::string& bitmapPath,
-                                               int durationSixtieths)
-{
+                                               int durationSixtieths) {
     m_iBitmapIDList.push_back(BitmapBank().LoadBitmap(bitmapPath));
     m_fFrameTimeList.push_back(m_fMaxRunningTime);
     m_fMaxRunningTime += static_cast<float>(durationSixtieths) / 60.0f;
     ++m_iFrameCount;
 }
 
-int _kwa_SpriteAnimationController::Load(const std::string& path)
-{
+int _kwa_SpriteAnimationController::Load(const std::string& path) {
     m_fMaxRunningTime = 0.0f;
     if (!EndsWithNoCase(path, ".csv")) {
         DebugLog("Files must be *.cvs!");
@@ -85,8 +79,7 @@ int _kwa_SpriteAnimationController::Load(const std::string& path)
     return 0;
 }
 
-int _kwa_SpriteAnimationController::LoadSingle(const std::string& path)
-{
+int _kwa_SpriteAnimationController::LoadSingle(const std::string& path) {
     Unload();
     m_iBitmapIDList.clear();
     m_fFrameTimeList.clear();
@@ -96,8 +89,7 @@ int _kwa_SpriteAnimationController::LoadSingle(const std::string& path)
     return 0;
 }
 
-int _kwa_SpriteAnimationController::Unload()
-{
+int _kwa_SpriteAnimationController::Unload() {
     for (int i = 0; i < m_iFrameCount; ++i) {
         BitmapBank().UnloadBitmap(m_iBitmapIDList[i]);
         m_iBitmapIDList[i] = BITMAP_NONE;
@@ -105,8 +97,7 @@ int _kwa_SpriteAnimationController::Unload()
     return 0;
 }
 
-int _kwa_SpriteAnimationController::BitmapID(float time) const
-{
+int _kwa_SpriteAnimationController::BitmapID(float time) const {
     if (m_iFrameCount <= 0) {
         return BITMAP_NONE;
     }
@@ -122,8 +113,7 @@ int _kwa_SpriteAnimationController::BitmapID(float time) const
     return m_iBitmapIDList[0];
 }
 
-int _kwa_SpriteAnimationController::_SetImageHandle(int x, int y)
-{
+int _kwa_SpriteAnimationController::_SetImageHandle(int x, int y) {
     for (int i = 0; i < m_iFrameCount; ++i) {
         BitmapBank()._SetImageHandle(m_iBitmapIDList[i], x, y);
     }
@@ -131,12 +121,9 @@ int _kwa_SpriteAnimationController::_SetImageHandle(int x, int y)
 }
 
 _kwa_SpriteAnimationControllerBank::_kwa_SpriteAnimationControllerBank()
-    : m_Controllers(CONTROLLER_BANK_SLOTS)
-{
-}
+    : m_Controllers(CONTROLLER_BANK_SLOTS) {}
 
-int _kwa_SpriteAnimationControllerBank::_FreeSlot() const
-{
+int _kwa_SpriteAnimationControllerBank::_FreeSlot() const {
     for (int i = 0; i < CONTROLLER_BANK_SLOTS; ++i) {
         if (!m_Controllers[i]) {
             return i;
@@ -146,8 +133,7 @@ int _kwa_SpriteAnimationControllerBank::_FreeSlot() const
     return CONTROLLER_NONE;
 }
 
-int _kwa_SpriteAnimationControllerBank::CreateAnimationController(const std::string& path)
-{
+int _kwa_SpriteAnimationControllerBank::CreateAnimationController(const std::string& path) {
     const int slot = _FreeSlot();
     if (slot != CONTROLLER_NONE) {
         m_Controllers[slot] = std::make_unique<_kwa_SpriteAnimationController>();
@@ -156,8 +142,7 @@ int _kwa_SpriteAnimationControllerBank::CreateAnimationController(const std::str
     return slot;
 }
 
-int _kwa_SpriteAnimationControllerBank::CreateDummyController(const std::string& path)
-{
+int _kwa_SpriteAnimationControllerBank::CreateDummyController(const std::string& path) {
     const int slot = _FreeSlot();
     if (slot != CONTROLLER_NONE) {
         m_Controllers[slot] = std::make_unique<_kwa_SpriteAnimationController>();
@@ -166,8 +151,7 @@ int _kwa_SpriteAnimationControllerBank::CreateDummyController(const std::string&
     return slot;
 }
 
-int _kwa_SpriteAnimationControllerBank::DestroyAnimationController(int id)
-{
+int _kwa_SpriteAnimationControllerBank::DestroyAnimationController(int id) {
     if (id < 0 || id >= CONTROLLER_BANK_SLOTS || !m_Controllers[id]) {
         return 0;
     }
@@ -177,33 +161,28 @@ int _kwa_SpriteAnimationControllerBank::DestroyAnimationController(int id)
 }
 
 const _kwa_SpriteAnimationController* _kwa_SpriteAnimationControllerBank::GetController(
-    int id) const
-{
+    int id) const {
     return (id >= 0 && id < CONTROLLER_BANK_SLOTS) ? m_Controllers[id].get() : nullptr;
 }
 
-int _kwa_SpriteAnimationControllerBank::GetBitmapID(int id, float time) const
-{
+int _kwa_SpriteAnimationControllerBank::GetBitmapID(int id, float time) const {
     const _kwa_SpriteAnimationController* controller = GetController(id);
     return controller ? controller->BitmapID(time) : BITMAP_NONE;
 }
 
-float _kwa_SpriteAnimationControllerBank::GetControllerMaxTime(int id) const
-{
+float _kwa_SpriteAnimationControllerBank::GetControllerMaxTime(int id) const {
     const _kwa_SpriteAnimationController* controller = GetController(id);
     return controller ? controller->MaxTime() : 0.0f;
 }
 
-int _kwa_SpriteAnimationControllerBank::_SetImageHandle(int id, int x, int y)
-{
+int _kwa_SpriteAnimationControllerBank::_SetImageHandle(int id, int x, int y) {
     if (id >= 0 && id < CONTROLLER_BANK_SLOTS && m_Controllers[id]) {
         m_Controllers[id]->_SetImageHandle(x, y);
     }
     return 0;
 }
 
-int _kwa_SpriteAnimationControllerBank::UsedSlots() const
-{
+int _kwa_SpriteAnimationControllerBank::UsedSlots() const {
     int used = 0;
     for (const auto& controller : m_Controllers) {
         used += controller ? 1 : 0;
@@ -211,8 +190,7 @@ int _kwa_SpriteAnimationControllerBank::UsedSlots() const
     return used;
 }
 
-_kwa_SpriteAnimationControllerBank& AnimationControllerBank()
-{
+_kwa_SpriteAnimationControllerBank& AnimationControllerBank() {
     static _kwa_SpriteAnimationControllerBank bank;
     return bank;
 }

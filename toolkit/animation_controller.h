@@ -38,8 +38,8 @@ public:
     int CreateAnimationController(const std::string& path);
     int CreateDummyController(const std::string& path);
     int DestroyAnimationController(int id);
-    int GetBitmapID(int id, float time) const;   // BITMAP_NONE for a bad id
-    float GetControllerMaxTime(int id) const;    // 0 for a bad id
+    int GetBitmapID(int id, float time) const;  // BITMAP_NONE for a bad id
+    float GetControllerMaxTime(int id) const;   // 0 for a bad id
     int _SetImageHandle(int id, int x, int y);
 
     const _kwa_SpriteAnimationController* GetController(int id) const;

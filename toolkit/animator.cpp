@@ -8,8 +8,7 @@
 
 namespace {
 
-int DataIndex(const std::string& key)
-{
+int DataIndex(const std::string& key) {
     // Only the character after "data" counts: "data[0]" and "data0" are both entry 0.
     const char c = key.size() > 4 ? key[4] : '\0';
     return (c >= '0' && c <= '9') ? c - '0' : 0;
@@ -17,8 +16,7 @@ int DataIndex(const std::string& key)
 
 }  // namespace
 
-std::string _kwa_Animator::dump() const
-{
+std::string _kwa_Animator::dump() const {
     std::ostringstream out;
     out << "script=" << scriptID << " playOnce=" << playOnce << " expired=" << expired
         << " age=" << ageMS << " data=";
@@ -28,8 +26,7 @@ std::string _kwa_Animator::dump() const
     return out.str();
 }
 
-int _kwa_Animator::Update(int ms)
-{
+int _kwa_Animator::Update(int ms) {
     if (ms <= 1) {
         return 0;
     }
@@ -38,19 +35,18 @@ int _kwa_Animator::Update(int ms)
         return 0;
     }
     switch (scriptID) {
-    case ANIM_SCRIPT_LINEAR:
-        return script_LinearInterpolate(ms);
-    case ANIM_SCRIPT_SINE:
-        return script_Sine();
-    case ANIM_SCRIPT_BOUNCE:
-        return script_Bounce();
-    default:
-        return 0;
+        case ANIM_SCRIPT_LINEAR:
+            return script_LinearInterpolate(ms);
+        case ANIM_SCRIPT_SINE:
+            return script_Sine();
+        case ANIM_SCRIPT_BOUNCE:
+            return script_Bounce();
+        default:
+            return 0;
     }
 }
 
-AnimatorPtr _kwa_Animator::Duplicate() const
-{
+AnimatorPtr _kwa_Animator::Duplicate() const {
     auto copy = std::make_shared<_kwa_Animator>();
     copy->init_data = init_data;
     copy->scriptID = scriptID;
@@ -59,16 +55,14 @@ AnimatorPtr _kwa_Animator::Duplicate() const
     return copy;
 }
 
-int _kwa_Animator::Restart()
-{
+int _kwa_Animator::Restart() {
     current_data = init_data;
     ageMS = 0;
     expired = 0;
     return 0;
 }
 
-void _kwa_Animator::ApplyLine(const std::string& line)
-{
+void _kwa_Animator::ApplyLine(const std::string& line) {
     if (StartsWithNoCase(line, "data")) {
         const int index = DataIndex(line);
         init_data[index] = ToFloat(ValueOf(line));
@@ -79,8 +73,7 @@ void _kwa_Animator::ApplyLine(const std::string& line)
     }
 }
 
-AnimatorPtr _kwa_Animator::Load(TStream& stream, const std::string& endTag)
-{
+AnimatorPtr _kwa_Animator::Load(TStream& stream, const std::string& endTag) {
     auto animator = std::make_shared<_kwa_Animator>();
     while (!Eof(stream)) {
         const std::string raw = ReadLine(stream);
@@ -99,8 +92,7 @@ AnimatorPtr _kwa_Animator::Load(TStream& stream, const std::string& endTag)
     return animator;
 }
 
-int _kwa_Animator::script_LinearInterpolate(int ms)
-{
+int _kwa_Animator::script_LinearInterpolate(int ms) {
     current_data[0] += init_data[1] * static_cast<float>(ms) * 0.001f;
     if (current_data[0] > init_data[2]) {
         if (playOnce) {
@@ -112,15 +104,13 @@ int _kwa_Animator::script_LinearInterpolate(int ms)
     return 0;
 }
 
-int _kwa_Animator::script_Sine()
-{
+int _kwa_Animator::script_Sine() {
     const double angle = static_cast<double>(ageMS) * 0.001 * init_data[1];
     current_data[0] = static_cast<float>(init_data[0] + init_data[2] * (1.0 + Sin(angle)));
     return 0;
 }
 
-int _kwa_Animator::script_Bounce()
-{
+int _kwa_Animator::script_Bounce() {
     const float t = static_cast<float>(ageMS) * 0.001f;
     current_data[1] += current_data[4] * t * t;
     current_data[0] += current_data[1];

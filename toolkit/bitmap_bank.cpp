@@ -7,13 +7,11 @@
 
 namespace {
 
-bool ValidIndex(int index)
-{
+bool ValidIndex(int index) {
     return index >= 0 && index < BITMAP_BANK_SLOTS;
 }
 
-std::string PngFallback(const std::string& url)
-{
+std::string PngFallback(const std::string& url) {
     const size_t keep = url.size() >= 4 ? url.size() - 4 : 0;
     return url.substr(0, keep) + ".png";
 }
@@ -22,8 +20,7 @@ std::string PngFallback(const std::string& url)
 
 _kwa_BitmapResourceBank::_kwa_BitmapResourceBank() : m_Images(BITMAP_BANK_SLOTS) {}
 
-int _kwa_BitmapResourceBank::_FirstMatch(const std::string& lowerUrl) const
-{
+int _kwa_BitmapResourceBank::_FirstMatch(const std::string& lowerUrl) const {
     int first = BITMAP_NONE;
     for (auto it = m_ByLowerUrl.lower_bound(lowerUrl);
          it != m_ByLowerUrl.end() && it->first.compare(0, lowerUrl.size(), lowerUrl) == 0; ++it) {
@@ -34,8 +31,7 @@ int _kwa_BitmapResourceBank::_FirstMatch(const std::string& lowerUrl) const
     return first;
 }
 
-int _kwa_BitmapResourceBank::_FirstFree() const
-{
+int _kwa_BitmapResourceBank::_FirstFree() const {
     for (int i = 0; i < BITMAP_BANK_SLOTS; ++i) {
         if (!m_Images[i]) {
             return i;
@@ -44,8 +40,7 @@ int _kwa_BitmapResourceBank::_FirstFree() const
     return BITMAP_NONE;
 }
 
-int _kwa_BitmapResourceBank::LoadBitmap(const std::string& url)
-{
+int _kwa_BitmapResourceBank::LoadBitmap(const std::string& url) {
     if (url.empty()) {
         // An empty prefix would match whatever was loaded first.
         DebugLog("***Error: Failed to load bitmap: (empty path)***");
@@ -78,8 +73,7 @@ int _kwa_BitmapResourceBank::LoadBitmap(const std::string& url)
     return slot;
 }
 
-int _kwa_BitmapResourceBank::UnloadBitmap(int index)
-{
+int _kwa_BitmapResourceBank::UnloadBitmap(int index) {
     if (!ValidIndex(index) || !m_Images[index]) {
         return 0;
     }
@@ -101,8 +95,7 @@ int _kwa_BitmapResourceBank::UnloadBitmap(int index)
     return 0;
 }
 
-int _kwa_BitmapResourceBank::DrawBitmap(int index, float x, float y) const
-{
+int _kwa_BitmapResourceBank::DrawBitmap(int index, float x, float y) const {
     const ImagePtr image = GetImage(index);
     if (image) {
         DrawImage(image, x, y, 0);
@@ -110,8 +103,7 @@ int _kwa_BitmapResourceBank::DrawBitmap(int index, float x, float y) const
     return 0;
 }
 
-int _kwa_BitmapResourceBank::_SetImageHandle(int index, int x, int y)
-{
+int _kwa_BitmapResourceBank::_SetImageHandle(int index, int x, int y) {
     const ImagePtr image = GetImage(index);
     if (image) {
         SetImageHandle(image, static_cast<float>(x), static_cast<float>(y));
@@ -119,25 +111,21 @@ int _kwa_BitmapResourceBank::_SetImageHandle(int index, int x, int y)
     return 0;
 }
 
-ImagePtr _kwa_BitmapResourceBank::GetImage(int index) const
-{
+ImagePtr _kwa_BitmapResourceBank::GetImage(int index) const {
     const _kwa_BitmapResourceBankEntry* entry = GetEntry(index);
     return entry ? entry->m_Image : nullptr;
 }
 
-const _kwa_BitmapResourceBankEntry* _kwa_BitmapResourceBank::GetEntry(int index) const
-{
+const _kwa_BitmapResourceBankEntry* _kwa_BitmapResourceBank::GetEntry(int index) const {
     return ValidIndex(index) ? m_Images[index].get() : nullptr;
 }
 
-int _kwa_BitmapResourceBank::AccessCount(int index) const
-{
+int _kwa_BitmapResourceBank::AccessCount(int index) const {
     const _kwa_BitmapResourceBankEntry* entry = GetEntry(index);
     return entry ? entry->m_iAccessCount : 0;
 }
 
-int _kwa_BitmapResourceBank::UsedSlots() const
-{
+int _kwa_BitmapResourceBank::UsedSlots() const {
     int used = 0;
     for (const auto& entry : m_Images) {
         used += entry ? 1 : 0;
@@ -145,8 +133,7 @@ int _kwa_BitmapResourceBank::UsedSlots() const
     return used;
 }
 
-_kwa_BitmapResourceBank& BitmapBank()
-{
+_kwa_BitmapResourceBank& BitmapBank() {
     static _kwa_BitmapResourceBank bank;
     return bank;
 }

@@ -12,8 +12,8 @@ constexpr int BITMAP_BANK_SLOTS = 9999;
 constexpr int BITMAP_NONE = -1;  // a full bank, or no bitmap at all
 
 struct _kwa_BitmapResourceBankEntry {
-    std::string m_strUrl;      // the path as requested
-    ImagePtr m_Image;          // null when loading failed
+    std::string m_strUrl;  // the path as requested
+    ImagePtr m_Image;      // null when loading failed
     int m_iAccessCount = 0;
 };
 
@@ -28,9 +28,9 @@ public:
     int DrawBitmap(int index, float x, float y) const;
     int _SetImageHandle(int index, int x, int y);
 
-    ImagePtr GetImage(int index) const;                        // null for no image
+    ImagePtr GetImage(int index) const;                             // null for no image
     const _kwa_BitmapResourceBankEntry* GetEntry(int index) const;  // null for an empty slot
-    int AccessCount(int index) const;                          // 0 for an empty slot
+    int AccessCount(int index) const;                               // 0 for an empty slot
     int UsedSlots() const;
 
 private:

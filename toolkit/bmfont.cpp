@@ -17,8 +17,7 @@ constexpr int BLOCK_KERNING = 5;
 constexpr int PAGE_IMAGE_FLAGS = IMG_MASKED | IMG_FILTERED;
 constexpr int CHANNELS = 4;
 
-std::vector<std::string> SplitAtZeros(const std::string& text)
-{
+std::vector<std::string> SplitAtZeros(const std::string& text) {
     std::vector<std::string> names;
     size_t start = 0;
     while (start < text.size()) {
@@ -33,18 +32,20 @@ std::vector<std::string> SplitAtZeros(const std::string& text)
 }
 
 // Packed fonts keep one glyph set per channel; chnl 1 (or anything else) is blue.
-int ChannelOf(int chnl)
-{
+int ChannelOf(int chnl) {
     switch (chnl) {
-    case 2: return 1;
-    case 4: return 2;
-    case 8: return 3;
-    default: return 0;
+        case 2:
+            return 1;
+        case 4:
+            return 2;
+        case 8:
+            return 3;
+        default:
+            return 0;
     }
 }
 
-ImagePtr ChannelImage(const TPixmap& source, int channel)
-{
+ImagePtr ChannelImage(const TPixmap& source, int channel) {
     PixmapPtr out = CreatePixmap(source.width, source.height, PF_BGRA8888);
     if (!out) {
         return nullptr;
@@ -67,8 +68,7 @@ ImagePtr ChannelImage(const TPixmap& source, int channel)
 }
 
 // Clamps a glyph rectangle to its page; true when it had to change.
-bool ClampRect(uint16_t& x, uint16_t& y, uint16_t& w, uint16_t& h, int pageW, int pageH)
-{
+bool ClampRect(uint16_t& x, uint16_t& y, uint16_t& w, uint16_t& h, int pageW, int pageH) {
     const int cx = std::min<int>(x, pageW);
     const int cy = std::min<int>(y, pageH);
     const int cw = std::min<int>(w, pageW - cx);
@@ -83,15 +83,13 @@ bool ClampRect(uint16_t& x, uint16_t& y, uint16_t& w, uint16_t& h, int pageW, in
 
 }  // namespace
 
-BMFontPtr TBMFont::Create(const std::string& path, const std::string& fileName)
-{
+BMFontPtr TBMFont::Create(const std::string& path, const std::string& fileName) {
     auto font = std::make_shared<TBMFont>();
     font->Init(path, fileName);
     return font;
 }
 
-int TBMFont::Init(const std::string& path, const std::string& fileName)
-{
+int TBMFont::Init(const std::string& path, const std::string& fileName) {
     const std::string file = path + fileName;
     StreamPtr stream = OpenAssetFile(file);
     if (!stream) {
@@ -109,18 +107,30 @@ int TBMFont::Init(const std::string& path, const std::string& fileName)
         int64_t size = static_cast<int64_t>(ReadInt(*stream)) - (BMFVersion == 2 ? 4 : 0);
         const int64_t left = std::max<int64_t>(stream->Size() - stream->Pos(), 0);
         if (size < 0 || size > left) {
-            DebugLog("***Error: Font block " + std::to_string(type) + " has a bad size in " + file + "***");
+            DebugLog("***Error: Font block " + std::to_string(type) + " has a bad size in " + file +
+                     "***");
             size = std::clamp<int64_t>(size, 0, left);
         }
         const int contentSize = static_cast<int>(std::min<int64_t>(size, INT_MAX));
         StreamPtr block = CreateMemoryStream(ReadString(*stream, contentSize));
         switch (type) {
-        case BLOCK_INFO: LoadInfo(*block); break;
-        case BLOCK_COMMON: LoadCommon(*block); break;
-        case BLOCK_PAGES: LoadPages(path, SplitAtZeros(ReadAll(*block))); break;
-        case BLOCK_CHARS: LoadCharacters(*block, contentSize / (BMFVersion == 2 ? 18 : 20)); break;
-        case BLOCK_KERNING: LoadKerning(*block, contentSize / (BMFVersion == 2 ? 6 : 10)); break;
-        default: break;
+            case BLOCK_INFO:
+                LoadInfo(*block);
+                break;
+            case BLOCK_COMMON:
+                LoadCommon(*block);
+                break;
+            case BLOCK_PAGES:
+                LoadPages(path, SplitAtZeros(ReadAll(*block)));
+                break;
+            case BLOCK_CHARS:
+                LoadCharacters(*block, contentSize / (BMFVersion == 2 ? 18 : 20));
+                break;
+            case BLOCK_KERNING:
+                LoadKerning(*block, contentSize / (BMFVersion == 2 ? 6 : 10));
+                break;
+            default:
+                break;
         }
         if (Eof(*stream)) {
             break;
@@ -132,8 +142,7 @@ int TBMFont::Init(const std::string& path, const std::string& fileName)
     return 0;
 }
 
-int TBMFont::LoadInfo(TStream& block)
-{
+int TBMFont::LoadInfo(TStream& block) {
     FontSize = static_cast<std::uint16_t>(ReadShort(block));
     ReadByte(block);   // bitField
     ReadByte(block);   // charSet
@@ -146,8 +155,7 @@ int TBMFont::LoadInfo(TStream& block)
     return 0;
 }
 
-int TBMFont::LoadCommon(TStream& block)
-{
+int TBMFont::LoadCommon(TStream& block) {
     LineHeight = ReadShort(block);
     Base = ReadShort(block);
     ScaleW = ReadShort(block);
@@ -157,8 +165,7 @@ int TBMFont::LoadCommon(TStream& block)
     return 0;
 }
 
-int TBMFont::LoadPages(const std::string& path, const std::vector<std::string>& names)
-{
+int TBMFont::LoadPages(const std::string& path, const std::vector<std::string>& names) {
     if (Pages == 0) {
         DebugLog("***Error: Font pages without a page count (common block missing)***");
     }
@@ -187,8 +194,7 @@ int TBMFont::LoadPages(const std::string& path, const std::vector<std::string>& 
     return 0;
 }
 
-int TBMFont::DecodeChannels()
-{
+int TBMFont::DecodeChannels() {
     std::vector<ImagePtr> decoded(BMFImage.size() * CHANNELS);
     for (size_t page = 0; page < BMFImage.size(); ++page) {
         const ImagePtr& image = BMFImage[page];
@@ -204,8 +210,7 @@ int TBMFont::DecodeChannels()
     return 0;
 }
 
-int TBMFont::LoadCharacters(TStream& block, int count)
-{
+int TBMFont::LoadCharacters(TStream& block, int count) {
     if (count > BMFONT_MAX_GLYPHS) {
         DebugLog("***Error: Font has " + std::to_string(count) + " glyphs, only " +
                  std::to_string(BMFONT_MAX_GLYPHS) + " are kept***");
@@ -238,8 +243,7 @@ int TBMFont::LoadCharacters(TStream& block, int count)
     return 0;
 }
 
-int TBMFont::LoadKerning(TStream& block, int count)
-{
+int TBMFont::LoadKerning(TStream& block, int count) {
     int dropped = 0;
     for (int i = 0; i < count; ++i) {
         const int first = BMFVersion == 2 ? ReadShort(block) : ReadInt(block);
@@ -261,8 +265,7 @@ int TBMFont::LoadKerning(TStream& block, int count)
     return 0;
 }
 
-void TBMFont::_CheckGlyphs()
-{
+void TBMFont::_CheckGlyphs() {
     int badPages = 0;
     int clamped = 0;
     for (size_t i = 0; i < Id.size(); ++i) {
@@ -281,8 +284,7 @@ void TBMFont::_CheckGlyphs()
     }
 }
 
-int TBMFont::Pow2Size(int n)
-{
+int TBMFont::Pow2Size(int n) {
     int size = 1;
     while (size < n && size < (1 << 30)) {
         size <<= 1;
@@ -290,18 +292,15 @@ int TBMFont::Pow2Size(int n)
     return size;
 }
 
-int TBMFont::SignedShort(int v)
-{
+int TBMFont::SignedShort(int v) {
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(v));
 }
 
-int TBMFont::SignedByte(int v)
-{
+int TBMFont::SignedByte(int v) {
     return static_cast<std::int8_t>(static_cast<std::uint8_t>(v));
 }
 
-int TBMFont::FindChar(int code) const
-{
+int TBMFont::FindChar(int code) const {
     if (Id.empty() || code < 0) {
         return -1;
     }
@@ -312,8 +311,7 @@ int TBMFont::FindChar(int code) const
     return pos == std::u32string::npos ? -1 : static_cast<int>(pos);
 }
 
-int TBMFont::_KerningAmount(int previous, int code) const
-{
+int TBMFont::_KerningAmount(int previous, int code) const {
     if (Kerning != 1 || previous < 0) {
         return 0;
     }
@@ -321,8 +319,7 @@ int TBMFont::_KerningAmount(int previous, int code) const
     return pos == std::u32string::npos ? 0 : KerningValue[previous][pos];
 }
 
-float TBMFont::TextHeight(const std::string& text)
-{
+float TBMFont::TextHeight(const std::string& text) {
     GetScale(XScale, YScale);
     if (Id.empty()) {
         return 0.0f;
@@ -331,8 +328,7 @@ float TBMFont::TextHeight(const std::string& text)
     return static_cast<float>(FontSize + SpacingVert) * static_cast<float>(lines) * YScale;
 }
 
-float TBMFont::TextWidth(const std::string& text, int line)
-{
+float TBMFont::TextWidth(const std::string& text, int line) {
     GetScale(XScale, YScale);
     if (_cacheValid && text == LastText && XScale == LastXScale && YScale == LastYScale &&
         line == LastLine) {
@@ -373,8 +369,7 @@ float TBMFont::TextWidth(const std::string& text, int line)
     return LastWidth;
 }
 
-int TBMFont::DrawText(const std::string& text, float x, float y)
-{
+int TBMFont::DrawText(const std::string& text, float x, float y) {
     // Only the scale is needed; measuring here would evict the caller's cached width.
     GetScale(XScale, YScale);
     int penX = 0;

@@ -25,7 +25,7 @@ public:
     int Base = 0;
     int ScaleW = 0;
     int ScaleH = 0;
-    int Pages = 0;               // times 4 after channel decoding
+    int Pages = 0;  // times 4 after channel decoding
     std::uint8_t Packed = 0;
     std::vector<ImagePtr> BMFImage;  // page images, the ones drawn from; null where loading failed
     std::vector<int> ImageW;
@@ -35,8 +35,8 @@ public:
     std::vector<std::uint16_t> X, Y, Width, Height;
     std::vector<std::uint16_t> XOffset, YOffset, XAdvance;  // used as signed 16 bit
     std::vector<std::uint16_t> Page;  // index into BMFImage (page * 4 + channel when packed)
-    std::array<int, 256> ASCII{};   // code -> glyph record, 0 where there is none
-    std::u32string IdStr;           // record codes in record order
+    std::array<int, 256> ASCII{};     // code -> glyph record, 0 where there is none
+    std::u32string IdStr;             // record codes in record order
     int Kerning = 0;
     std::vector<std::u32string> KerningChars;
     std::vector<std::vector<std::int16_t>> KerningValue;

@@ -10,17 +10,15 @@ namespace {
 using FaderList = std::list<ScaleFaderPtr>;
 
 // Made on first use, kept for the whole run.
-FaderList*& LiveList()
-{
+FaderList*& LiveList() {
     static FaderList* list = nullptr;
     return list;
 }
 
 }  // namespace
 
-ScaleFaderPtr scaleFader::Create(const ImagePtr& image, float x, float y, float alpha,
-                                 float scale, float alphaSpeed, float scaleSpeed)
-{
+ScaleFaderPtr scaleFader::Create(const ImagePtr& image, float x, float y, float alpha, float scale,
+                                 float alphaSpeed, float scaleSpeed) {
     FaderList*& list = LiveList();
     if (!list) {
         list = new FaderList();
@@ -37,8 +35,7 @@ ScaleFaderPtr scaleFader::Create(const ImagePtr& image, float x, float y, float 
     return fader;
 }
 
-int scaleFader::Update(int elapsedMs)
-{
+int scaleFader::Update(int elapsedMs) {
     FaderList* list = LiveList();
     if (!list) {
         return 0;
@@ -57,8 +54,7 @@ int scaleFader::Update(int elapsedMs)
     return 0;
 }
 
-int scaleFader::Draw(float handleX, float handleY)
-{
+int scaleFader::Draw(float handleX, float handleY) {
     const FaderList* list = LiveList();
     if (!list) {
         return 0;
@@ -75,14 +71,12 @@ int scaleFader::Draw(float handleX, float handleY)
     return 0;
 }
 
-int scaleFader::LiveCount()
-{
+int scaleFader::LiveCount() {
     const FaderList* list = LiveList();
     return list ? static_cast<int>(list->size()) : 0;
 }
 
-int scaleFader::Clear()
-{
+int scaleFader::Clear() {
     if (FaderList* list = LiveList()) {
         list->clear();
     }

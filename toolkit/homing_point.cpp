@@ -5,23 +5,21 @@
 #include "platform/graphics.h"
 
 namespace {
-constexpr float ACCELERATION_PER_MS = 0.8f;   // 800 px/s per second
-constexpr float STEER_DEAD_ZONE = 1.0f;       // degrees
-constexpr float STEER_SHARE = 30.0f;          // percent of the error within NEAR_DISTANCE
+constexpr float ACCELERATION_PER_MS = 0.8f;  // 800 px/s per second
+constexpr float STEER_DEAD_ZONE = 1.0f;      // degrees
+constexpr float STEER_SHARE = 30.0f;         // percent of the error within NEAR_DISTANCE
 constexpr float NEAR_DISTANCE = 100.0f;
 }  // namespace
 
 HomingPointPtr homingPoint::Create(float x, float y, float velocity, float targetX, float targetY,
-                                   float hitDistance)
-{
+                                   float hitDistance) {
     auto point = std::make_shared<homingPoint>();
     point->Init(x, y, velocity, targetX, targetY, hitDistance);
     return point;
 }
 
 void homingPoint::Init(float x, float y, float velocity, float targetX, float targetY,
-                       float hitDistance)
-{
+                       float hitDistance) {
     if (x == targetX) {
         x += 2.0f;  // never start exactly above or below the target
     }
@@ -32,8 +30,7 @@ void homingPoint::Init(float x, float y, float velocity, float targetX, float ta
     fHitDist = hitDistance;
 }
 
-int homingPoint::Update(int elapsedMs)
-{
+int homingPoint::Update(int elapsedMs) {
     const float stepLength = fVel * 0.001f * static_cast<float>(elapsedMs);
     TVector step = vDir;
     vPos.AddVector(step.Multiply(stepLength, stepLength));
@@ -53,8 +50,7 @@ int homingPoint::Update(int elapsedMs)
     return dist > fHitDist ? 1 : 0;
 }
 
-int homingPoint::debugDraw(int size, int directionLength, int showTarget) const
-{
+int homingPoint::debugDraw(int size, int directionLength, int showTarget) const {
     const int half = size / 2;
     DrawOval(vPos._x - half, vPos._y - half, static_cast<float>(size), static_cast<float>(size));
     if (directionLength != 0) {

@@ -11,9 +11,9 @@ using HomingPointPtr = std::shared_ptr<homingPoint>;
 class homingPoint {
 public:
     TVector vPos;
-    float fVel = 0.0f;       // pixels per second
-    float fHitDist = 0.0f;   // arrival radius
-    TVector vDir;            // unit heading
+    float fVel = 0.0f;      // pixels per second
+    float fHitDist = 0.0f;  // arrival radius
+    TVector vDir;           // unit heading
     TVector vTarget;
 
     homingPoint() = default;

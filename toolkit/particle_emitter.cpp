@@ -34,8 +34,7 @@ const FloatKey FLOAT_KEYS[] = {
     {"point_alpha", nullptr, &__kwa_Particle::m_fAlpha},
 };
 
-int ColourByte(float channel)
-{
+int ColourByte(float channel) {
     const float value = channel * 255.0f;
     if (!(value > 0.0f)) {
         return 0;
@@ -46,8 +45,7 @@ int ColourByte(float channel)
 }  // namespace
 
 ParticleEmitterPtr _kwa_ParticleEmitter::Create(const std::string& name, const std::string& path,
-                                                int withoutImage)
-{
+                                                int withoutImage) {
     StreamPtr stream = OpenAssetFile(path);
     if (!stream) {
         return nullptr;
@@ -66,8 +64,7 @@ ParticleEmitterPtr _kwa_ParticleEmitter::Create(const std::string& name, const s
     return emitter;
 }
 
-bool _kwa_ParticleEmitter::ApplyLine(const std::string& line, int withoutImage)
-{
+bool _kwa_ParticleEmitter::ApplyLine(const std::string& line, int withoutImage) {
     if (line.empty() || line[0] == '\'') {
         return false;
     }
@@ -96,8 +93,7 @@ bool _kwa_ParticleEmitter::ApplyLine(const std::string& line, int withoutImage)
     return true;
 }
 
-int _kwa_ParticleEmitter::Init()
-{
+int _kwa_ParticleEmitter::Init() {
     m_freeParticles.clear();
     m_liveParticles.clear();
     m_baseParticle = __kwa_Particle{};
@@ -105,8 +101,7 @@ int _kwa_ParticleEmitter::Init()
     return 0;
 }
 
-int _kwa_ParticleEmitter::Draw() const
-{
+int _kwa_ParticleEmitter::Draw() const {
     if (!m_Image) {
         return 0;
     }
@@ -123,8 +118,7 @@ int _kwa_ParticleEmitter::Draw() const
     return 0;
 }
 
-int _kwa_ParticleEmitter::Update(float seconds)
-{
+int _kwa_ParticleEmitter::Update(float seconds) {
     for (auto it = m_liveParticles.begin(); it != m_liveParticles.end();) {
         __kwa_Particle& p = *it;
         p.m_fAlpha += m_fAlphaFactor * seconds;
@@ -150,8 +144,7 @@ int _kwa_ParticleEmitter::Update(float seconds)
     return 0;
 }
 
-int _kwa_ParticleEmitter::DoBurst(float x, float y, int throttle)
-{
+int _kwa_ParticleEmitter::DoBurst(float x, float y, int throttle) {
     if (throttle != 0) {
         const int now = MilliSecs();
         if (m_bBurstYet && now - m_lastBurstTime < EMITTER_THROTTLE_MS) {
@@ -177,18 +170,15 @@ int _kwa_ParticleEmitter::DoBurst(float x, float y, int throttle)
     return 0;
 }
 
-int _kwa_ParticleEmitter::LiveCount() const
-{
+int _kwa_ParticleEmitter::LiveCount() const {
     return static_cast<int>(m_liveParticles.size());
 }
 
-int _kwa_ParticleEmitter::FreeCount() const
-{
+int _kwa_ParticleEmitter::FreeCount() const {
     return static_cast<int>(m_freeParticles.size());
 }
 
-int _kwa_ParticleEmitter::Destroy()
-{
+int _kwa_ParticleEmitter::Destroy() {
     m_freeParticles.clear();
     m_liveParticles.clear();
     m_Image.reset();

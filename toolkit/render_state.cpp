@@ -2,15 +2,13 @@
 
 #include "platform/graphics.h"
 
-RenderStatePtr _kwa_RenderState::Create()
-{
+RenderStatePtr _kwa_RenderState::Create() {
     auto state = std::make_shared<_kwa_RenderState>();
     state->Grab();
     return state;
 }
 
-int _kwa_RenderState::Grab()
-{
+int _kwa_RenderState::Grab() {
     GetScale(fScaleX, fScaleY);
     A = GetAlpha();
     GetColor(R, G, B);
@@ -19,8 +17,7 @@ int _kwa_RenderState::Grab()
     return 0;
 }
 
-int _kwa_RenderState::Restore() const
-{
+int _kwa_RenderState::Restore() const {
     SetScale(fScaleX, fScaleY);
     SetAlpha(A);
     SetColor(R, G, B);

@@ -20,7 +20,7 @@ class __kwa_BaseSprite {
 public:
     float m_fX = 0.0f;
     float m_fY = 0.0f;
-    int m_iR = 0;     // rotation when there is no rotation animator
+    int m_iR = 0;  // rotation when there is no rotation animator
     int m_iS = 0;
     float m_fTime = 0.0f;  // seconds into the frame sequence
     int m_iAnimationControllerID = CONTROLLER_NONE;

@@ -30,13 +30,13 @@ public:
     TVector& Divide(float x, float y);
     TVector& DivideVector(const TVector& v);
 
-    float GetAngle() const;                    // -180..180
-    float GetAngle2(const TVector& v) const;   // unsigned difference, 0..180
-    float GetAngle3(const TVector& v) const;   // signed angle from v to this, -180..180
+    float GetAngle() const;                   // -180..180
+    float GetAngle2(const TVector& v) const;  // unsigned difference, 0..180
+    float GetAngle3(const TVector& v) const;  // signed angle from v to this, -180..180
     float GetLength() const;
-    TVectorPtr GetUnit() const;                // zero vector gives a zero copy
+    TVectorPtr GetUnit() const;  // zero vector gives a zero copy
     float DotProduct(const TVector& v) const;
-    TVector& Rotate(float degrees);            // positive turns clockwise on screen
+    TVector& Rotate(float degrees);  // positive turns clockwise on screen
     TVectorPtr Clone() const;
 };
 

@@ -18,7 +18,9 @@ std::vector<std::string> PackedPaths() {
     std::ifstream in(TESS_BINARY_DIR "/archive/manifest.txt");
     std::vector<std::string> paths;
     for (std::string line; std::getline(in, line);) {
-        if (!line.empty()) paths.push_back(line);
+        if (!line.empty()) {
+            paths.push_back(line);
+        }
     }
     return paths;
 }

@@ -33,7 +33,9 @@ std::string ReadAsset(const std::string& name) {
 }
 
 void PutLittle32(std::string& bytes, size_t at, uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>(value >> (8 * i));
+    for (int i = 0; i < 4; ++i) {
+        bytes[at + i] = static_cast<char>(value >> (8 * i));
+    }
 }
 
 // Overwrites the uncompressed size in the local and the central header.
@@ -49,11 +51,13 @@ class ArchiveLookup : public ::testing::Test {
 protected:
     void SetUp() override {
         RegisterZipProtocol();
-        RegisterArchive("lookup.zip", BuildZip(scratch.File("a.zip"), {
-            {"data/gui/images/144-norm.tga", "tga bytes"},
-            {"data/loadingscreen/loadingscreen.txt", "loading script"},
-            {"data/game/game.txt", "game script"},
-        }));
+        RegisterArchive("lookup.zip",
+                        BuildZip(scratch.File("a.zip"),
+                                 {
+                                     {"data/gui/images/144-norm.tga", "tga bytes"},
+                                     {"data/loadingscreen/loadingscreen.txt", "loading script"},
+                                     {"data/game/game.txt", "game script"},
+                                 }));
         SetArchivePrefix(PREFIX);
     }
     void TearDown() override { SetArchivePrefix(""); }
@@ -104,7 +108,8 @@ TEST_F(ArchiveLookup, PlainFallbackMatchesSeparatorsAndCaseOnDisk) {
 
 TEST_F(ArchiveLookup, NamesOfTwoHundredFiftySixCharactersAreRefused) {
     const std::string longName = "data/" + std::string(295, 'a');
-    RegisterArchive("lookup.zip", BuildZip(scratch.File("b.zip"), {{longName, "x"}, {"data/ok.txt", "ok"}}));
+    RegisterArchive("lookup.zip",
+                    BuildZip(scratch.File("b.zip"), {{longName, "x"}, {"data/ok.txt", "ok"}}));
     DebugLogCapture log;
     EXPECT_EQ(OpenAssetFile(longName), nullptr);
     EXPECT_TRUE(log.Contains("too long"));

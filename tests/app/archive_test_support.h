@@ -17,16 +17,22 @@ namespace archive_test {
 class ScratchFolder {
 public:
     ScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tess-archive-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "tess-archive-XXXXXX").string();
         path = mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
         const char* old = std::getenv("TESSALUNE_DATA_DIR");
         hadOld = old != nullptr;
-        if (hadOld) oldValue = old;
+        if (hadOld) {
+            oldValue = old;
+        }
         setenv("TESSALUNE_DATA_DIR", path.c_str(), 1);
     }
     ~ScratchFolder() {
-        if (hadOld) setenv("TESSALUNE_DATA_DIR", oldValue.c_str(), 1);
-        else unsetenv("TESSALUNE_DATA_DIR");
+        if (hadOld) {
+            setenv("TESSALUNE_DATA_DIR", oldValue.c_str(), 1);
+        } else {
+            unsetenv("TESSALUNE_DATA_DIR");
+        }
         std::error_code ignored;
         std::filesystem::remove_all(path, ignored);
     }

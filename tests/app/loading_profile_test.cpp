@@ -32,7 +32,8 @@ TEST_F(LoadingProfileTest, ShorterProfileGivesItsValuesThen100) {
 }
 
 TEST_F(LoadingProfileTest, MissingOrEmptyProfileShows100) {
-    EXPECT_EQ(Steps(*LoadingProfile::Create(scratch.File("none.txt")), 2), (std::vector<int>{100, 100}));
+    EXPECT_EQ(Steps(*LoadingProfile::Create(scratch.File("none.txt")), 2),
+              (std::vector<int>{100, 100}));
     archive_test::WriteBytes(scratch.File("empty.txt.load"), "");
     EXPECT_TRUE(LoadingProfile::Create(scratch.File("empty.txt"))->items.empty());
 }

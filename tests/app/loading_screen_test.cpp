@@ -78,7 +78,8 @@ TEST_F(LoadingScreenTest, OwnResourcesAreLoadedWithoutReportingProgress) {
 }
 
 TEST_F(LoadingScreenTest, ShorterProfileShowsItsValuesThen100) {
-    const std::string script = scratch.Write("game.txt",
+    const std::string script = scratch.Write(
+        "game.txt",
         "CONST speed = 3\nSOUND beep = data/sounds/click.ogg\nfoo bar\n' a comment\n\n"
         "SOUND boop = data/sounds/hover.ogg\nbaz qux\nSOUND last = data/sounds/none.ogg\n");
     scratch.Write("game.txt.load", "20\n45\n70\n");

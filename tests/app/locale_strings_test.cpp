@@ -23,8 +23,9 @@ protected:
 }  // namespace
 
 TEST_F(LocaleStrings, KeysAreCaseSensitiveAndKeepEverythingAfterTheFirstEquals) {
-    Load("##Yes=YES\r\n##Sum=1+1=2\n##Spaced =x\n' ##Comment=no\n\n##Empty=\nno equals\n"
-         "$$Win ##Title=win\n$$Mac ##Mac=mac\n##Yes=Yes again\n");
+    Load(
+        "##Yes=YES\r\n##Sum=1+1=2\n##Spaced =x\n' ##Comment=no\n\n##Empty=\nno equals\n"
+        "$$Win ##Title=win\n$$Mac ##Mac=mac\n##Yes=Yes again\n");
     EXPECT_EQ(localeStringManager::getLocaleString("##Yes"), "Yes again");
     EXPECT_EQ(localeStringManager::getLocaleString("##Sum"), "1+1=2");
     EXPECT_EQ(localeStringManager::getLocaleString("##Spaced "), "x");

@@ -23,7 +23,8 @@ protected:
     }
 
     std::shared_ptr<RecordingModule> Make(int slot) {
-        return RecordingModule::Create(folder.Write("m" + std::to_string(slot) + ".txt", "CONST a = 1\n"), slot);
+        return RecordingModule::Create(
+            folder.Write("m" + std::to_string(slot) + ".txt", "CONST a = 1\n"), slot);
     }
 
     ScratchFolder folder;

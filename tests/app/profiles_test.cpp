@@ -19,7 +19,9 @@ protected:
     static AppConstantsManager& Store() { return *AppConstantsManager::Shared(); }
     static void ClearTables() {
         for (auto& table : _AppModule::highScores) {
-            for (auto& entry : table) entry = nullptr;
+            for (auto& entry : table) {
+                entry = nullptr;
+            }
         }
     }
     static std::vector<std::string> Table(int table, int count) {
@@ -80,8 +82,8 @@ TEST_F(Profiles, NewScoresGoBelowEqualOnesAndTheLastFallsOff) {
 
     _AppModule::currentPlayerName = "Top";
     EXPECT_EQ(_AppModule::addHighScore(0, 5000), 0);
-    EXPECT_EQ(_AppModule::addHighScore(0, 100), -1);   // lower than every entry
-    EXPECT_EQ(_AppModule::addHighScore(1, 100), -1);   // empty table never grows
+    EXPECT_EQ(_AppModule::addHighScore(0, 100), -1);  // lower than every entry
+    EXPECT_EQ(_AppModule::addHighScore(1, 100), -1);  // empty table never grows
     EXPECT_EQ(_AppModule::addHighScore(7, 100), -1);
     EXPECT_EQ(_AppModule::getHighScoreValue(-1, 500), 0);
 }
@@ -90,13 +92,15 @@ TEST_F(Profiles, HighScoresSurviveTheFile) {
     _AppModule::AddDummyHighScores(2, "AAA", 50, 20, 4);  // 50 30 10 -10
     _AppModule::currentPlayerName = "Ann, the second";
     _AppModule::addHighScore(2, 40);
-    EXPECT_EQ(Store().GetConstantValue(_AppModule::_scoreString(2, 1), "", 0), "40,Ann, the second");
+    EXPECT_EQ(Store().GetConstantValue(_AppModule::_scoreString(2, 1), "", 0),
+              "40,Ann, the second");
 
     Store().ReadConstants();
     Store().SetConstantValue("score3-0", "no comma", 1);
     ClearTables();
     _AppModule::ReadHighScores();
-    EXPECT_EQ(Table(2, 4), (std::vector<std::string>{"50 AAA", "40 Ann, the second", "30 AAA", "10 AAA"}));
+    EXPECT_EQ(Table(2, 4),
+              (std::vector<std::string>{"50 AAA", "40 Ann, the second", "30 AAA", "10 AAA"}));
     EXPECT_EQ(_AppModule::getHighScoreName(3, 0), "no comma");
     EXPECT_EQ(_AppModule::getHighScoreValue(3, 0), 0);
     EXPECT_EQ(_AppModule::getHighScoreValue(2, 4), 0);

@@ -122,7 +122,8 @@ TEST_F(ResourceScriptTest, MissingResourcesAreNullAndLogged) {
 
 TEST_F(ResourceScriptTest, UnloadClearsEverythingButSongs) {
     const std::string song = folder.Path().string() + "/song.ogg";
-    auto module = Load("CONST a = 1\nSONG tune = " + song + "\nSPRITE s = " + Picture("s.png") + "\n");
+    auto module =
+        Load("CONST a = 1\nSONG tune = " + song + "\nSPRITE s = " + Picture("s.png") + "\n");
     module->UnloadResources();
     EXPECT_EQ(module->_gotResources, 0);
     EXPECT_TRUE(module->Constants.empty());

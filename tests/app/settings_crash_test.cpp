@@ -33,10 +33,14 @@ void FillVersion(AppConstantsManager& store, int version) {
 int CompleteVersion() {
     AppConstantsManager store;
     store.ReadConstants();
-    if (store.Constants().size() != KEYS) return -1;
+    if (store.Constants().size() != KEYS) {
+        return -1;
+    }
     const std::string first = store.GetConstantValue("key0", "", 0);
     for (const auto& [key, value] : store.Constants()) {
-        if (value != first) return -1;
+        if (value != first) {
+            return -1;
+        }
     }
     return std::stoi(first.substr(first.find(' ') + 1));
 }
@@ -59,7 +63,9 @@ TEST(SettingsCrashSafety, KilledWriterLeavesAnOldOrNewCompleteStore) {
         const int firstVersion = (round + 1) * 1000000;
         const pid_t child = fork();
         ASSERT_GE(child, 0);
-        if (child == 0) WriteForever(firstVersion);
+        if (child == 0) {
+            WriteForever(firstVersion);
+        }
         usleep(static_cast<useconds_t>(delayUs(random)));
         kill(child, SIGKILL);
         int status = 0;
@@ -67,7 +73,9 @@ TEST(SettingsCrashSafety, KilledWriterLeavesAnOldOrNewCompleteStore) {
         const int version = CompleteVersion();
         ASSERT_GE(version, 0) << "round " << round;
         EXPECT_TRUE(version == lastVersion || version >= firstVersion) << "round " << round;
-        if (version != lastVersion) ++newVersions;
+        if (version != lastVersion) {
+            ++newVersions;
+        }
         lastVersion = version;
     }
     std::cout << "rounds that left a newer store: " << newVersions << " of 80\n";

@@ -59,7 +59,8 @@ TEST_F(SettingsStore, RoundTripThroughTheScrambledFile) {
 }
 
 TEST_F(SettingsStore, HandWrittenPlainFileIsReadAndRewrittenScrambled) {
-    WriteBytes(AppConstantsManager::FilePath(), "soundvolume=0.5\r\nlastplayer=2\nno equals here\n=empty key\n");
+    WriteBytes(AppConstantsManager::FilePath(),
+               "soundvolume=0.5\r\nlastplayer=2\nno equals here\n=empty key\n");
     AppConstantsManager store;
     store.ReadConstants();
     EXPECT_EQ(store.GetConstantValue("soundvolume", "0.70", 0), "0.5");
@@ -83,7 +84,8 @@ TEST_F(SettingsStore, MissingKeyWithStoreDefaultIsWrittenAtOnce) {
     }
     EXPECT_EQ(store.GetConstantValue("musicvolume", "0.70", 0), "0.70");
     EXPECT_FALSE(std::filesystem::exists(AppConstantsManager::FilePath()));
-    EXPECT_EQ(store.GetConstantValue("locale", "data\\locale\\english.txt", 1), "data\\locale\\english.txt");
+    EXPECT_EQ(store.GetConstantValue("locale", "data\\locale\\english.txt", 1),
+              "data\\locale\\english.txt");
     EXPECT_EQ(store.GetConstantValue("Fullscreen", "1", 1), "1");
 
     AppConstantsManager reread;
@@ -107,7 +109,9 @@ TEST_F(SettingsStore, DeferredWritesWaitAndLastValueWins) {
 
 TEST_F(SettingsStore, BadFilesGiveDefaultsAndTheNextWriteIsWellFormed) {
     std::string binary;
-    for (int i = 0; i < 4096; ++i) binary.push_back(static_cast<char>((i * 37) % 256));
+    for (int i = 0; i < 4096; ++i) {
+        binary.push_back(static_cast<char>((i * 37) % 256));
+    }
     const std::string cases[] = {
         binary,
         std::string(1024 * 1024, 'x') + "=" + "y\nkept=1\n",

@@ -17,7 +17,8 @@ const char* const FORM_PLAIN =
     "<button>\nname=plain_go\nclone=smallButton\nx=40\ny=40\ncaptiontext=Go\n</button>\n";
 const char* const FORM_ASK =
     "name=ask\nmodal=true\nbordercolor=0,0,0,210\n"
-    "<image>\nname=ask_panel\nnormal=data/gui/images/dialogpanel.png\nx=250\ny=200\nwidth=300\nheight=200\n</image>\n"
+    "<image>\nname=ask_panel\nnormal=data/gui/images/"
+    "dialogpanel.png\nx=250\ny=200\nwidth=300\nheight=200\n</image>\n"
     "<button>\nname=ask_yes\nclone=smallButton\nx=270\ny=320\ncaptiontext=##Yes\n</button>\n"
     "<button>\nname=ask_no\nclone=smallButton\nx=400\ny=320\ncaptiontext=No\n</button>\n";
 
@@ -46,9 +47,9 @@ protected:
 };
 
 TEST_F(ShellFormsTest, ClickOnAModalButtonReachesTheModuleNextFrame) {
-    const std::string script = folder.Write("game.txt",
-        "WINDOW " + folder.Write("forms/plain.txt", FORM_PLAIN) + "\n" +
-        "WINDOW " + folder.Write("forms/ask.txt", FORM_ASK) + "\n");
+    const std::string script =
+        folder.Write("game.txt", "WINDOW " + folder.Write("forms/plain.txt", FORM_PLAIN) + "\n" +
+                                     "WINDOW " + folder.Write("forms/ask.txt", FORM_ASK) + "\n");
     auto module = RecordingModule::Create(script, APP_GAME);
     module->watchedButtons = {"plain_go", "ask_yes", "ask_no"};
     module->Start();
@@ -63,9 +64,10 @@ TEST_F(ShellFormsTest, ClickOnAModalButtonReachesTheModuleNextFrame) {
     const uint32_t veiled = ReadPixel(*ReadBackBuffer(), 100, 60);
     SaveBackBufferPNG(TESS_BINARY_DIR "/shell-modal-dialog.png");
     ASSERT_GT((before >> 8) & 0xFF, 60u) << "the plain form's button is drawn";
-    EXPECT_LT((veiled >> 8) & 0xFF, ((before >> 8) & 0xFF) / 3) << "the veil darkens what lies under the dialog";
+    EXPECT_LT((veiled >> 8) & 0xFF, ((before >> 8) & 0xFF) / 3)
+        << "the veil darkens what lies under the dialog";
 
-    ClickAt(100, 60);  // under the veil: blocked
+    ClickAt(100, 60);   // under the veil: blocked
     ClickAt(330, 340);  // "yes"
     const size_t clickFrame = module->updates.size();
     Frame();
@@ -90,7 +92,8 @@ public:
 
 TEST_F(ShellFormsTest, LoadingDrawsTheProgressBar) {
     loadingScreen::Create("data/loadingScreen/loadingscreen.txt");
-    const std::string script = folder.Write("level.txt", "CONST first = 1\nfoo first\nfoo second\nfoo third\n");
+    const std::string script =
+        folder.Write("level.txt", "CONST first = 1\nfoo first\nfoo second\nfoo third\n");
     folder.Write("level.txt.load", "20\n50\n80\n");
     auto module = std::make_shared<WatchedLoader>();
     module->Initialise(script, APP_GAME);

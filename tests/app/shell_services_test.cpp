@@ -17,9 +17,12 @@ std::string ProfileForm() {
     std::string form = "name=login\n";
     for (int n = 1; n <= 8; ++n) {
         const std::string i = std::to_string(n);
-        form += "<label>\nname=name" + i + "\ny=" + std::to_string(n * 40) + "\nwidth=200\nheight=30\n</label>\n";
-        form += "<button>\nname=select" + i + "\nclone=smallButton\nx=220\ny=" + std::to_string(n * 40) + "\n</button>\n";
-        form += "<button>\nname=delete" + i + "\nclone=smallButton\nx=360\ny=" + std::to_string(n * 40) + "\n</button>\n";
+        form += "<label>\nname=name" + i + "\ny=" + std::to_string(n * 40) +
+                "\nwidth=200\nheight=30\n</label>\n";
+        form += "<button>\nname=select" + i +
+                "\nclone=smallButton\nx=220\ny=" + std::to_string(n * 40) + "\n</button>\n";
+        form += "<button>\nname=delete" + i +
+                "\nclone=smallButton\nx=360\ny=" + std::to_string(n * 40) + "\n</button>\n";
     }
     return form;
 }
@@ -27,7 +30,8 @@ std::string ProfileForm() {
 const char* const OPTIONS_FORM =
     "name=options\n"
     "<button>\nname=opt_full\nclone=checkBox\ntogglebutton=1\nx=100\ny=100\n</button>\n"
-    "<button>\nname=opt_music\nclone=smallButton\nx=100\ny=200\nwidth=20\nsliderMin=100\nsliderMax=300\nsliderDirection=1\n</button>\n";
+    "<button>\nname=opt_music\nclone=smallButton\nx=100\ny=200\nwidth=20\nsliderMin=100\nsliderMax="
+    "300\nsliderDirection=1\n</button>\n";
 
 class ShellServicesTest : public ShippedDataTest {
 protected:
@@ -58,7 +62,8 @@ TEST_F(ShellServicesTest, VolumesAreSetAndStoredAtOnce) {
 
 TEST_F(ShellServicesTest, ScreenModeFollowsItsToggleButton) {
     _AppModule::appGUI->LoadWindow(forms.Write("options.txt", OPTIONS_FORM));
-    auto toggle = std::dynamic_pointer_cast<_qxButton>(_AppModule::appGUI->GetControl("options", "opt_full"));
+    auto toggle =
+        std::dynamic_pointer_cast<_qxButton>(_AppModule::appGUI->GetControl("options", "opt_full"));
     ASSERT_NE(toggle, nullptr);
     AppConstantsManager::Shared()->SetConstantValue("Fullscreen", "0", 0);
 

@@ -24,9 +24,10 @@ TEST_F(ShellToolkitTest, SpriteTextAndBurstDrawIntoOneFrame) {
     const std::string picture = folder.Write("images/square.png", "");
     ASSERT_TRUE(SavePixmapPNG(*square, picture));
     folder.Write("images/square.txt", SLIDE_SCRIPT);
-    const std::string script = folder.Write("module.txt",
-        "SPRITE Square = " + picture + "\n"
-        "EMITTER bonuscollect = data/effects/bonuscollect.txt\n");
+    const std::string script =
+        folder.Write("module.txt", "SPRITE Square = " + picture +
+                                       "\n"
+                                       "EMITTER bonuscollect = data/effects/bonuscollect.txt\n");
     auto module = RecordingModule::Create(script, APP_GAME);
     module->LoadResources();
 

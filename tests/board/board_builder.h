@@ -7,8 +7,7 @@
 #include "board/game_grid.h"
 #include "board/level_data.h"
 
-inline int CellValueOf(char c)
-{
+inline int CellValueOf(char c) {
     if (c == '#') {
         return 1;
     }
@@ -24,8 +23,7 @@ inline int CellValueOf(char c)
     return 0;
 }
 
-inline GameGridPtr BoardFromRows(const std::vector<std::string>& rows)
-{
+inline GameGridPtr BoardFromRows(const std::vector<std::string>& rows) {
     const int height = static_cast<int>(rows.size());
     const int width = height > 0 ? static_cast<int>(rows[0].size()) : 0;
     GameGridPtr board = gameGrid::Create(width, height, 32, 48, Point(0, 0));
@@ -37,13 +35,11 @@ inline GameGridPtr BoardFromRows(const std::vector<std::string>& rows)
     return board;
 }
 
-inline GameGridPtr EmptyBoard(int width = 25, int height = 12)
-{
+inline GameGridPtr EmptyBoard(int width = 25, int height = 12) {
     return gameGrid::Create(width, height, 32, 48, Point(0, 0));
 }
 
-inline LevelDataPtr LevelFromRows(const std::vector<std::string>& rows)
-{
+inline LevelDataPtr LevelFromRows(const std::vector<std::string>& rows) {
     auto level = std::make_shared<levelData>();
     for (int y = 0; y < static_cast<int>(rows.size()) && y < LEVEL_ROWS; ++y) {
         for (int x = 0; x < static_cast<int>(rows[y].size()) && x < LEVEL_COLUMNS; ++x) {

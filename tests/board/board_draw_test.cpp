@@ -16,15 +16,13 @@ namespace {
 
 class BoardDrawTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
+    static void SetUpTestSuite() {
         if (!GraphicsOpen() || GraphicsWidth() != 800) {
             OpenGraphics(800, 600, 0, 60);
         }
     }
 
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(GraphicsOpen()) << "no OpenGL context";
         SetColor(255, 255, 255);
         SetAlpha(1.0f);
@@ -37,23 +35,20 @@ protected:
         board->loadTileSet(MakeTileSet(), 0);
     }
 
-    static uint32_t ScreenPixel(int x, int y)
-    {
+    static uint32_t ScreenPixel(int x, int y) {
         const PixmapPtr screen = GrabPixmap(x, y, 1, 1);
         return screen ? ReadPixel(*screen, 0, 0) & 0xFFFFFFu : 0xDEADBEEFu;
     }
 
     // The centre pixel of the face drawn at cell (x, y) shifted by (dx, dy).
-    void ExpectFace(int x, int y, int column, int row, int dx = 0, int dy = 0) const
-    {
+    void ExpectFace(int x, int y, int column, int row, int dx = 0, int dy = 0) const {
         const uint32_t got = ScreenPixel(board->_cellCentreX(x) + dx, board->_cellCentreY(y) + dy);
         const uint32_t want = TileSetColour(column, row, 16) & 0xFFFFFFu;
         EXPECT_EQ(got >> 8, want >> 8) << "cell " << x << "," << y;
         EXPECT_NEAR(static_cast<int>(got & 0xFF), static_cast<int>(want & 0xFF), 8);
     }
 
-    static void Save(const std::string& name)
-    {
+    static void Save(const std::string& name) {
         if (std::getenv("TESS_SAVE_FRAMES") != nullptr) {
             SaveBackBufferPNG(std::string(TESS_BINARY_DIR) + "/" + name + ".png");
         }
@@ -62,8 +57,7 @@ protected:
     GameGridPtr board;
 };
 
-TEST_F(BoardDrawTest, SceneDrawsTilesSelectionRouteAndLifts)
-{
+TEST_F(BoardDrawTest, SceneDrawsTilesSelectionRouteAndLifts) {
     board->data[0][0].iData = 3;
     board->data[1][0].iData = 4;
     board->data[2][0].iData = 1;
@@ -94,8 +88,7 @@ TEST_F(BoardDrawTest, SceneDrawsTilesSelectionRouteAndLifts)
     ExpectFace(4, 2, 2, 1);
 }
 
-TEST_F(BoardDrawTest, PlainDrawAndRouteDrawing)
-{
+TEST_F(BoardDrawTest, PlainDrawAndRouteDrawing) {
     board->data[3][3].iData = 44;
     board->data[0][1].iData = 2;
     board->Draw();
@@ -114,8 +107,7 @@ TEST_F(BoardDrawTest, PlainDrawAndRouteDrawing)
     EXPECT_EQ(ScreenPixel(board->_cellCentreX(7), board->_cellCentreY(7)), 0u);
 }
 
-TEST_F(BoardDrawTest, FadingRoutesAndFlyingBonusesDraw)
-{
+TEST_F(BoardDrawTest, FadingRoutesAndFlyingBonusesDraw) {
     gameRoute::ClearFadingRoutes();
     const GameRoutePtr route = gameRoute::Create();
     route->AddPoint(Point(2, 4));
@@ -138,8 +130,7 @@ TEST_F(BoardDrawTest, FadingRoutesAndFlyingBonusesDraw)
     EXPECT_EQ(ScreenPixel(500 + 16, 400 + 24) >> 8, want >> 8);
 }
 
-TEST_F(BoardDrawTest, MarkersOverCells)
-{
+TEST_F(BoardDrawTest, MarkersOverCells) {
     board->data[2][2].iData = 10;
     UseManualClock(true, 900);  // 90 degrees: the flash is at its strongest
     board->HighlightCell(nullptr);
@@ -158,8 +149,7 @@ TEST_F(BoardDrawTest, MarkersOverCells)
     EXPECT_EQ(edge, 0xFF0000u);
 }
 
-MasterSpritePtr SquareSprite(const std::string& name, uint32_t argb)
-{
+MasterSpritePtr SquareSprite(const std::string& name, uint32_t argb) {
     const PixmapPtr pixels = CreatePixmap(10, 10, PF_BGRA8888);
     ClearPixels(*pixels, argb);
     const std::string path = std::string(TESS_BINARY_DIR) + "/" + name + ".png";
@@ -167,8 +157,7 @@ MasterSpritePtr SquareSprite(const std::string& name, uint32_t argb)
     return _kwa_MasterSprite::CreateFromSingleBitmap(path);
 }
 
-TEST_F(BoardDrawTest, DropShadowsShrinkUnderLiftedTiles)
-{
+TEST_F(BoardDrawTest, DropShadowsShrinkUnderLiftedTiles) {
     const MasterSpritePtr square = SquareSprite("test-square-shadow", 0xFFFF0000u);
     const MasterSpritePtr round = SquareSprite("test-round-shadow", 0xFF00FF00u);
     board->data[0][0].iData = 1;
@@ -194,8 +183,7 @@ TEST_F(BoardDrawTest, DropShadowsShrinkUnderLiftedTiles)
     EXPECT_EQ(at(3, 6, 7), 0u);
 }
 
-TEST_F(BoardDrawTest, MissingTileSetDrawsNothing)
-{
+TEST_F(BoardDrawTest, MissingTileSetDrawsNothing) {
     board->loadTileSet(PixmapPtr(), 1);
     board->data[0][0].iData = 3;
     board->data[1][0].iData = 1;
@@ -211,8 +199,7 @@ TEST_F(BoardDrawTest, MissingTileSetDrawsNothing)
     EXPECT_EQ(ScreenPixel(board->_cellCentreX(0), board->_cellCentreY(0)), 0u);
 }
 
-TEST_F(BoardDrawTest, MouseOverFollowsTheMouse)
-{
+TEST_F(BoardDrawTest, MouseOverFollowsTheMouse) {
     InjectMouseMove(100 + 40, 100 + 5);
     const PointPtr cell = board->MouseOver();
     ASSERT_TRUE(cell);

@@ -5,8 +5,7 @@
 
 namespace {
 
-int Match(const gameGrid& board, int a, int b)
-{
+int Match(const gameGrid& board, int a, int b) {
     gameGrid& cells = const_cast<gameGrid&>(board);
     cells.data[0][0].iData = a;
     cells.data[1][0].iData = b;
@@ -15,8 +14,7 @@ int Match(const gameGrid& board, int a, int b)
     return board.CellDataMatch(&first, &second);
 }
 
-TEST(CellDataMatch, EqualValuesAndFamiliesMatch)
-{
+TEST(CellDataMatch, EqualValuesAndFamiliesMatch) {
     const GameGridPtr board = EmptyBoard(4, 1);
     EXPECT_EQ(Match(*board, 34, 36), 1);
     EXPECT_EQ(Match(*board, 37, 40), 1);
@@ -31,8 +29,7 @@ TEST(CellDataMatch, EqualValuesAndFamiliesMatch)
     EXPECT_EQ(board->CellDataMatch(nullptr, &cell), 0);
 }
 
-TEST(CellDataMatch, DamagedValuesMatchNothing)
-{
+TEST(CellDataMatch, DamagedValuesMatchNothing) {
     const GameGridPtr board = EmptyBoard(4, 1);
     EXPECT_EQ(Match(*board, 99, 99), 0);
     EXPECT_EQ(Match(*board, -7, -7), 0);
@@ -40,16 +37,14 @@ TEST(CellDataMatch, DamagedValuesMatchNothing)
     EXPECT_EQ(Match(*board, 44, 44), 1);
 }
 
-TEST(TileCount, BlocksAndDamagedValuesCountOnlyWithBlocks)
-{
+TEST(TileCount, BlocksAndDamagedValuesCountOnlyWithBlocks) {
     const GameGridPtr board = BoardFromRows({"A#.?", "B..#"});
     board->data[2][1].iData = -7;
     EXPECT_EQ(board->tileCount(0), 2);
     EXPECT_EQ(board->tileCount(1), 6);
 }
 
-TEST(SetLevelData, CentresTheOccupiedRectangle)
-{
+TEST(SetLevelData, CentresTheOccupiedRectangle) {
     levelData level;
     level.grid[3][2] = 5;
     level.grid[20][8] = 1;
@@ -63,8 +58,7 @@ TEST(SetLevelData, CentresTheOccupiedRectangle)
     EXPECT_EQ(board->data[20][8].iData, 1);
 }
 
-TEST(SetLevelData, RestartKeepsStartAndLifts)
-{
+TEST(SetLevelData, RestartKeepsStartAndLifts) {
     levelData level;
     level.grid[10][5] = 7;
     const GameGridPtr board = gameGrid::Create(25, 12, 32, 48, Point(2, 2));
@@ -75,15 +69,13 @@ TEST(SetLevelData, RestartKeepsStartAndLifts)
     EXPECT_EQ(board->data[10][5].iData, 7);
 }
 
-TEST(BoardCreate, SizesBeyondCapacityAreCut)
-{
+TEST(BoardCreate, SizesBeyondCapacityAreCut) {
     const GameGridPtr board = gameGrid::Create(40, -3, 32, 48, Point(0, 0));
     EXPECT_EQ(board->iWidth, GRID_CAPACITY);
     EXPECT_EQ(board->iHeight, 0);
 }
 
-TEST(CellAt, EdgesOfTheBoard)
-{
+TEST(CellAt, EdgesOfTheBoard) {
     const GameGridPtr board = gameGrid::Create(25, 12, 32, 48, Point(19, 24));
     const PointPtr origin = board->CellAt(19, 24);
     ASSERT_TRUE(origin);
@@ -99,8 +91,7 @@ TEST(CellAt, EdgesOfTheBoard)
     EXPECT_FALSE(board->CellAt(30, 24 + 12 * 48));
 }
 
-TEST(CellHelpers, StartCentreAndEnd)
-{
+TEST(CellHelpers, StartCentreAndEnd) {
     const GameGridPtr board = gameGrid::Create(25, 12, 32, 48, Point(19, 24));
     EXPECT_EQ(board->_cellStartX(2), 83);
     EXPECT_EQ(board->_cellCentreX(2), 99);
@@ -110,8 +101,7 @@ TEST(CellHelpers, StartCentreAndEnd)
     EXPECT_EQ(board->_cellEndY(1), 120);
 }
 
-TEST(Lifts, HoverLiftSettlesIn250Ms)
-{
+TEST(Lifts, HoverLiftSettlesIn250Ms) {
     const GameGridPtr board = BoardFromRows({"A..", "..A"});
     const Point hover(0, 0);
     board->DrawScene(nullptr, nullptr, nullptr, &hover);  // no images: draws nothing
@@ -123,8 +113,7 @@ TEST(Lifts, HoverLiftSettlesIn250Ms)
     EXPECT_EQ(board->tileHeight[2][1], 0.0f);
 }
 
-TEST(CellOperations, RemoveAndWriteBackStayOnTheBoard)
-{
+TEST(CellOperations, RemoveAndWriteBackStayOnTheBoard) {
     const GameGridPtr board = BoardFromRows({"A.A"});
     board->removePair(Point(0, 0), Point(2, 0));
     EXPECT_EQ(board->tileCount(0), 0);
@@ -136,8 +125,7 @@ TEST(CellOperations, RemoveAndWriteBackStayOnTheBoard)
     EXPECT_EQ(board->tileCount(1), 1);
 }
 
-TEST(BoardImages, IndexesOutsideTheArraysGiveNull)
-{
+TEST(BoardImages, IndexesOutsideTheArraysGiveNull) {
     const GameGridPtr board = EmptyBoard();
     EXPECT_FALSE(board->bonusImage(-1));
     EXPECT_FALSE(board->bonusImage(5));

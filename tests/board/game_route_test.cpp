@@ -4,8 +4,7 @@
 
 namespace {
 
-std::vector<std::tuple<int, int, int>> Points(const gameRoute& route)
-{
+std::vector<std::tuple<int, int, int>> Points(const gameRoute& route) {
     std::vector<std::tuple<int, int, int>> points;
     for (const RoutePointPtr& point : route.pointList) {
         points.emplace_back(point->x, point->y, point->iID);
@@ -13,13 +12,12 @@ std::vector<std::tuple<int, int, int>> Points(const gameRoute& route)
     return points;
 }
 
-TEST(AddPoint, FillsCellsAndSetsPieces)
-{
+TEST(AddPoint, FillsCellsAndSetsPieces) {
     const GameRoutePtr route = gameRoute::Create();
     route->AddPoint(Point(2, 5));
     route->AddPoint(Point(2, 8));
-    EXPECT_EQ(Points(*route), (std::vector<std::tuple<int, int, int>>{
-                                  {2, 5, 3}, {2, 6, 0}, {2, 7, 0}, {2, 8, 0}}));
+    EXPECT_EQ(Points(*route),
+              (std::vector<std::tuple<int, int, int>>{{2, 5, 3}, {2, 6, 0}, {2, 7, 0}, {2, 8, 0}}));
     EXPECT_EQ(route->Length(), 4);
     EXPECT_EQ(route->Turns(), 1);
     route->AddPoint(Point(6, 8));
@@ -34,8 +32,7 @@ TEST(AddPoint, FillsCellsAndSetsPieces)
     EXPECT_EQ(route->Length(), 8);
 }
 
-TEST(AddPoint, CornersJoinTheSidesEnteredAndLeft)
-{
+TEST(AddPoint, CornersJoinTheSidesEnteredAndLeft) {
     // Up, then left, then down, then right: every kind of corner once.
     const GameRoutePtr route = gameRoute::Create();
     for (const Point& p : {Point(5, 5), Point(5, 3), Point(2, 3), Point(2, 6), Point(4, 6)}) {
@@ -49,8 +46,8 @@ TEST(AddPoint, CornersJoinTheSidesEnteredAndLeft)
         }
         return -1;
     };
-    EXPECT_EQ(pieceAt(5, 5), PIECE_TOP_RIGHT);   // first step up
-    EXPECT_EQ(pieceAt(5, 3), PIECE_LEFT_BOTTOM); // from below, on to the left
+    EXPECT_EQ(pieceAt(5, 5), PIECE_TOP_RIGHT);    // first step up
+    EXPECT_EQ(pieceAt(5, 3), PIECE_LEFT_BOTTOM);  // from below, on to the left
     EXPECT_EQ(pieceAt(2, 3), PIECE_RIGHT_BOTTOM);
     EXPECT_EQ(pieceAt(2, 6), PIECE_TOP_RIGHT);
     EXPECT_EQ(pieceAt(4, 6), PIECE_HORIZONTAL);
@@ -63,8 +60,7 @@ TEST(AddPoint, CornersJoinTheSidesEnteredAndLeft)
     EXPECT_EQ(left->pointList[2]->iID, PIECE_TOP_RIGHT);
 }
 
-TEST(RouteDrawing, CountsAndFullyDrawn)
-{
+TEST(RouteDrawing, CountsAndFullyDrawn) {
     gameRoute route;
     route.fDrawingLength = 0.49f;
     EXPECT_EQ(route.DrawingCount(), 0);
@@ -85,8 +81,7 @@ TEST(RouteDrawing, CountsAndFullyDrawn)
     EXPECT_EQ(ten->IsFullyDrawn(), 1);
 }
 
-TEST(RouteCopy, GivesFreshPointsAndResetsProgress)
-{
+TEST(RouteCopy, GivesFreshPointsAndResetsProgress) {
     const GameRoutePtr source = gameRoute::Create();
     source->AddPoint(Point(1, 1));
     source->AddPoint(Point(1, 4));
@@ -106,8 +101,7 @@ TEST(RouteCopy, GivesFreshPointsAndResetsProgress)
     EXPECT_EQ(std::dynamic_pointer_cast<routePoint>(copy)->iID, source->pointList[0]->iID);
 }
 
-TEST(RouteEnds, FirstAndLastOfEmptyRouteAreNull)
-{
+TEST(RouteEnds, FirstAndLastOfEmptyRouteAreNull) {
     gameRoute route;
     EXPECT_EQ(route.IsEmpty(), 1);
     EXPECT_FALSE(route.First());
@@ -115,8 +109,7 @@ TEST(RouteEnds, FirstAndLastOfEmptyRouteAreNull)
     EXPECT_EQ(route.Turns(), 0);
 }
 
-TEST(FadingRoutes, LoseOneCellPerUpdateAndLeaveTheList)
-{
+TEST(FadingRoutes, LoseOneCellPerUpdateAndLeaveTheList) {
     gameRoute::ClearFadingRoutes();
     const GameRoutePtr route = gameRoute::Create();
     route->AddPoint(Point(0, 0));
@@ -132,8 +125,7 @@ TEST(FadingRoutes, LoseOneCellPerUpdateAndLeaveTheList)
     EXPECT_EQ(gameRoute::FadingRouteCount(), 0);
 }
 
-TEST(FadingRoutes, PartialProgressKeepsTheCell)
-{
+TEST(FadingRoutes, PartialProgressKeepsTheCell) {
     gameRoute::ClearFadingRoutes();
     const GameRoutePtr route = gameRoute::Create();
     route->AddPoint(Point(0, 0));

@@ -9,13 +9,11 @@ namespace {
 
 using Pair = std::pair<std::pair<int, int>, std::pair<int, int>>;
 
-Pair Ends(const gameRoute& route)
-{
+Pair Ends(const gameRoute& route) {
     return {{route.First()->x, route.First()->y}, {route.Last()->x, route.Last()->y}};
 }
 
-TEST(Hints, RunThroughJoinablePairsInReadingOrderAndWrapAround)
-{
+TEST(Hints, RunThroughJoinablePairsInReadingOrderAndWrapAround) {
     const GameGridPtr board = BoardFromRows({
         ".C.C....C.",
         "..........",
@@ -36,8 +34,7 @@ TEST(Hints, RunThroughJoinablePairsInReadingOrderAndWrapAround)
     }
 }
 
-TEST(Hints, HintRouteIsTheFirstRouteFound)
-{
+TEST(Hints, HintRouteIsTheFirstRouteFound) {
     const GameGridPtr board = BoardFromRows({
         "..........",
         "..........",
@@ -50,8 +47,7 @@ TEST(Hints, HintRouteIsTheFirstRouteFound)
     EXPECT_EQ(route->pointList[3]->y, 0);
 }
 
-TEST(Hints, SinglePairIsItsOwnNextHint)
-{
+TEST(Hints, SinglePairIsItsOwnNextHint) {
     const GameGridPtr board = BoardFromRows({"C.C", "###", "D#D"});
     const GameRoutePtr route = gameRoute::Create();
     board->FindHintRoute(*route, 0);
@@ -60,8 +56,7 @@ TEST(Hints, SinglePairIsItsOwnNextHint)
     EXPECT_EQ(Ends(*route), (Pair{{0, 0}, {2, 0}}));
 }
 
-TEST(Hints, NoJoinablePairLeavesTheRouteEmpty)
-{
+TEST(Hints, NoJoinablePairLeavesTheRouteEmpty) {
     const GameGridPtr board = BoardFromRows({"C#C", "###", "D#D", "?#?"});
     const GameRoutePtr route = gameRoute::Create();
     board->FindHintRoute(*route, 0);
@@ -74,8 +69,7 @@ TEST(Hints, NoJoinablePairLeavesTheRouteEmpty)
     EXPECT_TRUE(route->IsEmpty());
 }
 
-TEST(Hints, FamiliesCountAsPartners)
-{
+TEST(Hints, FamiliesCountAsPartners) {
     const GameGridPtr board = BoardFromRows({"e#.", "##.", "..h"});
     // 33 at (0,0) is walled in; 36 at (2,2) has no other partner.
     const GameRoutePtr route = gameRoute::Create();
@@ -87,8 +81,7 @@ TEST(Hints, FamiliesCountAsPartners)
     EXPECT_EQ(Ends(*route), (Pair{{0, 0}, {2, 2}}));
 }
 
-TEST(HintMatch, SearchesPartnersFromTheGivenCell)
-{
+TEST(HintMatch, SearchesPartnersFromTheGivenCell) {
     const GameGridPtr board = BoardFromRows({"C.C.C", "....."});
     const GameRoutePtr route = gameRoute::Create();
     const Point p(0, 0);
@@ -106,8 +99,7 @@ namespace {
 // On random boards the hints walk the joinable pairs (p, q), p before q, in
 // reading order of p and then of q, wrapping round; each with the first
 // route found.
-TEST(HintsProperty, WalkAllJoinablePairsInOrder)
-{
+TEST(HintsProperty, WalkAllJoinablePairsInOrder) {
     std::mt19937 random(5);
     std::uniform_int_distribution<int> percent(0, 99);
     const int values[] = {3, 4, 5, 33, 35, 37, 40};

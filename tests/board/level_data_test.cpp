@@ -8,8 +8,7 @@
 
 namespace {
 
-std::vector<int> Row(const levelData& level, int row)
-{
+std::vector<int> Row(const levelData& level, int row) {
     std::vector<int> cells;
     for (int x = 0; x < LEVEL_COLUMNS; ++x) {
         cells.push_back(level.grid[x][row]);
@@ -17,8 +16,7 @@ std::vector<int> Row(const levelData& level, int row)
     return cells;
 }
 
-TEST(LevelInt, ReadsDecimalHexBinaryAndLeadingDigits)
-{
+TEST(LevelInt, ReadsDecimalHexBinaryAndLeadingDigits) {
     EXPECT_EQ(LevelInt("  42"), 42);
     EXPECT_EQ(LevelInt("-7"), -7);
     EXPECT_EQ(LevelInt("+8"), 8);
@@ -31,8 +29,7 @@ TEST(LevelInt, ReadsDecimalHexBinaryAndLeadingDigits)
     LevelInt("99999999999999999999");  // wraps, never undefined
 }
 
-TEST(LevelReader, ShortRowsRepeatCyclically)
-{
+TEST(LevelReader, ShortRowsRepeatCyclically) {
     const LevelDataPtr level = levelData::CreateFromText("grid05=00,00,03\n");
     const std::vector<int> row = Row(*level, 4);
     for (int x = 0; x < LEVEL_COLUMNS; ++x) {
@@ -42,8 +39,7 @@ TEST(LevelReader, ShortRowsRepeatCyclically)
     EXPECT_EQ(Row(*single, 4), std::vector<int>(LEVEL_COLUMNS, 3));
 }
 
-TEST(LevelReader, EmptyFieldsBetweenCommasReadZero)
-{
+TEST(LevelReader, EmptyFieldsBetweenCommasReadZero) {
     const LevelDataPtr level = levelData::CreateFromText("grid01=1,,2");
     EXPECT_EQ(level->grid[0][0], 1);
     EXPECT_EQ(level->grid[1][0], 0);
@@ -51,9 +47,9 @@ TEST(LevelReader, EmptyFieldsBetweenCommasReadZero)
     EXPECT_EQ(level->grid[3][0], 1);  // starts over
 }
 
-TEST(LevelReader, RowNumbersOutsideOneToTwelveChangeNothing)
-{
-    const LevelDataPtr level = levelData::CreateFromText("grid13=5\r\ngrid00=5\r\ngridlines=5\r\nboni99=5\r\n");
+TEST(LevelReader, RowNumbersOutsideOneToTwelveChangeNothing) {
+    const LevelDataPtr level =
+        levelData::CreateFromText("grid13=5\r\ngrid00=5\r\ngridlines=5\r\nboni99=5\r\n");
     for (int x = 0; x < LEVEL_COLUMNS; ++x) {
         for (int y = 0; y < LEVEL_ROWS; ++y) {
             EXPECT_EQ(level->grid[x][y], 0);
@@ -62,8 +58,7 @@ TEST(LevelReader, RowNumbersOutsideOneToTwelveChangeNothing)
     }
 }
 
-TEST(LevelReader, KeysMatchByPrefixInOrder)
-{
+TEST(LevelReader, KeysMatchByPrefixInOrder) {
     const LevelDataPtr level = levelData::CreateFromText(
         " music=9\nmusicvolume=4\ntileset= 2\nTIMELIMIT=480\nflowersbonus=5\ntimebonus=$A\n"
         "tutorial=3\ntutor_x=120\ntutor_y=-4\nbackground=%11\ngrid12x=7\nboni01=06,21\n"
@@ -82,16 +77,14 @@ TEST(LevelReader, KeysMatchByPrefixInOrder)
     EXPECT_EQ(level->bonus[1][0], 21);
 }
 
-TEST(LevelReader, LaterLinesOverwriteEarlierOnes)
-{
+TEST(LevelReader, LaterLinesOverwriteEarlierOnes) {
     const LevelDataPtr level = levelData::CreateFromText("grid01=5\ngrid1=7,8\nmusic=1\nmusic=2");
     EXPECT_EQ(level->grid[0][0], 7);
     EXPECT_EQ(level->grid[1][0], 8);
     EXPECT_EQ(level->music, 2);
 }
 
-TEST(LevelReader, UnknownValuesAreKeptAndLogged)
-{
+TEST(LevelReader, UnknownValuesAreKeptAndLogged) {
     DebugLogCapture log;
     const LevelDataPtr level =
         levelData::CreateFromText("grid03=99,-7,44\nboni03=22,21\nboni04=21,00\n", "odd.dat");
@@ -103,8 +96,7 @@ TEST(LevelReader, UnknownValuesAreKeptAndLogged)
     EXPECT_FALSE(log.Contains("boni04"));
 }
 
-TEST(LevelReader, MissingEmptyAndBinaryFilesGiveEmptyLevels)
-{
+TEST(LevelReader, MissingEmptyAndBinaryFilesGiveEmptyLevels) {
     const LevelDataPtr missing = levelData::Create("data/game/levels/no-such-level.dat");
     EXPECT_EQ(missing->fileName, "data/game/levels/no-such-level.dat");
     EXPECT_EQ(missing->timelimit, 0);
@@ -115,8 +107,7 @@ TEST(LevelReader, MissingEmptyAndBinaryFilesGiveEmptyLevels)
     EXPECT_EQ(binary->music, 0);
 }
 
-TEST(LevelWriter, WritesTheShippedLayoutWithCrLf)
-{
+TEST(LevelWriter, WritesTheShippedLayoutWithCrLf) {
     levelData level;
     level.grid[0][0] = 5;
     level.grid[1][0] = 12;
@@ -133,8 +124,7 @@ TEST(LevelWriter, WritesTheShippedLayoutWithCrLf)
     EXPECT_EQ(text.substr(text.size() - 14), "background=0\r\n");
 }
 
-TEST(LevelWriter, SaveRoundTripsThroughAPlainFile)
-{
+TEST(LevelWriter, SaveRoundTripsThroughAPlainFile) {
     const std::string path = std::string(TESS_BINARY_DIR) + "/test-level-roundtrip.dat";
     levelData level;
     level.fileName = path;
@@ -174,8 +164,7 @@ TEST(LevelWriter, SaveRoundTripsThroughAPlainFile)
     EXPECT_EQ(back->background, 9);
 }
 
-TEST(LevelWriter, UnwritablePathIsLoggedAndIgnored)
-{
+TEST(LevelWriter, UnwritablePathIsLoggedAndIgnored) {
     DebugLogCapture log;
     levelData level;
     level.fileName = "/nonexistent-folder/level.dat";

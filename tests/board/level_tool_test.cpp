@@ -8,15 +8,13 @@
 
 namespace {
 
-std::string WriteLevelFile(const std::string& name, const std::string& text)
-{
+std::string WriteLevelFile(const std::string& name, const std::string& text) {
     const std::string path = std::string(TESS_BINARY_DIR) + "/" + name;
     std::ofstream(path, std::ios::binary) << text;
     return path;
 }
 
-std::vector<std::string> Lines(const std::string& text)
-{
+std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) {
@@ -25,16 +23,14 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
-int CountPrefix(const std::vector<std::string>& lines, const std::string& prefix)
-{
+int CountPrefix(const std::vector<std::string>& lines, const std::string& prefix) {
     return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const std::string& line) {
         return line.rfind(prefix, 0) == 0;
     }));
 }
 
 // A full row line: the values given, then zeros (short rows would repeat).
-std::string RowLine(const std::string& key, std::vector<int> values)
-{
+std::string RowLine(const std::string& key, std::vector<int> values) {
     values.resize(25, 0);
     std::string line = key + "=";
     for (size_t i = 0; i < values.size(); ++i) {
@@ -44,11 +40,9 @@ std::string RowLine(const std::string& key, std::vector<int> values)
 }
 
 const std::string CLEARABLE = RowLine("grid02", {0, 3, 4, 3, 4, 37, 40}) +
-                              RowLine("grid03", {0, 5, 5, 0, 0, 38, 39}) +
-                              "grid04=00,01,99\r\n";
+                              RowLine("grid03", {0, 5, 5, 0, 0, 38, 39}) + "grid04=00,01,99\r\n";
 
-TEST(LevelTool, CheckReportsCountsAndAProofOfClearing)
-{
+TEST(LevelTool, CheckReportsCountsAndAProofOfClearing) {
     const std::string path = WriteLevelFile("tool-clearable.dat", CLEARABLE);
     std::ostringstream out;
     std::ostringstream err;
@@ -66,8 +60,7 @@ TEST(LevelTool, CheckReportsCountsAndAProofOfClearing)
     std::filesystem::remove(path);
 }
 
-TEST(LevelTool, CheckFailsForStuckOddAndMissingFiles)
-{
+TEST(LevelTool, CheckFailsForStuckOddAndMissingFiles) {
     const std::string stuck = WriteLevelFile("tool-stuck.dat", RowLine("grid01", {3, 3, 3}));
     std::ostringstream out;
     std::ostringstream err;
@@ -79,8 +72,7 @@ TEST(LevelTool, CheckFailsForStuckOddAndMissingFiles)
     std::filesystem::remove(stuck);
 }
 
-TEST(LevelTool, RouteShowsCellsAndPieces)
-{
+TEST(LevelTool, RouteShowsCellsAndPieces) {
     const std::string path = WriteLevelFile("tool-route.dat", CLEARABLE);
     std::ostringstream out;
     std::ostringstream err;
@@ -98,14 +90,15 @@ TEST(LevelTool, RouteShowsCellsAndPieces)
     std::filesystem::remove(path);
 }
 
-TEST(LevelTool, HintsFollowTheHintButton)
-{
-    const std::string path = WriteLevelFile("tool-hints.dat", RowLine("grid01", {3, 0, 3, 0, 0, 4, 4}));
+TEST(LevelTool, HintsFollowTheHintButton) {
+    const std::string path =
+        WriteLevelFile("tool-hints.dat", RowLine("grid01", {3, 0, 3, 0, 0, 4, 4}));
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(RunHintsCommand(path, 3, out, err), 0);
     EXPECT_EQ(out.str(), "hint 0 0 2 0\nhint 5 0 6 0\nhint 0 0 2 0\n");
-    const std::string none = WriteLevelFile("tool-nohints.dat", RowLine("grid01", {3, 1, 3}) + "grid02=01\r\n");
+    const std::string none =
+        WriteLevelFile("tool-nohints.dat", RowLine("grid01", {3, 1, 3}) + "grid02=01\r\n");
     out.str("");
     EXPECT_EQ(RunHintsCommand(none, 3, out, err), EXIT_NOT_CLEARABLE);
     EXPECT_EQ(out.str(), "no hints\n");

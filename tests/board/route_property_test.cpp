@@ -10,15 +10,13 @@
 
 namespace {
 
-bool Empty(const gameGrid& board, int x, int y)
-{
+bool Empty(const gameGrid& board, int x, int y) {
     return board.data[x][y].iData == 0;
 }
 
 // Every straight run from (x, y) in direction d over empty cells, trying to
 // reach the target with the segments left.
-bool Reaches(const gameGrid& board, int x, int y, int tx, int ty, int segmentsLeft)
-{
+bool Reaches(const gameGrid& board, int x, int y, int tx, int ty, int segmentsLeft) {
     static constexpr int DX[] = {1, -1, 0, 0};
     static constexpr int DY[] = {0, 0, 1, -1};
     if (segmentsLeft == 0) {
@@ -47,8 +45,8 @@ bool Reaches(const gameGrid& board, int x, int y, int tx, int ty, int segmentsLe
 
 // The route is a chain of neighbouring cells from a to b, inside the board,
 // over empty cells only, with at most two changes of direction.
-void ExpectValidRoute(const gameGrid& board, const gameRoute& route, const Point& a, const Point& b)
-{
+void ExpectValidRoute(const gameGrid& board, const gameRoute& route, const Point& a,
+                      const Point& b) {
     ASSERT_GE(route.Length(), 2);
     EXPECT_TRUE(route.First()->Equals(a));
     EXPECT_TRUE(route.Last()->Equals(b));
@@ -75,8 +73,7 @@ void ExpectValidRoute(const gameGrid& board, const gameRoute& route, const Point
     EXPECT_EQ(route.Turns(), changes + 1);
 }
 
-GameGridPtr RandomBoard(std::mt19937& random, int width, int height, int fillPercent)
-{
+GameGridPtr RandomBoard(std::mt19937& random, int width, int height, int fillPercent) {
     GameGridPtr board = EmptyBoard(width, height);
     std::uniform_int_distribution<int> percent(0, 99);
     for (int x = 0; x < width; ++x) {
@@ -87,8 +84,7 @@ GameGridPtr RandomBoard(std::mt19937& random, int width, int height, int fillPer
     return board;
 }
 
-void CheckRandomBoards(int width, int height, int boards, uint32_t seed)
-{
+void CheckRandomBoards(int width, int height, int boards, uint32_t seed) {
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> fill(10, 70);
     std::uniform_int_distribution<int> column(0, width - 1);
@@ -109,7 +105,8 @@ void CheckRandomBoards(int width, int height, int boards, uint32_t seed)
             const bool expected = Reaches(*board, a.x, a.y, b.x, b.y, 3);
             board->FindRoute(a, b, *route, pair % 2);
             ASSERT_EQ(route->IsEmpty() == 0, expected)
-                << "board " << n << " from (" << a.x << "," << a.y << ") to (" << b.x << "," << b.y << ")";
+                << "board " << n << " from (" << a.x << "," << a.y << ") to (" << b.x << "," << b.y
+                << ")";
             ASSERT_EQ(board->CanJoin(a, b), expected);
             if (expected) {
                 ExpectValidRoute(*board, *route, a, b);
@@ -124,13 +121,11 @@ void CheckRandomBoards(int width, int height, int boards, uint32_t seed)
     EXPECT_GT(apart, boards);
 }
 
-TEST(FindRouteProperty, MatchesPlainSearchOnSmallBoards)
-{
+TEST(FindRouteProperty, MatchesPlainSearchOnSmallBoards) {
     CheckRandomBoards(7, 5, 400, 11);
 }
 
-TEST(FindRouteProperty, MatchesPlainSearchOnGameSizedBoards)
-{
+TEST(FindRouteProperty, MatchesPlainSearchOnGameSizedBoards) {
     CheckRandomBoards(25, 12, 300, 12);
 }
 

@@ -5,8 +5,7 @@
 
 namespace {
 
-std::vector<std::pair<int, int>> Cells(const gameRoute& route)
-{
+std::vector<std::pair<int, int>> Cells(const gameRoute& route) {
     std::vector<std::pair<int, int>> cells;
     for (const RoutePointPtr& point : route.pointList) {
         cells.emplace_back(point->x, point->y);
@@ -14,13 +13,11 @@ std::vector<std::pair<int, int>> Cells(const gameRoute& route)
     return cells;
 }
 
-void Put(gameGrid& board, int x, int y, int value)
-{
+void Put(gameGrid& board, int x, int y, int value) {
     board.data[x][y].iData = value;
 }
 
-TEST(LineChecks, CountOccupiedCellsBetweenBothEnds)
-{
+TEST(LineChecks, CountOccupiedCellsBetweenBothEnds) {
     const GameGridPtr board = BoardFromRows({"A.#.A", ".....", "#...."});
     EXPECT_EQ(board->_CheckHorizontalLine(Point(4, 0), Point(0, 9)), 3);
     EXPECT_EQ(board->_CheckHorizontalLine(Point(1, 0), Point(3, 0)), 1);
@@ -28,8 +25,7 @@ TEST(LineChecks, CountOccupiedCellsBetweenBothEnds)
     EXPECT_EQ(board->_CheckVerticalLine(Point(1, 0), Point(1, 2)), 0);
 }
 
-TEST(FindRoute, AdjacentTilesJoinStraight)
-{
+TEST(FindRoute, AdjacentTilesJoinStraight) {
     const GameGridPtr board = BoardFromRows({".....", ".AA..", ".B...", ".B..."});
     const GameRoutePtr route = gameRoute::Create();
     board->FindRoute(Point(2, 1), Point(1, 1), *route, 0);
@@ -38,8 +34,7 @@ TEST(FindRoute, AdjacentTilesJoinStraight)
     EXPECT_EQ(Cells(*route), (std::vector<std::pair<int, int>>{{1, 2}, {1, 3}}));
 }
 
-TEST(FindRoute, ObstacleInRowGivesUShapeThroughRowAbove)
-{
+TEST(FindRoute, ObstacleInRowGivesUShapeThroughRowAbove) {
     const GameGridPtr board = EmptyBoard();
     Put(*board, 5, 5, 10);
     Put(*board, 9, 5, 10);
@@ -51,8 +46,7 @@ TEST(FindRoute, ObstacleInRowGivesUShapeThroughRowAbove)
     EXPECT_EQ(route->Turns(), 3);
 }
 
-TEST(FindRoute, OneTurnRouteFoundAtTheFirstTilesColumnWins)
-{
+TEST(FindRoute, OneTurnRouteFoundAtTheFirstTilesColumnWins) {
     const GameGridPtr board = EmptyBoard();
     Put(*board, 2, 2, 10);
     Put(*board, 6, 6, 10);
@@ -64,8 +58,7 @@ TEST(FindRoute, OneTurnRouteFoundAtTheFirstTilesColumnWins)
     EXPECT_EQ(route->Turns(), 2);
 }
 
-TEST(FindRoute, FewerTurnsReplaceAnEquallyShortEarlierRoute)
-{
+TEST(FindRoute, FewerTurnsReplaceAnEquallyShortEarlierRoute) {
     // From (6, 6) the two-turn route at column 3 comes first; the one-turn
     // route with its corner at (6, 2), found at column 6, replaces it.
     const GameGridPtr board = EmptyBoard();
@@ -78,8 +71,7 @@ TEST(FindRoute, FewerTurnsReplaceAnEquallyShortEarlierRoute)
     EXPECT_EQ(route->pointList[4]->y, 2);
 }
 
-TEST(FindRoute, FirstOnlyKeepsTheFirstValidCandidate)
-{
+TEST(FindRoute, FirstOnlyKeepsTheFirstValidCandidate) {
     const GameGridPtr board = EmptyBoard();
     Put(*board, 5, 5, 10);
     Put(*board, 9, 5, 10);
@@ -93,8 +85,7 @@ TEST(FindRoute, FirstOnlyKeepsTheFirstValidCandidate)
     EXPECT_EQ(route->pointList[5]->y, 0);
 }
 
-TEST(FindRoute, RoutesRunAlongTheEdgesButNeverOutside)
-{
+TEST(FindRoute, RoutesRunAlongTheEdgesButNeverOutside) {
     // Row 0 with a block between the tiles: only row 1 helps.
     const GameGridPtr top = BoardFromRows({"..A.#.A..", ".........", "........."});
     const GameRoutePtr route = gameRoute::Create();
@@ -118,9 +109,9 @@ TEST(FindRoute, RoutesRunAlongTheEdgesButNeverOutside)
     EXPECT_EQ(route->pointList[3]->y, 3);
 }
 
-TEST(FindRoute, EnclosedTileJoinsOnlyItsNeighbours)
-{
-    const GameGridPtr board = BoardFromRows({"......", "..A...", ".#AB..", "..#...", "......", "....A."});
+TEST(FindRoute, EnclosedTileJoinsOnlyItsNeighbours) {
+    const GameGridPtr board =
+        BoardFromRows({"......", "..A...", ".#AB..", "..#...", "......", "....A."});
     const GameRoutePtr route = gameRoute::Create();
     board->FindRoute(Point(2, 2), Point(4, 5), *route, 0);
     EXPECT_EQ(route->IsEmpty(), 1);
@@ -128,8 +119,7 @@ TEST(FindRoute, EnclosedTileJoinsOnlyItsNeighbours)
     EXPECT_EQ(route->Length(), 2);
 }
 
-TEST(FindRoute, BadArgumentsGiveNoRoute)
-{
+TEST(FindRoute, BadArgumentsGiveNoRoute) {
     const GameGridPtr board = BoardFromRows({"A..A"});
     const GameRoutePtr route = gameRoute::Create();
     route->AddPoint(Point(0, 0));
@@ -139,8 +129,7 @@ TEST(FindRoute, BadArgumentsGiveNoRoute)
     EXPECT_EQ(route->IsEmpty(), 1);
 }
 
-TEST(FindRoute, CanJoinAgreesWithFindRoute)
-{
+TEST(FindRoute, CanJoinAgreesWithFindRoute) {
     const GameGridPtr board = BoardFromRows({"A.#.A", "..#..", "B.#.B"});
     const GameRoutePtr route = gameRoute::Create();
     for (const auto& [a, b] : {std::pair{Point(0, 0), Point(4, 0)}, {Point(0, 2), Point(4, 2)}}) {

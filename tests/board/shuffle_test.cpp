@@ -11,8 +11,7 @@
 
 namespace {
 
-TEST(ShuffleList, IsAPermutationOfTheTileValues)
-{
+TEST(ShuffleList, IsAPermutationOfTheTileValues) {
     SeedRnd(4);
     for (int n = 0; n < 20; ++n) {
         const ShuffleListPtr list = shuffleList::Create();
@@ -27,8 +26,7 @@ TEST(ShuffleList, IsAPermutationOfTheTileValues)
     }
 }
 
-TEST(Shuffler, SwitchExchangesTwoValuesEverywhere)
-{
+TEST(Shuffler, SwitchExchangesTwoValuesEverywhere) {
     levelData level;
     level.grid[0][0] = 5;
     level.grid[4][7] = 5;
@@ -46,8 +44,7 @@ TEST(Shuffler, SwitchExchangesTwoValuesEverywhere)
     EXPECT_EQ(level.bonus[0][0], 4);
 }
 
-TEST(Shuffler, BothFlipsMoveCellsWithTheirBonus)
-{
+TEST(Shuffler, BothFlipsMoveCellsWithTheirBonus) {
     levelData level;
     level.grid[0][0] = 7;
     level.bonus[0][0] = 3;
@@ -62,8 +59,7 @@ TEST(Shuffler, BothFlipsMoveCellsWithTheirBonus)
     EXPECT_EQ(level.grid[12][7], 8);  // the middle column stays
 }
 
-TEST(Shuffler, KeepsMatchingGroupsBlocksAndEmptyCells)
-{
+TEST(Shuffler, KeepsMatchingGroupsBlocksAndEmptyCells) {
     levelData original;
     int value = 0;
     for (int x = 0; x < LEVEL_COLUMNS; ++x) {

@@ -9,8 +9,7 @@
 namespace {
 
 // Plays the removals on the game's board, checking each one as the game would.
-bool ReplayClears(const levelData& level, const std::vector<CellPair>& removals)
-{
+bool ReplayClears(const levelData& level, const std::vector<CellPair>& removals) {
     const GameGridPtr board = gameGrid::Create(25, 12, 32, 48, Point(0, 0));
     board->Restart(level);
     const GameRoutePtr route = gameRoute::Create();
@@ -28,8 +27,7 @@ bool ReplayClears(const levelData& level, const std::vector<CellPair>& removals)
 }
 
 // Tries every joinable pair in every position: no shortcuts.
-bool BruteForceClears(gameGrid& board)
-{
+bool BruteForceClears(gameGrid& board) {
     if (board.tileCount(0) == 0) {
         return true;
     }
@@ -47,8 +45,7 @@ bool BruteForceClears(gameGrid& board)
     return false;
 }
 
-TEST(Solver, ClearsWithAnOrderThatTheGameAccepts)
-{
+TEST(Solver, ClearsWithAnOrderThatTheGameAccepts) {
     const LevelDataPtr level = LevelFromRows({
         "........",
         ".ABAeh#.",
@@ -61,8 +58,7 @@ TEST(Solver, ClearsWithAnOrderThatTheGameAccepts)
     EXPECT_TRUE(ReplayClears(*level, result.removals));
 }
 
-TEST(Solver, EmptyLevelIsClearedAndDamagedCellsMayStay)
-{
+TEST(Solver, EmptyLevelIsClearedAndDamagedCellsMayStay) {
     EXPECT_EQ(SolveLevel(levelData()).outcome, SolveOutcome::Cleared);
     const LevelDataPtr level = LevelFromRows({"A?A", "..."});
     const SolveResult result = SolveLevel(*level);
@@ -70,8 +66,7 @@ TEST(Solver, EmptyLevelIsClearedAndDamagedCellsMayStay)
     EXPECT_EQ(result.removals.size(), 1u);
 }
 
-TEST(Solver, OddGroupsAndWalledTilesAreStuck)
-{
+TEST(Solver, OddGroupsAndWalledTilesAreStuck) {
     EXPECT_EQ(SolveLevel(*LevelFromRows({"AAA"})).outcome, SolveOutcome::Stuck);
     const LevelDataPtr walled = LevelFromRows({"#A#", "###", "#A#"});
     EXPECT_EQ(SolveLevel(*walled).outcome, SolveOutcome::Stuck);
@@ -80,8 +75,7 @@ TEST(Solver, OddGroupsAndWalledTilesAreStuck)
     EXPECT_EQ(SolveLevel(*crossed).outcome, SolveOutcome::Stuck);
 }
 
-TEST(Solver, NodeLimitReportsUnknown)
-{
+TEST(Solver, NodeLimitReportsUnknown) {
     // Twelve tiles of one kind are more than the solver pairs off at once.
     const LevelDataPtr level = LevelFromRows({"AAAAAA", "......", "AAAAAA"});
     EXPECT_EQ(SolveLevel(*level, 1).outcome, SolveOutcome::Unknown);
@@ -90,8 +84,7 @@ TEST(Solver, NodeLimitReportsUnknown)
 
 // A 6 x 3 room walled in by blocks, with a few blocks inside and pairs of
 // three tile values.
-levelData CrampedRoom(std::mt19937& random)
-{
+levelData CrampedRoom(std::mt19937& random) {
     std::uniform_int_distribution<int> percent(0, 99);
     levelData level;
     for (auto& column : level.grid) {
@@ -113,8 +106,7 @@ levelData CrampedRoom(std::mt19937& random)
     return level;
 }
 
-TEST(Solver, AgreesWithBruteForceOnSmallCrampedLayouts)
-{
+TEST(Solver, AgreesWithBruteForceOnSmallCrampedLayouts) {
     std::mt19937 random(7);
     int cleared = 0;
     int stuck = 0;
@@ -137,8 +129,7 @@ TEST(Solver, AgreesWithBruteForceOnSmallCrampedLayouts)
     EXPECT_GT(stuck, 10);
 }
 
-TEST(RandomPlaythrough, SameSeedSameGameAndOnlyClearableLayoutsClear)
-{
+TEST(RandomPlaythrough, SameSeedSameGameAndOnlyClearableLayoutsClear) {
     EXPECT_TRUE(RandomPlaythrough(*LevelFromRows({"A.A", "...", "A.A"}), 1));
     EXPECT_FALSE(RandomPlaythrough(*LevelFromRows({"#A#", "###", "#A#"}), 1));
     std::mt19937 random(21);

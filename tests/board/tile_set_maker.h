@@ -6,14 +6,12 @@
 
 #include "platform/pixmap.h"
 
-inline uint32_t TileSetColour(int column, int row, int xInCell)
-{
+inline uint32_t TileSetColour(int column, int row, int xInCell) {
     return 0xFF000000u | static_cast<uint32_t>(column * 12) << 16 |
            static_cast<uint32_t>(row * 40 + 20) << 8 | static_cast<uint32_t>(xInCell * 4);
 }
 
-inline PixmapPtr MakeTileSet(int width = 672, int height = 288)
-{
+inline PixmapPtr MakeTileSet(int width = 672, int height = 288) {
     PixmapPtr pixmap = CreatePixmap(width, height, PF_BGRA8888);
     ClearPixels(*pixmap, 0);
     for (int y = 0; y < height; ++y) {

@@ -6,13 +6,11 @@
 
 namespace {
 
-uint32_t PixelOf(const ImagePtr& image, int x, int y)
-{
+uint32_t PixelOf(const ImagePtr& image, int x, int y) {
     return ReadPixel(*LockImage(image, 0, true, false), x, y);
 }
 
-TEST(TileSetCut, EveryArrayComesFromItsCells)
-{
+TEST(TileSetCut, EveryArrayComesFromItsCells) {
     const GameGridPtr board = gameGrid::Create(25, 12, 32, 48, Point(0, 0));
     board->loadTileSet(MakeTileSet(), 0);
     EXPECT_EQ(PixelOf(board->tileImages[1], 5, 5), TileSetColour(1, 0, 5));
@@ -33,8 +31,7 @@ TEST(TileSetCut, EveryArrayComesFromItsCells)
     EXPECT_EQ(board->pictureImages[0]->flags, IMG_MASKED | IMG_DYNAMIC);
 }
 
-TEST(TileSetCut, ThreeDimensionalFacesSitOnAThreePixelEdge)
-{
+TEST(TileSetCut, ThreeDimensionalFacesSitOnAThreePixelEdge) {
     const GameGridPtr board = gameGrid::Create(25, 12, 32, 48, Point(0, 0));
     board->loadTileSet(MakeTileSet(), 1);
     const ImagePtr face = board->normalImages[4];
@@ -55,8 +52,7 @@ TEST(TileSetCut, ThreeDimensionalFacesSitOnAThreePixelEdge)
     EXPECT_EQ(board->routeImages[2]->handle_x, 0.0f);
 }
 
-TEST(TileSetCut, MissingImageLeavesNoImages)
-{
+TEST(TileSetCut, MissingImageLeavesNoImages) {
     const GameGridPtr board = gameGrid::Create(25, 12, 32, 48, Point(0, 0));
     board->loadTileSet(MakeTileSet(), 0);
     DebugLogCapture log;
@@ -69,8 +65,7 @@ TEST(TileSetCut, MissingImageLeavesNoImages)
     EXPECT_FALSE(board->bonusImage(0));
 }
 
-TEST(TileSetCut, SmallImageGivesImagesOnlyForTheCellsItHolds)
-{
+TEST(TileSetCut, SmallImageGivesImagesOnlyForTheCellsItHolds) {
     const GameGridPtr board = gameGrid::Create(25, 12, 32, 48, Point(0, 0));
     DebugLogCapture log;
     board->loadTileSet(MakeTileSet(100, 100), 0);
@@ -86,8 +81,7 @@ TEST(TileSetCut, SmallImageGivesImagesOnlyForTheCellsItHolds)
     EXPECT_FALSE(board->bonusImages[0]);
 }
 
-TEST(TileSetCut, UnloadGraphicsReleasesEverything)
-{
+TEST(TileSetCut, UnloadGraphicsReleasesEverything) {
     const GameGridPtr board = gameGrid::Create(25, 12, 32, 48, Point(0, 0));
     board->loadTileSet(MakeTileSet(), 0);
     board->UnloadGraphics();

@@ -4,8 +4,7 @@
 
 namespace {
 
-TEST(Undo, NewestRecordComesBackFirst)
-{
+TEST(Undo, NewestRecordComesBackFirst) {
     undoAction::Reset();
     EXPECT_EQ(undoAction::Size(), 0);
     EXPECT_FALSE(undoAction::popUndoAction());
@@ -24,8 +23,7 @@ TEST(Undo, NewestRecordComesBackFirst)
     EXPECT_FALSE(undoAction::popUndoAction());
 }
 
-TEST(Undo, RecordsKeepTheirOwnCopiesOfThePoints)
-{
+TEST(Undo, RecordsKeepTheirOwnCopiesOfThePoints) {
     undoAction::Reset();
     const PointPtr a = Point::Create(1, 1);
     const PointPtr b = Point::Create(2, 2);
@@ -37,8 +35,7 @@ TEST(Undo, RecordsKeepTheirOwnCopiesOfThePoints)
     EXPECT_EQ(record->Point2->y, 2);
 }
 
-TEST(Undo, ResetEmptiesTheStack)
-{
+TEST(Undo, ResetEmptiesTheStack) {
     undoAction::pushUndoAction(3, 3, Point(0, 0), Point(1, 0));
     undoAction::Reset();
     EXPECT_EQ(undoAction::Size(), 0);

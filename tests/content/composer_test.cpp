@@ -10,16 +10,23 @@
 
 namespace {
 
-int BarOf(const Timeline& t, double seconds) { return static_cast<int>(seconds / t.Bar(1) + 1e-6); }
+int BarOf(const Timeline& t, double seconds) {
+    return static_cast<int>(seconds / t.Bar(1) + 1e-6);
+}
 
-bool IsMelody(const NoteEvent& n) { return n.channel == kLeadChannel || n.channel == kSecondLeadChannel; }
+bool IsMelody(const NoteEvent& n) {
+    return n.channel == kLeadChannel || n.channel == kSecondLeadChannel;
+}
 
 // Onsets of the melody in a bar, in eighths from its start.
 std::vector<int> Rhythm(const Score& score, const Timeline& t, int bar) {
     std::set<int> onsets;
-    for (const NoteEvent& n : score.notes)
-        if (IsMelody(n) && BarOf(t, n.start) == bar)
-            onsets.insert(static_cast<int>(std::lround((n.start - t.Bar(bar)) / (t.beatSeconds / 2))));
+    for (const NoteEvent& n : score.notes) {
+        if (IsMelody(n) && BarOf(t, n.start) == bar) {
+            onsets.insert(
+                static_cast<int>(std::lround((n.start - t.Bar(bar)) / (t.beatSeconds / 2))));
+        }
+    }
     return {onsets.begin(), onsets.end()};
 }
 
@@ -46,11 +53,14 @@ TEST_P(Composer, NotesStayInKeyAndInsideTheLoop) {
         EXPECT_LE(n.start + n.length, score.seconds + t.Bar(1));
         EXPECT_GE(n.velocity, 1);
         EXPECT_LE(n.velocity, 127);
-        if (n.channel == kDrumChannel) continue;
+        if (n.channel == kDrumChannel) {
+            continue;
+        }
         const int chord = chords[static_cast<size_t>(BarOf(t, n.start))];
         bool inKey = false;
-        for (int step = -21; step < 28 && !inKey; ++step)
+        for (int step = -21; step < 28 && !inKey; ++step) {
             inKey = StepKey(style.key, step, chord) % 12 == n.key % 12;
+        }
         EXPECT_TRUE(inKey) << "key " << n.key << " over chord " << chord << " at " << n.start;
     }
 }
@@ -62,14 +72,20 @@ TEST_P(Composer, TuneLandsOnChordTonesOnTheDownbeat) {
     const std::vector<int> chords = BarChords(style);
     int downbeats = 0;
     for (const NoteEvent& n : score.notes) {
-        if (!IsMelody(n)) continue;
+        if (!IsMelody(n)) {
+            continue;
+        }
         const int bar = BarOf(t, n.start);
-        if (std::fabs(n.start - t.Bar(bar)) > 1e-6) continue;
+        if (std::fabs(n.start - t.Bar(bar)) > 1e-6) {
+            continue;
+        }
         ++downbeats;
         bool chordTone = false;
-        for (int step = -21; step < 28 && !chordTone; ++step)
-            chordTone = IsChordStep(step, chords[static_cast<size_t>(bar)]) &&
-                        StepKey(style.key, step, chords[static_cast<size_t>(bar)]) % 12 == n.key % 12;
+        for (int step = -21; step < 28 && !chordTone; ++step) {
+            chordTone =
+                IsChordStep(step, chords[static_cast<size_t>(bar)]) &&
+                StepKey(style.key, step, chords[static_cast<size_t>(bar)]) % 12 == n.key % 12;
+        }
         EXPECT_TRUE(chordTone) << "bar " << bar;
     }
     EXPECT_GT(downbeats, static_cast<int>(chords.size()) / 2);
@@ -90,7 +106,9 @@ TEST_P(Composer, SectionsRepeatTheirMotifs) {
     }
     // But the tune is not one bar over and over.
     std::set<std::vector<int>> rhythms;
-    for (int bar = 0; bar < 8; ++bar) rhythms.insert(Rhythm(score, t, bar));
+    for (int bar = 0; bar < 8; ++bar) {
+        rhythms.insert(Rhythm(score, t, bar));
+    }
     EXPECT_GE(rhythms.size(), 3u);
 }
 
@@ -101,8 +119,11 @@ TEST_P(Composer, EveryBarHasBassHarmonyAndRhythm) {
     const int bars = static_cast<int>(BarChords(style).size());
     for (int bar = 0; bar < bars; ++bar) {
         std::set<int> channels;
-        for (const NoteEvent& n : score.notes)
-            if (BarOf(t, n.start) == bar) channels.insert(n.channel);
+        for (const NoteEvent& n : score.notes) {
+            if (BarOf(t, n.start) == bar) {
+                channels.insert(n.channel);
+            }
+        }
         EXPECT_TRUE(channels.count(kBassChannel)) << bar;
         EXPECT_TRUE(channels.count(kHarmonyChannel)) << bar;
         EXPECT_TRUE(channels.count(kDrumChannel)) << bar;

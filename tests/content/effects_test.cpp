@@ -22,28 +22,38 @@ TEST_F(ContentTest, BonusCollectIsOneShortGoldenBurst) {
     EXPECT_GE(burst, 20);
     // Two bonus cells collected at once fit in the pool many times over, and
     // every particle has faded within two seconds at 60 frames a second.
-    for (int frame = 0; frame < 120; ++frame) emitter->Update(1.0f / 60);
+    for (int frame = 0; frame < 120; ++frame) {
+        emitter->Update(1.0f / 60);
+    }
     EXPECT_EQ(emitter->LiveCount(), 0);
     EXPECT_EQ(emitter->FreeCount(), EMITTER_POOL_SIZE);
     EXPECT_TRUE(log.Lines().empty());
 }
 
 TEST_F(ContentTest, BonusFlyTrailNeverDrainsThePool) {
-    const ParticleEmitterPtr emitter = _kwa_ParticleEmitter::Create("bonusfly", "data/effects/bonusfly.txt", 0);
+    const ParticleEmitterPtr emitter =
+        _kwa_ParticleEmitter::Create("bonusfly", "data/effects/bonusfly.txt", 0);
     ASSERT_NE(emitter, nullptr);
     ASSERT_NE(emitter->m_Image, nullptr);
     // Four items flying at once, each bursting every frame, plus an arrival
     // flourish of 20 bursts over a status-bar caption.
     int most = 0;
     for (int frame = 0; frame < 180; ++frame) {
-        for (int item = 0; item < 4; ++item) emitter->DoBurst(100.0f + frame, 100.0f + 40 * item, 0);
-        if (frame == 90)
-            for (int i = 0; i < 20; ++i) emitter->DoBurst(700, 20, 0);
+        for (int item = 0; item < 4; ++item) {
+            emitter->DoBurst(100.0f + frame, 100.0f + 40 * item, 0);
+        }
+        if (frame == 90) {
+            for (int i = 0; i < 20; ++i) {
+                emitter->DoBurst(700, 20, 0);
+            }
+        }
         emitter->Update(1.0f / 60);
         most = std::max(most, emitter->LiveCount());
     }
     EXPECT_LT(most, EMITTER_POOL_SIZE);
-    for (int frame = 0; frame < 120; ++frame) emitter->Update(1.0f / 60);
+    for (int frame = 0; frame < 120; ++frame) {
+        emitter->Update(1.0f / 60);
+    }
     EXPECT_EQ(emitter->LiveCount(), 0);
 }
 
@@ -51,7 +61,8 @@ TEST_F(ContentTest, ShadowSpritesSitUnderTheTile) {
     for (const char* name : {"squareshadow", "roundshadow"}) {
         SCOPED_TRACE(name);
         DebugLogCapture log;
-        const MasterSpritePtr sprite = _kwa_MasterSprite::Create(std::string("data/effects/") + name + ".png");
+        const MasterSpritePtr sprite =
+            _kwa_MasterSprite::Create(std::string("data/effects/") + name + ".png");
         ASSERT_NE(sprite, nullptr);
         const ImagePtr image = sprite->Image();
         ASSERT_NE(image, nullptr);
@@ -77,15 +88,20 @@ TEST_F(ContentTest, ShadowSpritesSitUnderTheTile) {
 class EffectDrawing : public ContentTest {
 protected:
     static void SetUpTestSuite() {
-        if (!GraphicsOpen() || GraphicsWidth() != 800) OpenGraphics(800, 600, 0, 60);
+        if (!GraphicsOpen() || GraphicsWidth() != 800) {
+            OpenGraphics(800, 600, 0, 60);
+        }
     }
 };
 
 // Counts pixels of a region brighter than the background by a margin.
 int LitPixels(const TPixmap& frame, int x0, int y0, int x1, int y1) {
     int lit = 0;
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x) lit += ((ReadPixel(frame, x, y) >> 16) & 0xFF) > 120;
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            lit += ((ReadPixel(frame, x, y) >> 16) & 0xFF) > 120;
+        }
+    }
     return lit;
 }
 
@@ -93,13 +109,16 @@ TEST_F(EffectDrawing, BurstAndTrailGlowOnTheBoard) {
     ASSERT_TRUE(GraphicsOpen());
     const ParticleEmitterPtr collect =
         _kwa_ParticleEmitter::Create("bonuscollect", "data/effects/bonuscollect.txt", 0);
-    const ParticleEmitterPtr fly = _kwa_ParticleEmitter::Create("bonusfly", "data/effects/bonusfly.txt", 0);
+    const ParticleEmitterPtr fly =
+        _kwa_ParticleEmitter::Create("bonusfly", "data/effects/bonusfly.txt", 0);
     ASSERT_NE(collect, nullptr);
     ASSERT_NE(fly, nullptr);
     SetClsColor(30, 40, 60);
     Cls();
     collect->DoBurst(200, 300, 0);
-    for (int frame = 0; frame < 15; ++frame) collect->Update(1.0f / 60);
+    for (int frame = 0; frame < 15; ++frame) {
+        collect->Update(1.0f / 60);
+    }
     // A bonus flying right along a gentle curve, leaving its trail.
     for (int frame = 0; frame < 40; ++frame) {
         fly->DoBurst(400.0f + frame * 8, 300.0f - frame * 2, 0);

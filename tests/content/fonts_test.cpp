@@ -15,7 +15,9 @@ constexpr int kPrintableLatin1 = 95 + 96;  // 32..126 and 160..255
 
 void ExpectPrintableGlyphs(const TBMFont& font) {
     for (int code = 32; code < 256; ++code) {
-        if (code > 126 && code < 160) continue;
+        if (code > 126 && code < 160) {
+            continue;
+        }
         SCOPED_TRACE(code);
         const int record = font.FindChar(code);
         ASSERT_GE(record, 0);
@@ -43,13 +45,16 @@ void ExpectWhiteInk(const TBMFont& font) {
         ASSERT_NE(page, nullptr);
         const PixmapPtr pixels = LockImage(page, 0, true, false);
         int ink = 0;
-        for (int y = 0; y < pixels->height; ++y)
+        for (int y = 0; y < pixels->height; ++y) {
             for (int x = 0; x < pixels->width; ++x) {
                 const uint32_t argb = ReadPixel(*pixels, x, y);
-                if ((argb >> 24) < 128) continue;
+                if ((argb >> 24) < 128) {
+                    continue;
+                }
                 ++ink;
                 EXPECT_EQ(argb & 0xFFFFFFu, 0xFFFFFFu) << x << "," << y;
             }
+        }
         UnlockImage(page, 0);
         EXPECT_GT(ink, 500);
     }
@@ -61,7 +66,8 @@ class FontFiles : public ContentTest, public ::testing::WithParamInterface<int> 
 
 TEST_P(FontFiles, ParseWithTheirSizeSpacingGlyphsAndKerning) {
     const int size = GetParam();
-    const BMFontPtr font = TBMFont::Create("data/fonts/", "desyrel" + std::to_string(size) + ".fnt");
+    const BMFontPtr font =
+        TBMFont::Create("data/fonts/", "desyrel" + std::to_string(size) + ".fnt");
     ASSERT_NE(font, nullptr);
     EXPECT_EQ(font->BMFVersion, 3);
     EXPECT_EQ(font->FontSize, size);
@@ -81,7 +87,8 @@ TEST_P(FontFiles, ParseWithTheirSizeSpacingGlyphsAndKerning) {
 
 TEST_P(FontFiles, WidthGrowsWithSize) {
     const int size = GetParam();
-    const BMFontPtr font = TBMFont::Create("data/fonts/", "desyrel" + std::to_string(size) + ".fnt");
+    const BMFontPtr font =
+        TBMFont::Create("data/fonts/", "desyrel" + std::to_string(size) + ".fnt");
     ASSERT_NE(font, nullptr);
     SetScale(1, 1);
     const float width = font->TextWidth("The quick brown fox", -1);
@@ -114,7 +121,9 @@ TEST_F(ContentTest, TestFontsCoverTheOtherShapesOfTheFormat) {
         ASSERT_LT(page, 4);
         ++perChannel[page];
     }
-    for (const int count : perChannel) EXPECT_GT(count, 40);
+    for (const int count : perChannel) {
+        EXPECT_GT(count, 40);
+    }
     ExpectPrintableGlyphs(*packed);
     ExpectWhiteInk(*packed);
 }
@@ -124,7 +133,9 @@ TEST_F(ContentTest, TestFontsCoverTheOtherShapesOfTheFormat) {
 class FontDrawing : public ContentTest {
 protected:
     static void SetUpTestSuite() {
-        if (!GraphicsOpen() || GraphicsWidth() != 800) OpenGraphics(800, 600, 0, 60);
+        if (!GraphicsOpen() || GraphicsWidth() != 800) {
+            OpenGraphics(800, 600, 0, 60);
+        }
     }
 };
 
@@ -141,13 +152,19 @@ InkSpan InkAcross(const TPixmap& frame, int y0, int y1) {
     bool inRun = false;
     for (int x = 0; x < frame.width; ++x) {
         bool ink = false;
-        for (int y = y0; y < y1 && !ink; ++y) ink = (ReadPixel(frame, x, y) & 0xFF) > 140;
+        for (int y = y0; y < y1 && !ink; ++y) {
+            ink = (ReadPixel(frame, x, y) & 0xFF) > 140;
+        }
         if (ink) {
             ++span.columns;
-            if (span.first < 0) span.first = x;
+            if (span.first < 0) {
+                span.first = x;
+            }
             span.last = x;
         }
-        if (ink && !inRun) ++span.runs;
+        if (ink && !inRun) {
+            ++span.runs;
+        }
         inRun = ink;
     }
     return span;
@@ -168,12 +185,14 @@ TEST_F(FontDrawing, DrawsThePangramLegibly) {
     int y = 40;
     float widths[3] = {0, 0, 0};
     for (int i = 0; i < 3; ++i) {
-        const BMFontPtr font = TBMFont::Create("data/fonts/", "desyrel" + std::to_string(sizes[i]) + ".fnt");
+        const BMFontPtr font =
+            TBMFont::Create("data/fonts/", "desyrel" + std::to_string(sizes[i]) + ".fnt");
         ASSERT_NE(font, nullptr);
         SetColor(255, 255, 255);
         font->DrawText(text, 20, static_cast<float>(y));
         SetColor(255, 220, 120);
-        font->DrawText("jumps over the lazy dog: 0123456789 \xC4\xD6\xDC \xE4\xF6\xFC \xDF \xE9", 20, static_cast<float>(y + sizes[i] + 4));
+        font->DrawText("jumps over the lazy dog: 0123456789 \xC4\xD6\xDC \xE4\xF6\xFC \xDF \xE9",
+                       20, static_cast<float>(y + sizes[i] + 4));
         widths[i] = font->TextWidth(text, -1);
         y += 2 * sizes[i] + 30;
     }

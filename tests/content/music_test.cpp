@@ -10,7 +10,9 @@
 
 namespace {
 
-std::string SongPath(int n) { return "data/music/music" + std::to_string(n) + ".ogg"; }
+std::string SongPath(int n) {
+    return "data/music/music" + std::to_string(n) + ".ogg";
+}
 
 }  // namespace
 
@@ -48,7 +50,9 @@ TEST_P(Songs, EndRunsIntoTheStart) {
             return static_cast<int>(song->samples[static_cast<size_t>(frame) * 2 + channel]);
         };
         int largestStep = 0;
-        for (int f = frames - ms20 + 1; f < frames; ++f) largestStep = std::max(largestStep, std::abs(at(f) - at(f - 1)));
+        for (int f = frames - ms20 + 1; f < frames; ++f) {
+            largestStep = std::max(largestStep, std::abs(at(f) - at(f - 1)));
+        }
         const int predicted = 2 * at(frames - 1) - at(frames - 2);
         EXPECT_LE(std::abs(at(0) - predicted), largestStep + 200) << "channel " << channel;
     }
@@ -59,10 +63,13 @@ TEST_P(Songs, SoundLikeMusicThroughout) {
     ASSERT_NE(song, nullptr);
     // Every two seconds carry sound, none of it clipped.
     const int window = 2 * MixerRate();
-    for (int f = 0; f + window <= song->Frames(); f += window)
+    for (int f = 0; f + window <= song->Frames(); f += window) {
         EXPECT_GT(content_test::RmsDb(*song, f, window), -40.0) << "at " << f / MixerRate() << " s";
+    }
     int clipped = 0;
-    for (const int16_t s : song->samples) clipped += std::abs(static_cast<int>(s)) >= 32700;
+    for (const int16_t s : song->samples) {
+        clipped += std::abs(static_cast<int>(s)) >= 32700;
+    }
     EXPECT_EQ(clipped, 0);
     // Dynamics of music: beats and phrases make the level move (noise or a
     // drone would stay flat), but never by much more than a few dB on average.

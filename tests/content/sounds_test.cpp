@@ -10,11 +10,13 @@
 
 namespace {
 
-const std::vector<std::string> kEffects = {"choosefirst", "choosesecond", "wrong", "getbonus",
-                                           "picfound", "levelappears", "levelcompleted",
-                                           "gameover", "beat", "hover", "click"};
+const std::vector<std::string> kEffects = {
+    "choosefirst",    "choosesecond", "wrong", "getbonus", "picfound", "levelappears",
+    "levelcompleted", "gameover",     "beat",  "hover",    "click"};
 
-std::string EffectPath(const std::string& name) { return "data/sounds/" + name + ".ogg"; }
+std::string EffectPath(const std::string& name) {
+    return "data/sounds/" + name + ".ogg";
+}
 
 // Largest step between neighbouring samples of one channel in a frame range.
 int LargestStep(const TSound& sound, int first, int count, int channel) {
@@ -63,8 +65,12 @@ TEST_F(ContentTest, SoundEffectsShareOneLoudness) {
         levels.push_back(content_test::ActiveRmsDb(*sound));
     }
     double mean = 0;
-    for (const double l : levels) mean += l / levels.size();
-    for (size_t i = 0; i < levels.size(); ++i) EXPECT_NEAR(levels[i], mean, 3.0) << kEffects[i];
+    for (const double l : levels) {
+        mean += l / levels.size();
+    }
+    for (size_t i = 0; i < levels.size(); ++i) {
+        EXPECT_NEAR(levels[i], mean, 3.0) << kEffects[i];
+    }
     EXPECT_NEAR(mean, -20.0, 3.0);
 }
 
@@ -77,8 +83,9 @@ TEST_F(ContentTest, HeartbeatBeatsTwiceWithinASecond) {
     const int window = MixerRate() / 100;
     const double peak = content_test::PeakDb(*beat);
     std::vector<double> envelope;
-    for (int f = 0; f + window <= beat->Frames(); f += window)
+    for (int f = 0; f + window <= beat->Frames(); f += window) {
         envelope.push_back(content_test::RmsDb(*beat, f, window));
+    }
     int beats = 0;
     size_t lastBeat = 0;
     bool quiet = true;
@@ -88,8 +95,12 @@ TEST_F(ContentTest, HeartbeatBeatsTwiceWithinASecond) {
             ++beats;
             lastBeat = i;
         }
-        if (loud) quiet = false;
-        if (envelope[i] < peak - 24) quiet = true;
+        if (loud) {
+            quiet = false;
+        }
+        if (envelope[i] < peak - 24) {
+            quiet = true;
+        }
     }
     EXPECT_EQ(beats, 2);
 }

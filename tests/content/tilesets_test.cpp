@@ -14,28 +14,41 @@ namespace {
 
 constexpr int kW = 32, kH = 48;
 
-uint32_t Alpha(const TPixmap& p, int x, int y) { return ReadPixel(p, x, y) >> 24; }
+uint32_t Alpha(const TPixmap& p, int x, int y) {
+    return ReadPixel(p, x, y) >> 24;
+}
 
 // Sum of channel differences between two cells (column, row in cells).
 long CellDistance(const TPixmap& a, int ca, int ra, const TPixmap& b, int cb, int rb) {
     long sum = 0;
-    for (int y = 0; y < kH; ++y)
+    for (int y = 0; y < kH; ++y) {
         for (int x = 0; x < kW; ++x) {
             const uint32_t p = ReadPixel(a, ca * kW + x, ra * kH + y);
             const uint32_t q = ReadPixel(b, cb * kW + x, rb * kH + y);
-            for (int s = 0; s < 32; s += 8)
-                sum += std::abs(static_cast<int>((p >> s) & 0xFF) - static_cast<int>((q >> s) & 0xFF));
+            for (int s = 0; s < 32; s += 8) {
+                sum +=
+                    std::abs(static_cast<int>((p >> s) & 0xFF) - static_cast<int>((q >> s) & 0xFF));
+            }
         }
+    }
     return sum;
 }
 
-int FaceColumn(int face) { return face % 21; }
-int FaceRow(int face, bool selected) { return 1 + face / 21 + (selected ? 2 : 0); }
+int FaceColumn(int face) {
+    return face % 21;
+}
+int FaceRow(int face, bool selected) {
+    return 1 + face / 21 + (selected ? 2 : 0);
+}
 
 bool CellEmpty(const TPixmap& p, int column, int row) {
-    for (int y = 0; y < kH; ++y)
-        for (int x = 0; x < kW; ++x)
-            if (Alpha(p, column * kW + x, row * kH + y) != 0) return false;
+    for (int y = 0; y < kH; ++y) {
+        for (int x = 0; x < kW; ++x) {
+            if (Alpha(p, column * kW + x, row * kH + y) != 0) {
+                return false;
+            }
+        }
+    }
     return true;
 }
 
@@ -54,7 +67,8 @@ protected:
 
 TEST_P(TileSets, HaveTheSheetLayout) {
     bool hasAlpha = false;
-    const StreamPtr file = OpenAssetFile("data/game/images/tileset" + std::to_string(GetParam()) + ".png");
+    const StreamPtr file =
+        OpenAssetFile("data/game/images/tileset" + std::to_string(GetParam()) + ".png");
     ASSERT_NE(file, nullptr);
     const PixmapPtr sheet = LoadPixmap(*file, &hasAlpha);
     ASSERT_NE(sheet, nullptr);
@@ -66,7 +80,9 @@ TEST_P(TileSets, HaveTheSheetLayout) {
         SCOPED_TRACE(column);
         EXPECT_EQ(CellEmpty(*sheet, column, 0), column >= 13);
         EXPECT_EQ(CellEmpty(*sheet, column, 5), column >= 16);
-        for (int row = 1; row < 5; ++row) EXPECT_FALSE(CellEmpty(*sheet, column, row));
+        for (int row = 1; row < 5; ++row) {
+            EXPECT_FALSE(CellEmpty(*sheet, column, row));
+        }
     }
 }
 
@@ -76,25 +92,36 @@ namespace {
 // brightness differs from the plain face, taken as the median over all faces.
 std::vector<std::vector<bool>> PictureMasks(const TPixmap& sheet) {
     std::vector<std::vector<int>> light(42, std::vector<int>(kW * kH));
-    for (int face = 0; face < 42; ++face)
-        for (int y = 0; y < kH; ++y)
+    for (int face = 0; face < 42; ++face) {
+        for (int y = 0; y < kH; ++y) {
             for (int x = 0; x < kW; ++x) {
-                const uint32_t p = ReadPixel(sheet, FaceColumn(face) * kW + x, FaceRow(face, false) * kH + y);
-                light[face][y * kW + x] = static_cast<int>(((p >> 16) & 0xFF) * 3 + ((p >> 8) & 0xFF) * 6 + (p & 0xFF)) / 10;
+                const uint32_t p =
+                    ReadPixel(sheet, FaceColumn(face) * kW + x, FaceRow(face, false) * kH + y);
+                light[face][y * kW + x] =
+                    static_cast<int>(((p >> 16) & 0xFF) * 3 + ((p >> 8) & 0xFF) * 6 + (p & 0xFF)) /
+                    10;
             }
+        }
+    }
     std::vector<std::vector<bool>> masks(42, std::vector<bool>(kW * kH));
     for (int i = 0; i < kW * kH; ++i) {
         std::vector<int> column;
-        for (int face = 0; face < 42; ++face) column.push_back(light[face][i]);
+        for (int face = 0; face < 42; ++face) {
+            column.push_back(light[face][i]);
+        }
         std::nth_element(column.begin(), column.begin() + 21, column.end());
-        for (int face = 0; face < 42; ++face) masks[face][i] = std::abs(light[face][i] - column[21]) > 40;
+        for (int face = 0; face < 42; ++face) {
+            masks[face][i] = std::abs(light[face][i] - column[21]) > 40;
+        }
     }
     return masks;
 }
 
 int ShapeDistance(const std::vector<bool>& a, const std::vector<bool>& b) {
     int differ = 0;
-    for (size_t i = 0; i < a.size(); ++i) differ += a[i] != b[i];
+    for (size_t i = 0; i < a.size(); ++i) {
+        differ += a[i] != b[i];
+    }
     return differ;
 }
 
@@ -106,29 +133,31 @@ TEST_P(TileSets, FacesDifferPairwiseByShape) {
     // Outlines of the pictures, not their colours, must tell faces apart: the
     // pixels covered by one picture and not the other, out of 1536.
     const std::vector<std::vector<bool>> masks = PictureMasks(*sheet);
-    for (int a = 0; a < 42; ++a)
+    for (int a = 0; a < 42; ++a) {
         for (int b = a + 1; b < 42; ++b) {
             SCOPED_TRACE(std::to_string(a) + " vs " + std::to_string(b));
             const int distance = ShapeDistance(masks[a], masks[b]);
 
             EXPECT_GT(distance, kMinShapeDistance);
         }
+    }
 }
 
 TEST_P(TileSets, SelectedFacesStandOut) {
     const PixmapPtr sheet = Load();
     ASSERT_NE(sheet, nullptr);
-    for (int face = 0; face < 42; ++face)
-        EXPECT_GT(CellDistance(*sheet, FaceColumn(face), FaceRow(face, false), *sheet, FaceColumn(face),
-                               FaceRow(face, true)),
+    for (int face = 0; face < 42; ++face) {
+        EXPECT_GT(CellDistance(*sheet, FaceColumn(face), FaceRow(face, false), *sheet,
+                               FaceColumn(face), FaceRow(face, true)),
                   60000)
             << face;
+    }
 }
 
 TEST_P(TileSets, FacesHaveASolidEdgeForTheRaisedLook) {
     const PixmapPtr sheet = Load();
     ASSERT_NE(sheet, nullptr);
-    for (int face = 0; face < 42; ++face)
+    for (int face = 0; face < 42; ++face) {
         for (const bool selected : {false, true}) {
             SCOPED_TRACE(face);
             const int x0 = FaceColumn(face) * kW, y0 = FaceRow(face, selected) * kH;
@@ -136,6 +165,7 @@ TEST_P(TileSets, FacesHaveASolidEdgeForTheRaisedLook) {
             EXPECT_EQ(Alpha(*sheet, x0 + kW / 2, y0 + kH - 1), 255u);
             EXPECT_EQ(Alpha(*sheet, x0 + kW / 2, y0 + kH / 2), 255u);
         }
+    }
 }
 
 TEST_P(TileSets, FamiliesShareTheirFrameAndNoOtherFaceHasIt) {
@@ -149,11 +179,17 @@ TEST_P(TileSets, FamiliesShareTheirFrameAndNoOtherFaceHasIt) {
     auto sideMark = [&](int face) {
         return ReadPixel(*sheet, FaceColumn(face) * kW + 10, FaceRow(face, false) * kH + 5);
     };
-    for (int face = 31; face < 34; ++face) EXPECT_EQ(mark(face), mark(30)) << face;
-    for (int face = 35; face < 38; ++face) EXPECT_EQ(sideMark(face), sideMark(34)) << face;
+    for (int face = 31; face < 34; ++face) {
+        EXPECT_EQ(mark(face), mark(30)) << face;
+    }
+    for (int face = 35; face < 38; ++face) {
+        EXPECT_EQ(sideMark(face), sideMark(34)) << face;
+    }
     EXPECT_NE(mark(30), mark(34));
     for (int face = 0; face < 42; ++face) {
-        if (face >= 30 && face < 38) continue;
+        if (face >= 30 && face < 38) {
+            continue;
+        }
         SCOPED_TRACE(face);
         EXPECT_NE(mark(face), mark(30));
         EXPECT_NE(sideMark(face), sideMark(34));
@@ -172,42 +208,55 @@ TEST_P(TileSets, RoutePiecesJoinTheirSidesWithOneLineWidth) {
         for (int t = -12; t <= 12; ++t) {
             const int x = side == 1 || side == 4 ? x0 + 16 + t : (side == 2 ? x0 + kW - 1 : x0);
             const int y = side == 1 ? 0 : side == 4 ? kH - 1 : 24 + t;
-            if (Alpha(*sheet, x, y) > 128) ++width;
+            if (Alpha(*sheet, x, y) > 128) {
+                ++width;
+            }
         }
         return width;
     };
     const int lineWidth = profile(1, 8);
     EXPECT_GE(lineWidth, 3);
-    for (int piece = 0; piece < 6; ++piece)
+    for (int piece = 0; piece < 6; ++piece) {
         for (const int side : {1, 2, 4, 8}) {
             SCOPED_TRACE(std::to_string(piece) + " side " + std::to_string(side));
-            if (joins[piece] & side)
+            if (joins[piece] & side) {
                 EXPECT_EQ(profile(piece, side), lineWidth);
-            else
+            } else {
                 EXPECT_EQ(profile(piece, side), 0);
+            }
         }
+    }
 }
 
 TEST_P(TileSets, BonusItemsAndPicturePieces) {
     const PixmapPtr sheet = Load();
     ASSERT_NE(sheet, nullptr);
-    for (int a = 0; a < 5; ++a)
-        for (int b = a + 1; b < 5; ++b)
+    for (int a = 0; a < 5; ++a) {
+        for (int b = a + 1; b < 5; ++b) {
             EXPECT_GT(CellDistance(*sheet, 8 + a, 0, *sheet, 8 + b, 0), 60000) << a << " " << b;
+        }
+    }
     // The picture is opaque, and its pieces continue across every cut:
     // neighbouring edge pixels are much closer than unrelated ones.
     long across = 0, unrelated = 0;
     for (int piece = 0; piece < 16; ++piece) {
-        for (int y = 0; y < kH; y += 4)
-            for (int x = 0; x < kW; x += 4) EXPECT_EQ(Alpha(*sheet, piece * kW + x, 240 + y), 255u);
-        if (piece % 4 == 3) continue;
+        for (int y = 0; y < kH; y += 4) {
+            for (int x = 0; x < kW; x += 4) {
+                EXPECT_EQ(Alpha(*sheet, piece * kW + x, 240 + y), 255u);
+            }
+        }
+        if (piece % 4 == 3) {
+            continue;
+        }
         for (int y = 0; y < kH; ++y) {
             const uint32_t left = ReadPixel(*sheet, piece * kW + kW - 1, 240 + y);
             const uint32_t right = ReadPixel(*sheet, (piece + 1) * kW, 240 + y);
             const uint32_t far = ReadPixel(*sheet, ((piece + 6) % 16) * kW + 5, 240 + (y * 7) % kH);
             for (int s = 0; s < 24; s += 8) {
-                across += std::abs(static_cast<int>((left >> s) & 0xFF) - static_cast<int>((right >> s) & 0xFF));
-                unrelated += std::abs(static_cast<int>((left >> s) & 0xFF) - static_cast<int>((far >> s) & 0xFF));
+                across += std::abs(static_cast<int>((left >> s) & 0xFF) -
+                                   static_cast<int>((right >> s) & 0xFF));
+                unrelated += std::abs(static_cast<int>((left >> s) & 0xFF) -
+                                      static_cast<int>((far >> s) & 0xFF));
             }
         }
     }
@@ -222,13 +271,16 @@ TEST_F(ContentTest, TileSetsHaveTheirOwnThemes) {
         sets[i] = LoadAssetPixmap("data/game/images/tileset" + std::to_string(i + 1) + ".png");
         ASSERT_NE(sets[i], nullptr);
     }
-    for (int a = 0; a < 6; ++a)
+    for (int a = 0; a < 6; ++a) {
         for (int b = a + 1; b < 6; ++b) {
             int sameFaces = 0;
-            for (int face = 0; face < 30; ++face)
-                if (CellDistance(*sets[a], FaceColumn(face), FaceRow(face, false), *sets[b], FaceColumn(face),
-                                 FaceRow(face, false)) < 60000)
+            for (int face = 0; face < 30; ++face) {
+                if (CellDistance(*sets[a], FaceColumn(face), FaceRow(face, false), *sets[b],
+                                 FaceColumn(face), FaceRow(face, false)) < 60000) {
                     ++sameFaces;
+                }
+            }
             EXPECT_EQ(sameFaces, 0) << a + 1 << " vs " << b + 1;
         }
+    }
 }

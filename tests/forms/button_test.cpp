@@ -7,7 +7,8 @@
 
 namespace {
 
-std::shared_ptr<_qxButton> ButtonOf(const _qxGUI& gui, const std::string& form, const std::string& name) {
+std::shared_ptr<_qxButton> ButtonOf(const _qxGUI& gui, const std::string& form,
+                                    const std::string& name) {
     return std::dynamic_pointer_cast<_qxButton>(gui.GetControl(form, name));
 }
 
@@ -62,7 +63,10 @@ TEST_F(FormsTest, PressingOutsideAndSlidingInIsNoPress) {
 
 TEST_F(FormsTest, ToggleSwitchesOffAndOnWithEachClick) {
     const GuiPtr gui = MakeGui("");
-    gui->ShowWindow(LoadForm(*gui, "f.txt", "name=f\n" + ButtonBlock("music", 100, 100, 40, 40, "togglebutton=1\n")), 1);
+    gui->ShowWindow(
+        LoadForm(*gui, "f.txt",
+                 "name=f\n" + ButtonBlock("music", 100, 100, 40, 40, "togglebutton=1\n")),
+        1);
     const auto toggle = ButtonOf(*gui, "f", "music");
     MoveMouse(120, 120);
     Frame(*gui);
@@ -99,10 +103,13 @@ TEST_F(FormsTest, ToggleSwitchesOffAndOnWithEachClick) {
 
 TEST_F(FormsTest, SliderSetAndGet) {
     const GuiPtr gui = MakeGui("");
-    LoadForm(*gui, "f.txt", "name=f\n" +
-             ButtonBlock("h", 150, 200, 20, 20, "sliderMin=100\nsliderMax=300\nsliderDirection=1\n") +
-             ButtonBlock("v", 50, 50, 20, 20, "sliderMin=40\nsliderMax=240\nsliderDirection=2\n") +
-             ButtonBlock("plain", 0, 0, 10, 10));
+    LoadForm(
+        *gui, "f.txt",
+        "name=f\n" +
+            ButtonBlock("h", 150, 200, 20, 20,
+                        "sliderMin=100\nsliderMax=300\nsliderDirection=1\n") +
+            ButtonBlock("v", 50, 50, 20, 20, "sliderMin=40\nsliderMax=240\nsliderDirection=2\n") +
+            ButtonBlock("plain", 0, 0, 10, 10));
     const auto horizontal = ButtonOf(*gui, "f", "h");
     horizontal->SetSliderValue(0.5f, 1.0f);
     EXPECT_EQ(horizontal->position, (__Rect{200, 200, 220, 220}));
@@ -129,8 +136,9 @@ TEST_F(FormsTest, SliderSetAndGet) {
 
 TEST_F(FormsTest, SliderWithAnEmptyRangeOrZeroScaleDoesNotDivideByZero) {
     const GuiPtr gui = MakeGui("");
-    LoadForm(*gui, "f.txt", "name=f\n" +
-             ButtonBlock("flat", 150, 200, 20, 20, "sliderMin=150\nsliderMax=150\nsliderDirection=1\n"));
+    LoadForm(*gui, "f.txt",
+             "name=f\n" + ButtonBlock("flat", 150, 200, 20, 20,
+                                      "sliderMin=150\nsliderMax=150\nsliderDirection=1\n"));
     const auto flat = ButtonOf(*gui, "f", "flat");
     EXPECT_EQ(flat->GetSliderValue(1.0f), 0.0f);
     flat->SetSliderValue(0.7f, 0.0f);
@@ -149,8 +157,11 @@ TEST_F(FormsTest, SliderWithAnEmptyRangeOrZeroScaleDoesNotDivideByZero) {
 
 TEST_F(FormsTest, SliderDragReportsEachStepAndStopsAtTheRangeEnd) {
     const GuiPtr gui = MakeGui("");
-    gui->ShowWindow(LoadForm(*gui, "f.txt", "name=f\n" +
-        ButtonBlock("vol", 100, 200, 20, 20, "sliderMin=100\nsliderMax=300\nsliderDirection=1\n")), 1);
+    gui->ShowWindow(
+        LoadForm(*gui, "f.txt",
+                 "name=f\n" + ButtonBlock("vol", 100, 200, 20, 20,
+                                          "sliderMin=100\nsliderMax=300\nsliderDirection=1\n")),
+        1);
     const auto knob = ButtonOf(*gui, "f", "vol");
     knob->SetSliderValue(1.0f, 1.0f);  // xs 300
     MoveMouse(310, 210);

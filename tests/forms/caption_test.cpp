@@ -12,12 +12,15 @@ protected:
         ASSERT_NE(gui->defaultFont, nullptr);
     }
     ControlPtr Label(const std::string& keys) {
-        LoadForm(*gui, "f.txt", "name=f\n<label>\nname=l\nx=200\ny=100\nwidth=100\nheight=40\n" + keys +
-                                    "</label>\n");
+        LoadForm(
+            *gui, "f.txt",
+            "name=f\n<label>\nname=l\nx=200\ny=100\nwidth=100\nheight=40\n" + keys + "</label>\n");
         gui->ShowWindow("f", 1);
         return gui->GetControl("f", "l");
     }
-    int Width(const std::string& text) const { return static_cast<int>(gui->defaultFont->TextWidth(text, -1)); }
+    int Width(const std::string& text) const {
+        return static_cast<int>(gui->defaultFont->TextWidth(text, -1));
+    }
     float LineHeight() const { return gui->defaultFont->TextHeight("A"); }
 
     GuiPtr gui;

@@ -13,7 +13,8 @@
 
 namespace {
 
-std::vector<std::string> BlockOf(const std::string& text, const std::string& endTag, std::string* rest) {
+std::vector<std::string> BlockOf(const std::string& text, const std::string& endTag,
+                                 std::string* rest) {
     const StreamPtr stream = CreateMemoryStream(text);
     std::vector<std::string> lines = ReadBlockLines(*stream, endTag);
     *rest = ReadAll(*stream);
@@ -48,7 +49,8 @@ TEST_F(FormsTest, GuiFileReadsFontsAndClones) {
     EXPECT_EQ(gui->mouseImg, nullptr) << "no [MOUSE] line, no cursor sprite";
     const ClonePtr clone = _qxGUI::getClone("SMALLBUTTON");
     ASSERT_NE(clone, nullptr);
-    EXPECT_EQ(clone->images, (std::array<std::string, 6>{"a.png", "b.png", "c.png", "d.png", "e.png", "f.png"}));
+    EXPECT_EQ(clone->images,
+              (std::array<std::string, 6>{"a.png", "b.png", "c.png", "d.png", "e.png", "f.png"}));
     EXPECT_EQ(clone->position, (__Rect{0, 0, 120, 40}));
     EXPECT_EQ(clone->overSound, "h.ogg");
     EXPECT_EQ(clone->clickSound, "k.ogg");
@@ -67,7 +69,8 @@ TEST_F(FormsTest, CloneWithoutEndTagEndsAtTheFirstEmptyLineOrTheEnd) {
 
 TEST_F(FormsTest, FormFileTagsAreCaseInsensitiveAndEveryKindIsRead) {
     const GuiPtr gui = MakeGui("");
-    const std::string name = LoadForm(*gui, "form.txt",
+    const std::string name = LoadForm(
+        *gui, "form.txt",
         "' a comment\nname=Options\nmodal=TRUE\nbordercolor=0,0,0,210\n</button>\n"
         "<bUtton>\nname=b\n</button>\n<INPUT>\nname=i\nmaxwidth=90\nonenter=i_done\n</input>\n"
         "<image>\nname=p\n</image>\n<Label>\nname=l\ncaptiontext=plain\n</label>\n");
@@ -90,7 +93,7 @@ TEST_F(FormsTest, FormFileTagsAreCaseInsensitiveAndEveryKindIsRead) {
 TEST_F(FormsTest, EmptyLineInsideABlockEndsItAndTheRestAreFormLines) {
     const GuiPtr gui = MakeGui("");
     LoadForm(*gui, "form.txt", "<button>\nname=b\n\nx=50\nname=late\n</button>\n");
-    const WindowPtr window = gui->GetWindow("late") ;
+    const WindowPtr window = gui->GetWindow("late");
     ASSERT_NE(window, nullptr) << "the name line after the gap names the form";
     ASSERT_EQ(window->controls.size(), 1u);
     EXPECT_EQ(window->controls.front()->name, "b");
@@ -128,15 +131,19 @@ TEST_F(FormsTest, UnopenableFormFileGivesAnEmptyFormNamedEmpty) {
 }
 
 TEST_F(FormsTest, ControlKeysApplyInLineOrder) {
-    MakeGui("<clone>\nname=pad\nnormal=clone_normal.png\nwidth=120\nheight=40\ncaptionhjust=0\n</clone>\n");
+    MakeGui(
+        "<clone>\nname=pad\nnormal=clone_normal.png\nwidth=120\nheight=40\ncaptionhjust=0\n</"
+        "clone>\n");
     const GuiPtr gui = _qxGUI::Current();
     DebugLogCapture log;
     LoadForm(*gui, "form.txt",
-             "name=f\n<button>\nname=after\nx=10\nclone=pad\ny=7\ncaptionhjust=2\nbogus=1\nx=abc\n</button>\n"
+             "name=f\n<button>\nname=after\nx=10\nclone=pad\ny=7\ncaptionhjust=2\nbogus=1\nx=abc\n<"
+             "/button>\n"
              "<button>\nname=before\nclone=pad\nx=10\nwidth=50\n</button>\n"
              "<button>\nname=lost\nclone=nosuchclone\nwidth=30\nheight=ten\nsliderMin=5\n"
              "sliderMax=9\nsliderDirection=1\ntogglebutton=1\nfont=nosuch.fnt\n</button>\n"
-             "<label>\nname=hidden\ninvisible=1\n</label>\n<label>\nname=shown\ninvisible=0\n</label>\n");
+             "<label>\nname=hidden\ninvisible=1\n</label>\n<label>\nname=shown\ninvisible=0\n</"
+             "label>\n");
     EXPECT_EQ(gui->GetControl("f", "after")->position, (__Rect{0, 7, 120, 47})) << "clone resets x";
     EXPECT_EQ(gui->GetControl("f", "after")->captionHJust, 2);
     EXPECT_EQ(gui->GetControl("f", "before")->position, (__Rect{10, 0, 60, 40}));
@@ -155,7 +162,8 @@ TEST_F(FormsTest, LaterPictureLineReplacesTheClonesPictureWithoutALeak) {
     MakeGui("<clone>\nname=pad\nnormal=clone_one.png\n</clone>\n");
     const GuiPtr gui = _qxGUI::Current();
     const int slotsBefore = BitmapBank().UsedSlots();
-    LoadForm(*gui, "form.txt", "name=f\n<image>\nname=p\nclone=pad\nnormal=clone_two.png\n</image>\n");
+    LoadForm(*gui, "form.txt",
+             "name=f\n<image>\nname=p\nclone=pad\nnormal=clone_two.png\n</image>\n");
     EXPECT_EQ(BitmapBank().UsedSlots(), slotsBefore + 1) << "the clone's picture was released";
     gui->UnloadWindow("f");
     EXPECT_EQ(BitmapBank().UsedSlots(), slotsBefore);
@@ -165,7 +173,8 @@ TEST_F(FormsTest, ExtremeNumbersInAFormStayInRange) {
     const GuiPtr gui = MakeGuiWithFont();
     LoadForm(*gui, "form.txt",
              "name=f\n<button>\nname=big\nx=2147483647\nwidth=10\nx=99999999999\ny=-2147483648\n"
-             "height=-50\ny=-5\ncaptiontext=Wide\ncaptionvjust=2\ncaptionhjust=2\nsliderMin=-2147483648\n"
+             "height=-50\ny=-5\ncaptiontext=Wide\ncaptionvjust=2\ncaptionhjust=2\nsliderMin=-"
+             "2147483648\n"
              "sliderMax=2147483647\nsliderDirection=1\n</button>\n");
     gui->ShowWindow("f", 1);
     const auto button = std::dynamic_pointer_cast<_qxButton>(gui->GetControl("f", "big"));

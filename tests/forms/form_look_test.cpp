@@ -14,12 +14,14 @@ namespace {
 const char* const kDialog =
     "name=look\nmodal=true\nbordercolor=10,8,30,170\n"
     "<image>\nclone=dialogPanel\nx=160\ny=120\n</image>\n"
-    "<label>\nx=160\ny=140\nwidth=480\nheight=40\nfont=desyrel32.fnt\ncaptioncolor=255,209,102,255\n"
+    "<label>\nx=160\ny=140\nwidth=480\nheight=40\nfont=desyrel32.fnt\ncaptioncolor=255,209,102,"
+    "255\n"
     "captiontext=Options\n</label>\n"
     "<button>\nclone=checkBox\nname=look_music\nx=210\ny=196\ntogglebutton=1\n</button>\n"
     "<label>\nx=256\ny=196\nwidth=200\nheight=36\ncaptionhjust=0\ncaptiontext=Music\n</label>\n"
     "<button>\nclone=checkBox\nname=look_full\nx=420\ny=196\ntogglebutton=1\n</button>\n"
-    "<label>\nx=466\ny=196\nwidth=200\nheight=36\ncaptionhjust=0\ncaptiontext=Full screen\n</label>\n"
+    "<label>\nx=466\ny=196\nwidth=200\nheight=36\ncaptionhjust=0\ncaptiontext=Full "
+    "screen\n</label>\n"
     "<image>\nclone=sliderBar\nx=268\ny=262\n</image>\n"
     "<label>\nx=200\ny=252\nwidth=60\nheight=34\ncaptionhjust=0\ncaptiontext=Sound\n</label>\n"
     "<button>\nclone=sliderKnob\nname=look_volume\nx=268\ny=252\nsliderMin=268\nsliderMax=508\n"
@@ -31,7 +33,8 @@ const char* const kDialog =
     "<button>\nclone=smallButton\nname=look_no\nx=418\ny=356\ncaptiontext=No\n</button>\n";
 
 const char* const kBackdrop =
-    "name=backdrop\n<button>\nclone=bigButton\nname=back_play\nx=270\ny=40\ncaptiontext=Play\n</button>\n"
+    "name=backdrop\n<button>\nclone=bigButton\nname=back_play\nx=270\ny=40\ncaptiontext=Play\n</"
+    "button>\n"
     "<button>\nclone=bigButton\nname=back_quit\nx=270\ny=500\ncaptiontext=Quit\n</button>\n";
 
 }  // namespace
@@ -46,7 +49,8 @@ TEST_F(FormsTest, ShippedControlsDrawAsTheFormPlacesThem) {
     gui->ShowWindow(LoadForm(*gui, "backdrop.txt", kBackdrop), 1);
     gui->ShowWindow(LoadForm(*gui, "look.txt", kDialog), 1);
     std::dynamic_pointer_cast<_qxButton>(gui->GetControl("look", "look_full"))->SetToggleValue(0);
-    std::dynamic_pointer_cast<_qxButton>(gui->GetControl("look", "look_volume"))->SetSliderValue(0.7f, 1.0f);
+    std::dynamic_pointer_cast<_qxButton>(gui->GetControl("look", "look_volume"))
+        ->SetSliderValue(0.7f, 1.0f);
     for (const char c : std::string("Luna")) {
         InjectChar(c);
         Frame(*gui);

@@ -102,8 +102,12 @@ protected:
         gui.Draw();
     }
     // The back buffer's rectangle; read pixels with At.
-    static PixmapPtr Region(int x, int y, int width, int height) { return GrabPixmap(x, y, width, height); }
-    static uint32_t At(const PixmapPtr& region, int x, int y) { return ReadPixel(*region, x, y) & 0xFFFFFFu; }
+    static PixmapPtr Region(int x, int y, int width, int height) {
+        return GrabPixmap(x, y, width, height);
+    }
+    static uint32_t At(const PixmapPtr& region, int x, int y) {
+        return ReadPixel(*region, x, y) & 0xFFFFFFu;
+    }
     static uint32_t Pixel(int x, int y) {
         const PixmapPtr screen = GrabPixmap(x, y, 1, 1);
         return screen ? ReadPixel(*screen, 0, 0) & 0xFFFFFFu : 0xDEADBEEFu;

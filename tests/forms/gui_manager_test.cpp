@@ -74,9 +74,10 @@ TEST_F(FormsTest, ShowingASecondFormResetsTheFirstOnesPressedControls) {
 
 TEST_F(FormsTest, LeadOutKeepsDrawingWithItsControlsBlocked) {
     const GuiPtr gui = MakeGui("");
-    const std::string form = "name=slide\n<animation>\n<leadoutx>\ndata0=0\ndata1=1000\ndata2=5000\n"
-                             "</leadoutx>\ntimeout=200\ntimein=0\n</animation>\n" +
-                             ButtonBlock("slide_go", 100, 100, 100, 100);
+    const std::string form =
+        "name=slide\n<animation>\n<leadoutx>\ndata0=0\ndata1=1000\ndata2=5000\n"
+        "</leadoutx>\ntimeout=200\ntimein=0\n</animation>\n" +
+        ButtonBlock("slide_go", 100, 100, 100, 100);
     gui->ShowWindow(LoadForm(*gui, "slide.txt", form), 1);
     MoveMouse(150, 150);
     Frame(*gui);
@@ -102,9 +103,10 @@ TEST_F(FormsTest, LeadOutKeepsDrawingWithItsControlsBlocked) {
 
 TEST_F(FormsTest, LeadInBlocksControlsUntilItEnds) {
     const GuiPtr gui = MakeGui("");
-    const std::string form = "name=slide\n<animation>\n<leadiny>\ndata0=-300\ndata1=1000\ndata2=0\n"
-                             "repeat=0\n</leadiny>\ntimein=300\ntimeout=0\n</animation>\n" +
-                             ButtonBlock("slide_go", 100, 100, 100, 100);
+    const std::string form =
+        "name=slide\n<animation>\n<leadiny>\ndata0=-300\ndata1=1000\ndata2=0\n"
+        "repeat=0\n</leadiny>\ntimein=300\ntimeout=0\n</animation>\n" +
+        ButtonBlock("slide_go", 100, 100, 100, 100);
     LoadForm(*gui, "slide.txt", form);
     MoveMouse(150, 150);
     gui->ShowWindow("slide", 1);
@@ -175,8 +177,9 @@ TEST_F(FormsTest, UnloadingTheModalFormClearsIt) {
 }
 
 TEST_F(FormsTest, FontAndCloneFallbacks) {
-    const GuiPtr gui = MakeGui("<FONTS>\ndesyrel18.fnt\ndesyrel24.fnt\n</FONTS>\n"
-                               "<clone>\nname=BigOne\nwidth=10\n</clone>\n");
+    const GuiPtr gui = MakeGui(
+        "<FONTS>\ndesyrel18.fnt\ndesyrel24.fnt\n</FONTS>\n"
+        "<clone>\nname=BigOne\nwidth=10\n</clone>\n");
     ASSERT_NE(gui->defaultFont, nullptr);
     EXPECT_EQ(gui->defaultFont, gui->fonts["desyrel18.fnt"]);
     EXPECT_EQ(_qxGUI::getFont("desyrel24.fnt"), gui->fonts["desyrel24.fnt"]);
@@ -191,7 +194,8 @@ TEST_F(FormsTest, FontAndCloneFallbacks) {
 TEST_F(FormsTest, MissingGuiFileLeavesNoFonts) {
     const GuiPtr gui = _qxGUI::Create((scratch / "absent.txt").string(), 1024, 768);
     EXPECT_EQ(_qxGUI::getFont("desyrel18.fnt"), nullptr);
-    gui->ShowWindow(LoadForm(*gui, "menu.txt", kMenuForm + "<label>\ncaptiontext=hi\n</label>\n"), 1);
+    gui->ShowWindow(LoadForm(*gui, "menu.txt", kMenuForm + "<label>\ncaptiontext=hi\n</label>\n"),
+                    1);
     Frame(*gui);
     DrawFrame(*gui);
 }

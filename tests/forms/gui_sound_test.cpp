@@ -36,9 +36,12 @@ TEST_F(FormsTest, MissingGuiSoundIsNullAndSilent) {
 
 TEST_F(FormsTest, ControlsShareTheirSoundsAndReleaseThemOnUnload) {
     const GuiPtr gui = MakeGui("");
-    const std::string sounds = "soundover=data/sounds/hover.ogg\nsoundclick=data/sounds/click.ogg\n";
-    gui->ShowWindow(LoadForm(*gui, "f.txt", "name=f\n" + ButtonBlock("a", 0, 0, 50, 50, sounds) +
-                                                ButtonBlock("b", 60, 0, 50, 50, sounds)), 1);
+    const std::string sounds =
+        "soundover=data/sounds/hover.ogg\nsoundclick=data/sounds/click.ogg\n";
+    gui->ShowWindow(LoadForm(*gui, "f.txt",
+                             "name=f\n" + ButtonBlock("a", 0, 0, 50, 50, sounds) +
+                                 ButtonBlock("b", 60, 0, 50, 50, sounds)),
+                    1);
     const GuiSoundPtr hover = gui->GetControl("f", "a")->overSound;
     ASSERT_NE(hover, nullptr);
     EXPECT_EQ(hover, gui->GetControl("f", "b")->overSound);

@@ -11,9 +11,11 @@ protected:
         FormsTest::SetUp();
         gui = MakeGuiWithFont();
         ASSERT_NE(gui->defaultFont, nullptr);
-        gui->ShowWindow(LoadForm(*gui, "f.txt",
-            "name=f\n<input>\nname=who\nx=100\ny=100\nmaxwidth=100\ncursorwidth=2\n"
-            "cursorheight=18\nonenter=who_done\n</input>\n"), 1);
+        gui->ShowWindow(
+            LoadForm(*gui, "f.txt",
+                     "name=f\n<input>\nname=who\nx=100\ny=100\nmaxwidth=100\ncursorwidth=2\n"
+                     "cursorheight=18\nonenter=who_done\n</input>\n"),
+            1);
         input = std::dynamic_pointer_cast<_qxInputLine>(gui->GetControl("f", "who"));
         ASSERT_NE(input, nullptr);
     }

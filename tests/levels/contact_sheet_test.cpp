@@ -15,13 +15,12 @@ namespace {
 constexpr int SHEET_COLUMNS = 5;
 constexpr int SHRINK = 2;
 
-std::string TileSetPath(int set)
-{
-    return std::string(TESS_BINARY_DIR) + "/data/game/images/tileset" + std::to_string(set) + ".png";
+std::string TileSetPath(int set) {
+    return std::string(TESS_BINARY_DIR) + "/data/game/images/tileset" + std::to_string(set) +
+           ".png";
 }
 
-void DrawBonuses(const gameGrid& board, const levelData& level)
-{
+void DrawBonuses(const gameGrid& board, const levelData& level) {
     SetBlend(BLEND_ALPHA);
     SetAlpha(0.8f);
     for (int x = 0; x < LEVEL_COLUMNS; ++x) {
@@ -29,15 +28,15 @@ void DrawBonuses(const gameGrid& board, const levelData& level)
             const int b = level.bonus[x][y];
             const ImagePtr image = b >= 6 ? board.PictureImage(b - 6) : board.bonusImage(b - 1);
             if (b > 0 && image) {
-                DrawImage(image, static_cast<float>(board._cellStartX(x)), static_cast<float>(board._cellStartY(y)));
+                DrawImage(image, static_cast<float>(board._cellStartX(x)),
+                          static_cast<float>(board._cellStartY(y)));
             }
         }
     }
     SetAlpha(1.0f);
 }
 
-void OutlineTutorial(const levelData& level)
-{
+void OutlineTutorial(const levelData& level) {
     if (level.tutorial == 0) {
         return;
     }
@@ -55,8 +54,7 @@ void OutlineTutorial(const levelData& level)
     SetColor(255, 255, 255);
 }
 
-void PasteShrunk(const TPixmap& frame, TPixmap& sheet, int left, int top)
-{
+void PasteShrunk(const TPixmap& frame, TPixmap& sheet, int left, int top) {
     for (int y = 0; y < frame.height / SHRINK; ++y) {
         for (int x = 0; x < frame.width / SHRINK; ++x) {
             WritePixel(sheet, left + x, top + y, ReadPixel(frame, x * SHRINK, y * SHRINK));
@@ -66,8 +64,7 @@ void PasteShrunk(const TPixmap& frame, TPixmap& sheet, int left, int top)
 
 }  // namespace
 
-TEST(LevelContactSheet, DrawsEveryBoard)
-{
+TEST(LevelContactSheet, DrawsEveryBoard) {
     if (!std::filesystem::exists(TileSetPath(1))) {
         GTEST_SKIP() << "tile sets not generated";
     }
@@ -97,7 +94,8 @@ TEST(LevelContactSheet, DrawsEveryBoard)
         OutlineTutorial(level);
         const PixmapPtr frame = ReadBackBuffer();
         ASSERT_TRUE(frame);
-        PasteShrunk(*frame, *sheet, ((n - 1) % SHEET_COLUMNS) * cellW, ((n - 1) / SHEET_COLUMNS) * cellH);
+        PasteShrunk(*frame, *sheet, ((n - 1) % SHEET_COLUMNS) * cellW,
+                    ((n - 1) / SHEET_COLUMNS) * cellH);
     }
     EXPECT_TRUE(SavePixmapPNG(*sheet, std::string(TESS_BINARY_DIR) + "/levels-contact-sheet.png"));
 }

@@ -14,8 +14,7 @@ namespace {
 const char* const EMPTY_ROW = ".........................\n";
 
 // A book of one location with the given masks (rows 1..10 given, 0 and 11 empty).
-std::string Book(const std::vector<std::vector<std::string>>& masks, const std::string& keys = "")
-{
+std::string Book(const std::vector<std::vector<std::string>>& masks, const std::string& keys = "") {
     std::string text = "locations=" + std::to_string(masks.size()) + "\nseed=11\nattempts=20\n";
     for (size_t i = 0; i < masks.size(); ++i) {
         text += "level " + std::to_string(i + 1) + " test\nfaces=2\nflowers=0\n" + keys;
@@ -46,25 +45,22 @@ const std::vector<std::string> SMALL = {
 };
 
 const std::vector<std::string> MEDIUM = {
-    ".........................",
-    "..........ooooo..........",
-    "..........ooooo..........",
-    "..........ooooo..........",
-    "..........ooooo..........",
+    ".........................", "..........ooooo..........", "..........ooooo..........",
+    "..........ooooo..........", "..........ooooo..........",
 };
 
-bool HasError(const LevelBook& book, const std::string& fragment)
-{
+bool HasError(const LevelBook& book, const std::string& fragment) {
     for (const std::string& e : book.errors) {
-        if (e.find(fragment) != std::string::npos) return true;
+        if (e.find(fragment) != std::string::npos) {
+            return true;
+        }
     }
     return false;
 }
 
 }  // namespace
 
-TEST(LevelBook, ReadsSettingsKeysAndGrid)
-{
+TEST(LevelBook, ReadsSettingsKeysAndGrid) {
     const LevelBook book = ParseLevelBook(Book({BLOCKED}, "items=SUT\nspread=0.5\nvariant=2\n"));
     ASSERT_TRUE(book.errors.empty()) << book.errors.front();
     ASSERT_EQ(book.levels.size(), 1u);
@@ -85,12 +81,12 @@ TEST(LevelBook, ReadsSettingsKeysAndGrid)
     EXPECT_EQ(book.settings.seed, 11);
 }
 
-TEST(LevelBook, RejectsBrokenMasks)
-{
+TEST(LevelBook, RejectsBrokenMasks) {
     EXPECT_TRUE(HasError(ParseLevelBook(Book({{"..........ooo............"}})), "odd number"));
     EXPECT_TRUE(HasError(ParseLevelBook(Book({{"o.........oo............."}})), "margin"));
     EXPECT_TRUE(HasError(ParseLevelBook(Book({SMALL}, "items=SX\n")), "item letter"));
-    EXPECT_TRUE(HasError(ParseLevelBook(Book({{"..........oo............."}})), "faces and flowers"));
+    EXPECT_TRUE(
+        HasError(ParseLevelBook(Book({{"..........oo............."}})), "faces and flowers"));
     std::string shortGrid = Book({SMALL});
     shortGrid.erase(shortGrid.rfind(EMPTY_ROW));
     EXPECT_TRUE(HasError(ParseLevelBook(shortGrid), "rows"));
@@ -103,8 +99,7 @@ TEST(LevelBook, RejectsBrokenMasks)
     EXPECT_TRUE(HasError(ParseLevelBook(empty), "needs a level"));
 }
 
-TEST(ReversePlay, PlacementsReadBackwardsClearTheBoard)
-{
+TEST(ReversePlay, PlacementsReadBackwardsClearTheBoard) {
     const LevelBook book = ParseLevelBook(Book({SMALL, MEDIUM}));
     ASSERT_TRUE(book.errors.empty());
     const GeneratedStory story = GenerateStory(book);
@@ -119,8 +114,7 @@ TEST(ReversePlay, PlacementsReadBackwardsClearTheBoard)
     EXPECT_EQ(LevelFileText(GenerateStory(book).levels[0].level), LevelFileText(level.level));
 }
 
-TEST(ReversePlay, ReplayCatchesABrokenOrder)
-{
+TEST(ReversePlay, ReplayCatchesABrokenOrder) {
     const GeneratedStory story = GenerateStory(ParseLevelBook(Book({SMALL, MEDIUM})));
     ASSERT_TRUE(story.errors.empty());
     std::vector<CellPair> order = story.levels[0].removalOrder;
@@ -135,8 +129,7 @@ TEST(ReversePlay, ReplayCatchesABrokenOrder)
     EXPECT_NE(ReplayRemovals(level, crossed), "");
 }
 
-TEST(ReversePlay, AnUnfillableMaskGivesNoPlacements)
-{
+TEST(ReversePlay, AnUnfillableMaskGivesNoPlacements) {
     // Two tiles walled in separately can never be joined.
     const std::vector<std::string> walled = {
         "........###.###..........",
@@ -148,8 +141,7 @@ TEST(ReversePlay, AnUnfillableMaskGivesNoPlacements)
     EXPECT_TRUE(PlacePairsInReverse(book.levels[0], 1).empty());
 }
 
-TEST(StoryPlan, PiecesCompleteAtTheLastLevelAndTutorialsFollowNewIdeas)
-{
+TEST(StoryPlan, PiecesCompleteAtTheLastLevelAndTutorialsFollowNewIdeas) {
     std::string text = Book({BLOCKED, SMALL, SMALL}, "items=S\n");
     const LevelBook book = ParseLevelBook(text);
     ASSERT_TRUE(book.errors.empty());
@@ -163,8 +155,7 @@ TEST(StoryPlan, PiecesCompleteAtTheLastLevelAndTutorialsFollowNewIdeas)
     EXPECT_FALSE(plan.errors.empty());
 }
 
-TEST(StoryPlan, ALevelTooSmallForItsPiecesIsReported)
-{
+TEST(StoryPlan, ALevelTooSmallForItsPiecesIsReported) {
     // The second location has a single level, which must carry all 16 pieces.
     std::string text = Book({SMALL, MEDIUM, SMALL});
     text.replace(text.find("locations=3"), 11, "locations=2,1");
@@ -176,8 +167,7 @@ TEST(StoryPlan, ALevelTooSmallForItsPiecesIsReported)
     EXPECT_NE(story.errors[0].find("more items and pieces"), std::string::npos);
 }
 
-TEST(TutorialPlace, GoesBesideTheTilesOrNowhere)
-{
+TEST(TutorialPlace, GoesBesideTheTilesOrNowhere) {
     LevelBookSettings settings;
     levelData level;
     level.grid[12][5] = level.grid[12][6] = 3;
@@ -199,8 +189,7 @@ TEST(TutorialPlace, GoesBesideTheTilesOrNowhere)
     EXPECT_FALSE(PlaceTutorial(upsideDown, 1, level));
 }
 
-TEST(LevelReport, CountsWhatTheLevelHolds)
-{
+TEST(LevelReport, CountsWhatTheLevelHolds) {
     levelData level;
     level.grid[5][5] = level.grid[6][5] = 7;
     level.grid[5][7] = 34;

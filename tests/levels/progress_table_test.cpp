@@ -9,8 +9,7 @@
 
 namespace {
 
-std::shared_ptr<levelData> LoadShipped(int level)
-{
+std::shared_ptr<levelData> LoadShipped(int level) {
     if (level < 1 || level > STORY_LEVELS || !std::filesystem::exists(ShippedLevelPath(level))) {
         return levelData::CreateFromText("", "");
     }
@@ -19,8 +18,7 @@ std::shared_ptr<levelData> LoadShipped(int level)
 
 }  // namespace
 
-TEST(StoryProgress, FiveLocationsEachCompletedByItsLastLevel)
-{
+TEST(StoryProgress, FiveLocationsEachCompletedByItsLastLevel) {
     progressScreen::BuildList(LoadShipped);
     std::map<int, int> locationSizes;
     std::vector<int> completing;
@@ -33,7 +31,8 @@ TEST(StoryProgress, FiveLocationsEachCompletedByItsLastLevel)
             completing.push_back(n);
         }
     }
-    EXPECT_EQ(locationSizes, (std::map<int, int>{{1, 6}, {2, 14}, {3, 10}, {4, 10}, {5, 10}, {6, 10}}));
+    EXPECT_EQ(locationSizes,
+              (std::map<int, int>{{1, 6}, {2, 14}, {3, 10}, {4, 10}, {5, 10}, {6, 10}}));
     EXPECT_EQ(completing, (std::vector<int>{6, 20, 30, 40, 50}));
     const ProgressScreenPtr last = progressScreen::getProgress(STORY_LEVELS);
     for (int song = 1; song <= 5; ++song) {
@@ -48,8 +47,7 @@ TEST(StoryProgress, FiveLocationsEachCompletedByItsLastLevel)
     }
 }
 
-TEST(StoryProgress, EveryLevelButTheFirstOfALocationAddsAPiece)
-{
+TEST(StoryProgress, EveryLevelButTheFirstOfALocationAddsAPiece) {
     progressScreen::BuildList(LoadShipped);
     for (int n = 2; n <= STORY_LEVELS; ++n) {
         const ProgressScreenPtr p = progressScreen::getProgress(n);
@@ -66,8 +64,7 @@ TEST(StoryProgress, EveryLevelButTheFirstOfALocationAddsAPiece)
     }
 }
 
-TEST(StoryProgress, TheGameReadsTheSameLevelsFromItsArchive)
-{
+TEST(StoryProgress, TheGameReadsTheSameLevelsFromItsArchive) {
     SetArchivePrefix("zip::incbin::data.zip//");
     progressScreen::BuildList();
     SetArchivePrefix("");

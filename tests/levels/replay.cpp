@@ -5,21 +5,19 @@
 
 namespace {
 
-std::string Step(size_t i, const CellPair& p, const char* what)
-{
-    return "step " + std::to_string(i) + " (" + std::to_string(p.a.x) + "," + std::to_string(p.a.y) +
-           ")-(" + std::to_string(p.b.x) + "," + std::to_string(p.b.y) + "): " + what;
+std::string Step(size_t i, const CellPair& p, const char* what) {
+    return "step " + std::to_string(i) + " (" + std::to_string(p.a.x) + "," +
+           std::to_string(p.a.y) + ")-(" + std::to_string(p.b.x) + "," + std::to_string(p.b.y) +
+           "): " + what;
 }
 
-Point Mirror(const Point& p, bool horizontal, bool vertical)
-{
+Point Mirror(const Point& p, bool horizontal, bool vertical) {
     return Point(horizontal ? LEVEL_COLUMNS - 1 - p.x : p.x, vertical ? LEVEL_ROWS - 1 - p.y : p.y);
 }
 
 }  // namespace
 
-std::string ReplayRemovals(const levelData& level, const std::vector<CellPair>& order)
-{
+std::string ReplayRemovals(const levelData& level, const std::vector<CellPair>& order) {
     GameGridPtr board = gameGrid::Create(LEVEL_COLUMNS, LEVEL_ROWS, 32, 48, Point(2, 2));
     board->setLevelData(level);
     GameRoutePtr route = gameRoute::Create();
@@ -40,8 +38,8 @@ std::string ReplayRemovals(const levelData& level, const std::vector<CellPair>& 
     return board->tileCount(0) == 0 ? "" : "tiles left after the last step";
 }
 
-std::vector<CellPair> MirrorOrder(const std::vector<CellPair>& order, bool horizontal, bool vertical)
-{
+std::vector<CellPair> MirrorOrder(const std::vector<CellPair>& order, bool horizontal,
+                                  bool vertical) {
     std::vector<CellPair> mirrored;
     for (const CellPair& p : order) {
         mirrored.push_back({Mirror(p.a, horizontal, vertical), Mirror(p.b, horizontal, vertical)});

@@ -11,4 +11,5 @@
 std::string ReplayRemovals(const levelData& level, const std::vector<CellPair>& order);
 
 // The order as it reads on a board mirrored left to right and/or top to bottom.
-std::vector<CellPair> MirrorOrder(const std::vector<CellPair>& order, bool horizontal, bool vertical);
+std::vector<CellPair> MirrorOrder(const std::vector<CellPair>& order, bool horizontal,
+                                  bool vertical);

@@ -4,15 +4,13 @@
 #include <map>
 #include <sstream>
 
-std::string ShippedLevelPath(int n)
-{
+std::string ShippedLevelPath(int n) {
     return std::string(TESS_SOURCE_DIR) + "/data/game/levels/" + std::to_string(n) + ".dat";
 }
 
 namespace {
 
-std::string FileText(const std::string& path)
-{
+std::string FileText(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     std::stringstream text;
     text << file.rdbuf();
@@ -21,24 +19,20 @@ std::string FileText(const std::string& path)
 
 }  // namespace
 
-std::string ShippedLevelText(int n)
-{
+std::string ShippedLevelText(int n) {
     return FileText(ShippedLevelPath(n));
 }
 
-std::string ShippedRemovalOrdersText()
-{
+std::string ShippedRemovalOrdersText() {
     return FileText(std::string(TESS_SOURCE_DIR) + "/tools/levels/removal_orders.txt");
 }
 
-const RemovalOrders& ShippedRemovalOrders()
-{
+const RemovalOrders& ShippedRemovalOrders() {
     static const RemovalOrders orders = ParseRemovalOrders(ShippedRemovalOrdersText());
     return orders;
 }
 
-const levelData& ShippedLevel(int n)
-{
+const levelData& ShippedLevel(int n) {
     static std::map<int, LevelDataPtr> levels;
     LevelDataPtr& level = levels[n];
     if (!level) {
@@ -47,14 +41,13 @@ const levelData& ShippedLevel(int n)
     return *level;
 }
 
-const LevelBook& StoryBook()
-{
-    static const LevelBook book = ReadLevelBook(std::string(TESS_SOURCE_DIR) + "/tools/levels/levels.txt");
+const LevelBook& StoryBook() {
+    static const LevelBook book =
+        ReadLevelBook(std::string(TESS_SOURCE_DIR) + "/tools/levels/levels.txt");
     return book;
 }
 
-const GeneratedStory& RegeneratedStory()
-{
+const GeneratedStory& RegeneratedStory() {
     static const GeneratedStory story = GenerateStory(StoryBook());
     return story;
 }

@@ -15,16 +15,20 @@
 
 namespace {
 
-int LocationOf(int n)
-{
-    if (n <= 6) return 1;
-    if (n <= 20) return 2;
-    if (n <= 30) return 3;
+int LocationOf(int n) {
+    if (n <= 6) {
+        return 1;
+    }
+    if (n <= 20) {
+        return 2;
+    }
+    if (n <= 30) {
+        return 3;
+    }
     return n <= 40 ? 4 : 5;
 }
 
-int CountTiles(const levelData& level)
-{
+int CountTiles(const levelData& level) {
     int count = 0;
     for (const auto& column : level.grid) {
         for (const int cell : column) {
@@ -34,21 +38,23 @@ int CountTiles(const levelData& level)
     return count;
 }
 
-bool HasBonus(const levelData& level, int code)
-{
+bool HasBonus(const levelData& level, int code) {
     for (const auto& column : level.bonus) {
         for (const int b : column) {
-            if (b == code) return true;
+            if (b == code) {
+                return true;
+            }
         }
     }
     return false;
 }
 
-bool HasFlowers(const levelData& level)
-{
+bool HasFlowers(const levelData& level) {
     for (const auto& column : level.grid) {
         for (const int cell : column) {
-            if (IsGroupValue(cell)) return true;
+            if (IsGroupValue(cell)) {
+                return true;
+            }
         }
     }
     return false;
@@ -56,8 +62,7 @@ bool HasFlowers(const levelData& level)
 
 }  // namespace
 
-TEST(StoryLevels, FiftyFilesAndNoMore)
-{
+TEST(StoryLevels, FiftyFilesAndNoMore) {
     for (int n = 1; n <= STORY_LEVELS; ++n) {
         EXPECT_TRUE(std::filesystem::exists(ShippedLevelPath(n))) << n;
     }
@@ -66,8 +71,7 @@ TEST(StoryLevels, FiftyFilesAndNoMore)
     }
 }
 
-TEST(StoryLevels, RegeneratingReproducesTheCommittedFiles)
-{
+TEST(StoryLevels, RegeneratingReproducesTheCommittedFiles) {
     const GeneratedStory& story = RegeneratedStory();
     ASSERT_TRUE(story.errors.empty()) << story.errors.front();
     ASSERT_EQ(story.levels.size(), static_cast<size_t>(STORY_LEVELS));
@@ -79,8 +83,7 @@ TEST(StoryLevels, RegeneratingReproducesTheCommittedFiles)
     EXPECT_EQ(RemovalOrdersText(orders), ShippedRemovalOrdersText());
 }
 
-TEST(StoryLevels, FilesUseTheShippedLayout)
-{
+TEST(StoryLevels, FilesUseTheShippedLayout) {
     for (int n = 1; n <= STORY_LEVELS; ++n) {
         const std::string text = ShippedLevelText(n);
         EXPECT_EQ(text.rfind("grid01=", 0), 0u) << n;
@@ -92,8 +95,7 @@ TEST(StoryLevels, FilesUseTheShippedLayout)
     }
 }
 
-TEST(StoryLevels, ParametersFollowTheLocations)
-{
+TEST(StoryLevels, ParametersFollowTheLocations) {
     for (int n = 1; n <= STORY_LEVELS; ++n) {
         const levelData& level = ShippedLevel(n);
         const int location = LocationOf(n);
@@ -107,8 +109,7 @@ TEST(StoryLevels, ParametersFollowTheLocations)
     }
 }
 
-TEST(StoryLevels, ClassesAreEvenAndMarginsEmpty)
-{
+TEST(StoryLevels, ClassesAreEvenAndMarginsEmpty) {
     for (int n = 1; n <= STORY_LEVELS; ++n) {
         const levelData& level = ShippedLevel(n);
         std::map<int, int> classes;
@@ -116,7 +117,8 @@ TEST(StoryLevels, ClassesAreEvenAndMarginsEmpty)
             for (int y = 0; y < LEVEL_ROWS; ++y) {
                 const int cell = level.grid[x][y];
                 EXPECT_TRUE(IsKnownCellValue(cell)) << n;
-                const bool margin = x == 0 || y == 0 || x == LEVEL_COLUMNS - 1 || y == LEVEL_ROWS - 1;
+                const bool margin =
+                    x == 0 || y == 0 || x == LEVEL_COLUMNS - 1 || y == LEVEL_ROWS - 1;
                 if (margin) {
                     EXPECT_EQ(cell, CELL_EMPTY) << "level " << n << " cell " << x << "," << y;
                 }
@@ -131,8 +133,7 @@ TEST(StoryLevels, ClassesAreEvenAndMarginsEmpty)
     }
 }
 
-TEST(StoryLevels, BonusesLieOnTilesOnly)
-{
+TEST(StoryLevels, BonusesLieOnTilesOnly) {
     for (int n = 1; n <= STORY_LEVELS; ++n) {
         const levelData& level = ShippedLevel(n);
         for (int x = 0; x < LEVEL_COLUMNS; ++x) {
@@ -141,15 +142,15 @@ TEST(StoryLevels, BonusesLieOnTilesOnly)
                 EXPECT_GE(b, 0) << n;
                 EXPECT_LE(b, LAST_PICTURE_PIECE) << n;
                 if (b != 0) {
-                    EXPECT_TRUE(IsTileValue(level.grid[x][y])) << "level " << n << " cell " << x << "," << y;
+                    EXPECT_TRUE(IsTileValue(level.grid[x][y]))
+                        << "level " << n << " cell " << x << "," << y;
                 }
             }
         }
     }
 }
 
-TEST(StoryLevels, RemovalOrderClearsWithTheGamesRouteSearch)
-{
+TEST(StoryLevels, RemovalOrderClearsWithTheGamesRouteSearch) {
     const RemovalOrders& orders = ShippedRemovalOrders();
     ASSERT_EQ(orders.size(), static_cast<size_t>(STORY_LEVELS));
     for (int n = 1; n <= STORY_LEVELS; ++n) {
@@ -159,8 +160,7 @@ TEST(StoryLevels, RemovalOrderClearsWithTheGamesRouteSearch)
     }
 }
 
-TEST(StoryLevels, EveryShuffleAndFlipKeepsThemClearable)
-{
+TEST(StoryLevels, EveryShuffleAndFlipKeepsThemClearable) {
     const RemovalOrders& orders = ShippedRemovalOrders();
     ASSERT_EQ(orders.size(), static_cast<size_t>(STORY_LEVELS));
     for (int n = 1; n <= STORY_LEVELS; ++n) {
@@ -178,8 +178,7 @@ TEST(StoryLevels, EveryShuffleAndFlipKeepsThemClearable)
     }
 }
 
-TEST(StoryLevels, PicturesCompleteAtTheLastLevelOfEachLocation)
-{
+TEST(StoryLevels, PicturesCompleteAtTheLastLevelOfEachLocation) {
     std::set<int> found;
     for (int n = 1; n <= STORY_LEVELS; ++n) {
         const levelData& level = ShippedLevel(n);
@@ -189,7 +188,9 @@ TEST(StoryLevels, PicturesCompleteAtTheLastLevelOfEachLocation)
         const size_t before = found.size();
         for (const auto& column : level.bonus) {
             for (const int b : column) {
-                if (IsPicturePiece(b)) found.insert(b);
+                if (IsPicturePiece(b)) {
+                    found.insert(b);
+                }
             }
         }
         const bool lastOfLocation = n == STORY_LEVELS || LocationOf(n + 1) != LocationOf(n);
@@ -200,8 +201,7 @@ TEST(StoryLevels, PicturesCompleteAtTheLastLevelOfEachLocation)
     }
 }
 
-TEST(StoryLevels, SongsBackgroundsAndTutorialsAreAllUsed)
-{
+TEST(StoryLevels, SongsBackgroundsAndTutorialsAreAllUsed) {
     std::set<int> songs, backgrounds;
     std::map<int, int> tutorials;
     for (int n = 1; n <= STORY_LEVELS; ++n) {
@@ -222,8 +222,7 @@ TEST(StoryLevels, SongsBackgroundsAndTutorialsAreAllUsed)
     EXPECT_EQ(tutorials, expected);
 }
 
-TEST(StoryLevels, TutorialPicturesDoNotHideTiles)
-{
+TEST(StoryLevels, TutorialPicturesDoNotHideTiles) {
     const LevelBookSettings& s = StoryBook().settings;
     for (int n = 1; n <= STORY_LEVELS; ++n) {
         const levelData& level = ShippedLevel(n);
@@ -233,7 +232,8 @@ TEST(StoryLevels, TutorialPicturesDoNotHideTiles)
         const ScreenBox tiles = OccupiedScreenBox(level);
         const int x1 = level.tutor_x + s.tutorialWidth;
         const int y1 = level.tutor_y + s.tutorialHeight;
-        EXPECT_TRUE(x1 <= tiles.x0 || level.tutor_x >= tiles.x1 || y1 <= tiles.y0 || level.tutor_y >= tiles.y1)
+        EXPECT_TRUE(x1 <= tiles.x0 || level.tutor_x >= tiles.x1 || y1 <= tiles.y0 ||
+                    level.tutor_y >= tiles.y1)
             << n;
         EXPECT_GE(level.tutor_x, 0) << n;
         EXPECT_LE(x1, 800) << n;
@@ -242,8 +242,7 @@ TEST(StoryLevels, TutorialPicturesDoNotHideTiles)
     }
 }
 
-TEST(StoryLevels, DifficultyRisesThroughTheStory)
-{
+TEST(StoryLevels, DifficultyRisesThroughTheStory) {
     EXPECT_LE(CountTiles(ShippedLevel(1)), 30);
     EXPECT_GE(CountTiles(ShippedLevel(STORY_LEVELS)), 130);
     for (int n = 2; n <= STORY_LEVELS; ++n) {
@@ -256,14 +255,15 @@ TEST(StoryLevels, DifficultyRisesThroughTheStory)
         EXPECT_LE(perPair, n >= 45 ? 3.5 : 7.0) << n;
         int blocks = 0;
         for (const auto& column : level.grid) {
-            for (const int cell : column) blocks += IsBlockValue(cell) ? 1 : 0;
+            for (const int cell : column) {
+                blocks += IsBlockValue(cell) ? 1 : 0;
+            }
         }
         EXPECT_EQ(blocks > 0, n >= 11) << n;
     }
 }
 
-TEST(StoryLevels, TheLastLocationHasTheMostFacesAndBlocks)
-{
+TEST(StoryLevels, TheLastLocationHasTheMostFacesAndBlocks) {
     double faces[6] = {}, blocks[6] = {}, levels[6] = {};
     for (int n = 1; n <= STORY_LEVELS; ++n) {
         const int location = LocationOf(n);
@@ -271,20 +271,22 @@ TEST(StoryLevels, TheLastLocationHasTheMostFacesAndBlocks)
         for (const auto& column : ShippedLevel(n).grid) {
             for (const int cell : column) {
                 blocks[location] += IsBlockValue(cell) ? 1 : 0;
-                if (IsTileValue(cell)) classes.insert(MatchClassOf(cell));
+                if (IsTileValue(cell)) {
+                    classes.insert(MatchClassOf(cell));
+                }
             }
         }
         faces[location] += static_cast<double>(classes.size());
         levels[location] += 1;
     }
     for (int location = 1; location < 5; ++location) {
-        EXPECT_LT(faces[location] / levels[location], faces[location + 1] / levels[location + 1]) << location;
+        EXPECT_LT(faces[location] / levels[location], faces[location + 1] / levels[location + 1])
+            << location;
         EXPECT_LT(blocks[location] / levels[location], blocks[5] / levels[5]) << location;
     }
 }
 
-TEST(StoryLevels, TheLevelToolProvesEveryLevelClearable)
-{
+TEST(StoryLevels, TheLevelToolProvesEveryLevelClearable) {
     std::vector<std::string> files;
     for (int n = 1; n <= STORY_LEVELS; ++n) {
         files.push_back(ShippedLevelPath(n));

@@ -105,7 +105,8 @@ TEST(SoundDecodeTest, WavIsConvertedToStereoAtTheMixerRate) {
 }
 
 TEST(SoundDecodeTest, OggVorbisDecodes) {
-    const SoundPtr tone = LoadSound(std::string(TESS_SOURCE_DIR) + "/tests/platform/data/tone.ogg", 0);
+    const SoundPtr tone =
+        LoadSound(std::string(TESS_SOURCE_DIR) + "/tests/platform/data/tone.ogg", 0);
     ASSERT_TRUE(tone);
     EXPECT_NEAR(tone->Frames(), 11025, 4) << "a quarter second at 22050 Hz, resampled";
     int16_t loudest = 0;
@@ -120,7 +121,8 @@ TEST(SoundDecodeTest, DamagedSoundsGiveNullAndALogLine) {
     StreamPtr oggFile = ReadStream(std::string(TESS_SOURCE_DIR) + "/tests/platform/data/tone.ogg");
     ASSERT_TRUE(oggFile);
     const std::string ogg = ReadAll(*oggFile);
-    for (size_t length : {size_t{0}, size_t{4}, size_t{12}, size_t{30}, size_t{44}, wav.size() - 1}) {
+    for (size_t length :
+         {size_t{0}, size_t{4}, size_t{12}, size_t{30}, size_t{44}, wav.size() - 1}) {
         DebugLogCapture log;
         EXPECT_FALSE(Decode(wav.substr(0, length))) << length;
         EXPECT_FALSE(log.Lines().empty());

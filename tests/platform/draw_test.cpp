@@ -191,7 +191,9 @@ TEST_F(DrawTest, MixedSceneKeepsDrawOrder) {
     const PixmapPtr pixels = LockImage(gradient);
     for (int y = 0; y < 64; ++y) {
         for (int x = 0; x < 64; ++x) {
-            WritePixel(*pixels, x, y, 0xFF000000u | static_cast<uint32_t>(x * 4) << 16 | static_cast<uint32_t>(y * 4) << 8 | 0x80u);
+            WritePixel(*pixels, x, y,
+                       0xFF000000u | static_cast<uint32_t>(x * 4) << 16 |
+                           static_cast<uint32_t>(y * 4) << 8 | 0x80u);
         }
     }
     UnlockImage(gradient);

@@ -28,8 +28,9 @@ protected:
     static float ChannelVolumeHeard() {
         std::vector<int16_t> out(2);
         MixAudio(out.data(), 1);
-        return CurrentSong() && CurrentSong()->samples[0] != 0 ? static_cast<float>(out[0]) / CurrentSong()->samples[0]
-                                                               : 0.0f;
+        return CurrentSong() && CurrentSong()->samples[0] != 0
+                   ? static_cast<float>(out[0]) / CurrentSong()->samples[0]
+                   : 0.0f;
     }
     std::map<std::string, SoundPtr> songs;
 };

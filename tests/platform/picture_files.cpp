@@ -22,10 +22,13 @@ void PutPixel(std::string& out, uint32_t argb, int bits) {
 
 }  // namespace
 
-std::string TempPath(const std::string& name) { return std::string(TESS_BINARY_DIR) + "/platform_test_" + name; }
+std::string TempPath(const std::string& name) {
+    return std::string(TESS_BINARY_DIR) + "/platform_test_" + name;
+}
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::string EncodeJpeg(const TPixmap& pixmap, int quality) {

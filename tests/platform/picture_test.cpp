@@ -14,7 +14,9 @@ PixmapPtr TestCard() {
     PixmapPtr card = CreatePixmap(5, 3, PF_BGRA8888);
     for (int y = 0; y < 3; ++y) {
         for (int x = 0; x < 5; ++x) {
-            WritePixel(*card, x, y, 0xFF000000u | static_cast<uint32_t>(x * 50) << 16 | static_cast<uint32_t>(y * 100) << 8 | 7u);
+            WritePixel(*card, x, y,
+                       0xFF000000u | static_cast<uint32_t>(x * 50) << 16 |
+                           static_cast<uint32_t>(y * 100) << 8 | 7u);
         }
     }
     WritePixel(*card, 4, 2, 0x80123456u);
@@ -31,7 +33,8 @@ void ExpectSamePixels(const TPixmap& expected, const TPixmap& actual, bool withA
     const uint32_t mask = withAlpha ? 0xFFFFFFFFu : 0xFFFFFFu;
     for (int y = 0; y < expected.height; ++y) {
         for (int x = 0; x < expected.width; ++x) {
-            EXPECT_EQ(ReadPixel(actual, x, y) & mask, ReadPixel(expected, x, y) & mask) << x << "," << y;
+            EXPECT_EQ(ReadPixel(actual, x, y) & mask, ReadPixel(expected, x, y) & mask)
+                << x << "," << y;
         }
     }
 }
@@ -76,7 +79,8 @@ TEST(PictureTest, TgaInEveryLayout) {
     for (int bits : {24, 32}) {
         for (bool packed : {false, true}) {
             for (bool topDown : {false, true}) {
-                SCOPED_TRACE(testing::Message() << bits << " bit, packed " << packed << ", top-down " << topDown);
+                SCOPED_TRACE(testing::Message()
+                             << bits << " bit, packed " << packed << ", top-down " << topDown);
                 bool hasAlpha = false;
                 const PixmapPtr back = Decode(EncodeTga(*card, bits, packed, topDown), &hasAlpha);
                 ASSERT_TRUE(back);
@@ -160,11 +164,17 @@ TEST(PictureTest, TruncatedAndDamagedFilesNeverCrash) {
     PixmapPtr big = CreatePixmap(40, 30, PF_BGRA8888);
     for (int y = 0; y < 30; ++y) {
         for (int x = 0; x < 40; ++x) {
-            WritePixel(*big, x, y, 0xFF000000u | static_cast<uint32_t>(x * 6) << 16 | static_cast<uint32_t>(y * 8));
+            WritePixel(
+                *big, x, y,
+                0xFF000000u | static_cast<uint32_t>(x * 6) << 16 | static_cast<uint32_t>(y * 8));
         }
     }
-    const std::string files[] = {EncodePng(*big), EncodeJpeg(*big, 80), EncodeTga(*big, 32, true, false),
-                                 EncodeTga(*big, 24, false, true), EncodeBmp(*big, 24, false), EncodeBmp(*big, 32, true)};
+    const std::string files[] = {EncodePng(*big),
+                                 EncodeJpeg(*big, 80),
+                                 EncodeTga(*big, 32, true, false),
+                                 EncodeTga(*big, 24, false, true),
+                                 EncodeBmp(*big, 24, false),
+                                 EncodeBmp(*big, 32, true)};
     std::mt19937 random(7);
     for (const std::string& file : files) {
         for (size_t length = 0; length < file.size(); length += 1 + length / 16) {
@@ -174,7 +184,8 @@ TEST(PictureTest, TruncatedAndDamagedFilesNeverCrash) {
                 EXPECT_FALSE(log.Lines().empty());
             }
             if (length < file.size() / 2) {
-                EXPECT_FALSE(result) << "a prefix of " << length << " of " << file.size() << " bytes";
+                EXPECT_FALSE(result)
+                    << "a prefix of " << length << " of " << file.size() << " bytes";
             }
         }
         for (int round = 0; round < 60; ++round) {

@@ -15,8 +15,7 @@ struct LevelPlan {
 };
 
 // Levels made from plans; levels without a plan are empty.
-LevelLoader PlannedLevels(const std::map<int, LevelPlan>& plans)
-{
+LevelLoader PlannedLevels(const std::map<int, LevelPlan>& plans) {
     return [plans](int number) {
         auto level = std::make_shared<levelData>();
         const auto found = plans.find(number);
@@ -35,8 +34,7 @@ LevelLoader PlannedLevels(const std::map<int, LevelPlan>& plans)
     };
 }
 
-std::vector<int> Range(int first, int last)
-{
+std::vector<int> Range(int first, int last) {
     std::vector<int> values;
     for (int v = first; v <= last; ++v) {
         values.push_back(v);
@@ -44,8 +42,7 @@ std::vector<int> Range(int first, int last)
     return values;
 }
 
-int PieceCount(const progressScreen& record)
-{
+int PieceCount(const progressScreen& record) {
     int count = 0;
     for (const int piece : record.iPieces) {
         count += piece;
@@ -53,8 +50,7 @@ int PieceCount(const progressScreen& record)
     return count;
 }
 
-TEST(ProgressTable, PiecesAddUpUntilThePictureIsComplete)
-{
+TEST(ProgressTable, PiecesAddUpUntilThePictureIsComplete) {
     progressScreen::BuildList(PlannedLevels({
         {1, {1, 1, 1, Range(0, 5)}},
         {2, {1, 2, 0, Range(6, 9)}},
@@ -83,8 +79,7 @@ TEST(ProgressTable, PiecesAddUpUntilThePictureIsComplete)
     EXPECT_EQ(progressScreen::getProgress(60)->iTileSet, 0);
 }
 
-TEST(ProgressTable, NewTileSetStartsWithNoPieces)
-{
+TEST(ProgressTable, NewTileSetStartsWithNoPieces) {
     progressScreen::BuildList(PlannedLevels({
         {1, {1, 0, 0, Range(0, 9)}},
         {2, {2, 0, 0, {3}}},
@@ -95,8 +90,7 @@ TEST(ProgressTable, NewTileSetStartsWithNoPieces)
     EXPECT_EQ(PieceCount(*progressScreen::getProgress(3)), 2);
 }
 
-TEST(ProgressTable, LocationsCountCompletedPictures)
-{
+TEST(ProgressTable, LocationsCountCompletedPictures) {
     std::map<int, LevelPlan> plans;
     const int lastOfLocation[] = {6, 20, 30, 40, 50};
     int first = 1;
@@ -121,8 +115,7 @@ TEST(ProgressTable, LocationsCountCompletedPictures)
     EXPECT_EQ(last->unlockedTilesets[5], 1);
 }
 
-TEST(ProgressTable, CompletedPictureIsNotCompletedAgain)
-{
+TEST(ProgressTable, CompletedPictureIsNotCompletedAgain) {
     // The same tile set after a finished picture starts a fresh one.
     progressScreen::BuildList(PlannedLevels({{1, {1, 0, 0, Range(0, 15)}}, {2, {1, 0, 0, {}}}}));
     EXPECT_EQ(progressScreen::getProgress(1)->iPicComplete, 1);
@@ -132,8 +125,7 @@ TEST(ProgressTable, CompletedPictureIsNotCompletedAgain)
     EXPECT_EQ(progressScreen::getProgress(3)->iLocation, 2);
 }
 
-TEST(ProgressTable, OutOfRangeNumbersMarkNothing)
-{
+TEST(ProgressTable, OutOfRangeNumbersMarkNothing) {
     progressScreen::BuildList(PlannedLevels({{1, {20, 20, 100, {}}}, {2, {-1, 0, -5, {}}}}));
     const ProgressScreenPtr record = progressScreen::getProgress(2);
     for (const int reached : record->unlockedTilesets) {
@@ -147,8 +139,7 @@ TEST(ProgressTable, OutOfRangeNumbersMarkNothing)
     }
 }
 
-TEST(ProgressTable, UnknownLevelsAndMissingFiles)
-{
+TEST(ProgressTable, UnknownLevelsAndMissingFiles) {
     progressScreen::BuildList([](int) { return std::shared_ptr<levelData>(); });
     EXPECT_FALSE(progressScreen::getProgress(0));
     EXPECT_FALSE(progressScreen::getProgress(61));
@@ -157,8 +148,7 @@ TEST(ProgressTable, UnknownLevelsAndMissingFiles)
     EXPECT_EQ(progressScreen::LevelFileName(13), "data/game/levels/13.dat");
 }
 
-TEST(ProgressTable, BuildsFromTheLevelFiles)
-{
+TEST(ProgressTable, BuildsFromTheLevelFiles) {
     // Whatever levels exist, the table holds 60 records in order.
     progressScreen::BuildList();
     for (int level = 1; level <= PROGRESS_LEVEL_COUNT; ++level) {

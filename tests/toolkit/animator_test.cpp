@@ -11,14 +11,12 @@
 
 namespace {
 
-AnimatorPtr LoadBlock(const std::string& text, const std::string& endTag = "</x>")
-{
+AnimatorPtr LoadBlock(const std::string& text, const std::string& endTag = "</x>") {
     StreamPtr stream = CreateMemoryStream(text);
     return _kwa_Animator::Load(*stream, endTag);
 }
 
-void Advance(_kwa_Animator& animator, int ms, int steps)
-{
+void Advance(_kwa_Animator& animator, int ms, int steps) {
     for (int i = 0; i < steps; ++i) {
         animator.Update(ms);
     }
@@ -26,17 +24,15 @@ void Advance(_kwa_Animator& animator, int ms, int steps)
 
 }  // namespace
 
-TEST(AnimatorTest, SingleDataLineFixesTheValue)
-{
+TEST(AnimatorTest, SingleDataLineFixesTheValue) {
     const AnimatorPtr a = LoadBlock("data[0]=505\n</x>\n");
     Advance(*a, 100, 50);
     EXPECT_FLOAT_EQ(a->Value(), 505);
 }
 
-TEST(AnimatorTest, BlockGrammar)
-{
-    StreamPtr stream = CreateMemoryStream(
-        "'data0=99\nDATA1=2.5\ndata[1]=7\nscript=1\nrepeat=0\n</X>\ndata0=42\n");
+TEST(AnimatorTest, BlockGrammar) {
+    StreamPtr stream =
+        CreateMemoryStream("'data0=99\nDATA1=2.5\ndata[1]=7\nscript=1\nrepeat=0\n</X>\ndata0=42\n");
     const AnimatorPtr a = _kwa_Animator::Load(*stream, "</x>");
     EXPECT_FLOAT_EQ(a->init_data[0], 7);  // "data[" counts as entry 0; the comment is skipped
     EXPECT_FLOAT_EQ(a->init_data[1], 2.5);
@@ -48,8 +44,7 @@ TEST(AnimatorTest, BlockGrammar)
     EXPECT_FLOAT_EQ(empty->init_data[0], 3);  // an empty line ends the block
 }
 
-TEST(AnimatorTest, SineSwingsAboutItsBase)
-{
+TEST(AnimatorTest, SineSwingsAboutItsBase) {
     const AnimatorPtr a = LoadBlock("data0=1\ndata1=500\ndata2=0.2\nrepeat=1\nscript=1\n</x>\n");
     a->Update(2);
     EXPECT_NEAR(a->Value(), 1.2f + 0.2f * 0.017452f, 1e-4);
@@ -62,8 +57,7 @@ TEST(AnimatorTest, SineSwingsAboutItsBase)
     EXPECT_NEAR(a->Value(), 1.2f, 1e-5);
 }
 
-TEST(AnimatorTest, LinearRepeatDropsTheExcess)
-{
+TEST(AnimatorTest, LinearRepeatDropsTheExcess) {
     const AnimatorPtr a = LoadBlock("data0=0\ndata1=100\ndata2=50\nrepeat=1\n</x>\n");
     Advance(*a, 100, 4);
     EXPECT_FLOAT_EQ(a->Value(), 40);
@@ -74,8 +68,7 @@ TEST(AnimatorTest, LinearRepeatDropsTheExcess)
     EXPECT_EQ(a->expired, 0);
 }
 
-TEST(AnimatorTest, LinearPlayOnceStopsForGood)
-{
+TEST(AnimatorTest, LinearPlayOnceStopsForGood) {
     const AnimatorPtr a = LoadBlock("data0=0\ndata1=100\ndata2=50\nrepeat=0\n</x>\n");
     Advance(*a, 100, 6);
     EXPECT_FLOAT_EQ(a->Value(), 60);
@@ -87,24 +80,21 @@ TEST(AnimatorTest, LinearPlayOnceStopsForGood)
     EXPECT_EQ(a->expired, 0);
 }
 
-TEST(AnimatorTest, UpdateOfOneMillisecondDoesNothing)
-{
+TEST(AnimatorTest, UpdateOfOneMillisecondDoesNothing) {
     const AnimatorPtr a = LoadBlock("data1=100\ndata2=50\n</x>\n");
     a->Update(1);
     EXPECT_EQ(a->ageMS, 0);
     EXPECT_FLOAT_EQ(a->Value(), 0);
 }
 
-TEST(AnimatorTest, BounceStopsAtItsFloor)
-{
+TEST(AnimatorTest, BounceStopsAtItsFloor) {
     const AnimatorPtr a =
         LoadBlock("script=2\ndata0=0\ndata1=0\ndata2=100\ndata3=-0.5\ndata4=1000\n</x>\n");
     Advance(*a, 100, 20);
     EXPECT_LE(a->Value(), 100.0f);
 }
 
-TEST(AnimatorTest, DuplicateRestartsWithTheScript)
-{
+TEST(AnimatorTest, DuplicateRestartsWithTheScript) {
     const AnimatorPtr a = LoadBlock("data0=5\ndata1=100\ndata2=500\n</x>\n");
     Advance(*a, 100, 3);
     const AnimatorPtr copy = a->Duplicate();
@@ -118,10 +108,8 @@ protected:
     std::string dir = toolkit_test::ScratchDir("framelist");
 };
 
-TEST_F(FrameListTest, FrameBoundariesShowTheEarlierFrame)
-{
-    toolkit_test::WriteFile(dir + "walk.csv",
-                            "name,duration\n\"f1\",\"6\"\n\nf2,6\r\nf3,12\n");
+TEST_F(FrameListTest, FrameBoundariesShowTheEarlierFrame) {
+    toolkit_test::WriteFile(dir + "walk.csv", "name,duration\n\"f1\",\"6\"\n\nf2,6\r\nf3,12\n");
     _kwa_SpriteAnimationController c;
     c.Load(dir + "walk.csv");
     ASSERT_EQ(c.m_iFrameCount, 3);
@@ -138,8 +126,7 @@ TEST_F(FrameListTest, FrameBoundariesShowTheEarlierFrame)
     EXPECT_EQ(c.m_iBitmapIDList[0], BITMAP_NONE);
 }
 
-TEST_F(FrameListTest, WrongNameOrMissingFileGivesNoFrames)
-{
+TEST_F(FrameListTest, WrongNameOrMissingFileGivesNoFrames) {
     DebugLogCapture log;
     _kwa_SpriteAnimationController notCsv;
     notCsv.Load(dir + "walk.txt");
@@ -151,8 +138,7 @@ TEST_F(FrameListTest, WrongNameOrMissingFileGivesNoFrames)
     EXPECT_EQ(missing.BitmapID(0.0f), BITMAP_NONE);
 }
 
-TEST_F(FrameListTest, HostileFrameListsAreClampedAndSkipped)
-{
+TEST_F(FrameListTest, HostileFrameListsAreClampedAndSkipped) {
     std::string lines = ",6\nnocomma\n\"\",3\nhuge,99999999999999\nneg,-60\n";
     for (int i = 0; i < 1005; ++i) {
         lines += "same,1\n";
@@ -171,8 +157,7 @@ TEST_F(FrameListTest, HostileFrameListsAreClampedAndSkipped)
     EXPECT_EQ(BitmapBank().GetEntry(c.m_iBitmapIDList[2]), nullptr);
 }
 
-TEST_F(FrameListTest, BankHandsOutSlotsAndCopesWithBadIds)
-{
+TEST_F(FrameListTest, BankHandsOutSlotsAndCopesWithBadIds) {
     toolkit_test::WriteFile(dir + "one.csv", "a,30\n");
     _kwa_SpriteAnimationControllerBank bank;
     const int first = bank.CreateAnimationController(dir + "one.csv");

@@ -10,8 +10,7 @@ protected:
     _kwa_BitmapResourceBank bank;
 };
 
-TEST_F(BitmapBankTest, SharedLoadsAreCounted)
-{
+TEST_F(BitmapBankTest, SharedLoadsAreCounted) {
     toolkit_test::WritePng(dir + "b.png", 4, 4, 0xff00ff00);
     const int index = bank.LoadBitmap(dir + "b.png");
     EXPECT_EQ(bank.LoadBitmap(dir + "b.png"), index);
@@ -29,8 +28,7 @@ TEST_F(BitmapBankTest, SharedLoadsAreCounted)
     EXPECT_EQ(bank.UsedSlots(), 0);
 }
 
-TEST_F(BitmapBankTest, PrefixMatchIgnoresCase)
-{
+TEST_F(BitmapBankTest, PrefixMatchIgnoresCase) {
     toolkit_test::WritePng(dir + "b.png", 2, 2, 0xffffffff);
     const int index = bank.LoadBitmap(dir + "b.png");
     std::string upper = dir + "B";
@@ -42,8 +40,7 @@ TEST_F(BitmapBankTest, PrefixMatchIgnoresCase)
     EXPECT_EQ(bank.UsedSlots(), 1);
 }
 
-TEST_F(BitmapBankTest, MissingTgaFallsBackToPng)
-{
+TEST_F(BitmapBankTest, MissingTgaFallsBackToPng) {
     toolkit_test::WritePng(dir + "x.png", 3, 5, 0xffff0000);
     DebugLogCapture log;
     const int index = bank.LoadBitmap(dir + "x.tga");
@@ -53,8 +50,7 @@ TEST_F(BitmapBankTest, MissingTgaFallsBackToPng)
     EXPECT_FALSE(log.Contains("***Error: Failed to load bitmap"));
 }
 
-TEST_F(BitmapBankTest, MissingInBothFormsKeepsANullSlot)
-{
+TEST_F(BitmapBankTest, MissingInBothFormsKeepsANullSlot) {
     DebugLogCapture log;
     const int index = bank.LoadBitmap(dir + "gone.tga");
     EXPECT_GE(index, 0);
@@ -65,8 +61,7 @@ TEST_F(BitmapBankTest, MissingInBothFormsKeepsANullSlot)
     EXPECT_EQ(bank._SetImageHandle(index, 1, 1), 0);
 }
 
-TEST_F(BitmapBankTest, FullBankAndBadIndicesAreHarmless)
-{
+TEST_F(BitmapBankTest, FullBankAndBadIndicesAreHarmless) {
     for (int i = 0; i < BITMAP_BANK_SLOTS; ++i) {
         ASSERT_EQ(bank.LoadBitmap(dir + "n" + std::to_string(i) + "_.tga"), i);
     }

@@ -2,22 +2,21 @@
 
 namespace {
 
-void Put8(std::string& out, int v) { out.push_back(static_cast<char>(v & 0xff)); }
+void Put8(std::string& out, int v) {
+    out.push_back(static_cast<char>(v & 0xff));
+}
 
-void Put16(std::string& out, int v)
-{
+void Put16(std::string& out, int v) {
     Put8(out, v);
     Put8(out, v >> 8);
 }
 
-void Put32(std::string& out, int v)
-{
+void Put32(std::string& out, int v) {
     Put16(out, v);
     Put16(out, v >> 16);
 }
 
-void PutId(std::string& out, int version, int id)
-{
+void PutId(std::string& out, int version, int id) {
     if (version == 2) {
         Put16(out, id);
     } else {
@@ -27,12 +26,11 @@ void PutId(std::string& out, int version, int id)
 
 }  // namespace
 
-std::string BmfInfoContent(const BmfDesc& desc)
-{
+std::string BmfInfoContent(const BmfDesc& desc) {
     std::string out;
     Put16(out, desc.fontSize);
-    Put8(out, 0);   // bitField
-    Put8(out, 0);   // charSet
+    Put8(out, 0);     // bitField
+    Put8(out, 0);     // charSet
     Put16(out, 100);  // stretchH
     for (int i = 0; i < 5; ++i) {
         Put8(out, 0);  // aa, paddings
@@ -45,8 +43,7 @@ std::string BmfInfoContent(const BmfDesc& desc)
     return out;
 }
 
-std::string BmfCommonContent(const BmfDesc& desc)
-{
+std::string BmfCommonContent(const BmfDesc& desc) {
     std::string out;
     Put16(out, desc.lineHeight);
     Put16(out, desc.base);
@@ -62,8 +59,7 @@ std::string BmfCommonContent(const BmfDesc& desc)
     return out;
 }
 
-std::string BmfPagesContent(const BmfDesc& desc)
-{
+std::string BmfPagesContent(const BmfDesc& desc) {
     std::string out;
     for (const std::string& page : desc.pages) {
         out += page;
@@ -72,8 +68,7 @@ std::string BmfPagesContent(const BmfDesc& desc)
     return out;
 }
 
-std::string BmfCharsContent(const BmfDesc& desc)
-{
+std::string BmfCharsContent(const BmfDesc& desc) {
     std::string out;
     for (const BmfGlyph& g : desc.glyphs) {
         PutId(out, desc.version, g.id);
@@ -86,8 +81,7 @@ std::string BmfCharsContent(const BmfDesc& desc)
     return out;
 }
 
-std::string BmfKerningContent(const BmfDesc& desc)
-{
+std::string BmfKerningContent(const BmfDesc& desc) {
     std::string out;
     for (const BmfKern& k : desc.kerning) {
         PutId(out, desc.version, k.first);
@@ -97,23 +91,20 @@ std::string BmfKerningContent(const BmfDesc& desc)
     return out;
 }
 
-std::string BmfBlock(int version, int type, const std::string& content)
-{
+std::string BmfBlock(int version, int type, const std::string& content) {
     std::string out;
     Put8(out, type);
     Put32(out, static_cast<int>(content.size()) + (version == 2 ? 4 : 0));
     return out + content;
 }
 
-std::string BmfHeader(int version)
-{
+std::string BmfHeader(int version) {
     std::string out = "BMF";
     Put8(out, version);
     return out;
 }
 
-std::string BuildBmf(const BmfDesc& desc)
-{
+std::string BuildBmf(const BmfDesc& desc) {
     std::string out = BmfHeader(desc.version);
     out += BmfBlock(desc.version, 1, BmfInfoContent(desc));
     out += BmfBlock(desc.version, 2, BmfCommonContent(desc));
@@ -124,4 +115,3 @@ std::string BuildBmf(const BmfDesc& desc)
     }
     return out;
 }
-

@@ -9,8 +9,7 @@
 namespace {
 
 // Glyphs A, B, a..d side by side on a 64 x 32 page; A-B kerned by -2.
-BmfDesc TestDesc(int version)
-{
+BmfDesc TestDesc(int version) {
     BmfDesc desc;
     desc.version = version;
     desc.pages = {"page0.png"};
@@ -31,15 +30,13 @@ BmfDesc TestDesc(int version)
 
 class BMFontTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         toolkit_test::WritePng(dir + "page0.png", 64, 32, 0xffffffff);
         SetScale(1, 1);
     }
     void TearDown() override { SetScale(1, 1); }
 
-    BMFontPtr Load(const std::string& bytes)
-    {
+    BMFontPtr Load(const std::string& bytes) {
         toolkit_test::WriteFile(dir + "test.fnt", bytes);
         return TBMFont::Create(dir, "test.fnt");
     }
@@ -49,8 +46,7 @@ protected:
 
 }  // namespace
 
-TEST_F(BMFontTest, BothVersionsReadTheSameFont)
-{
+TEST_F(BMFontTest, BothVersionsReadTheSameFont) {
     for (const int version : {2, 3}) {
         const BMFontPtr font = Load(BuildBmf(TestDesc(version)));
         EXPECT_EQ(font->BMFVersion, version);
@@ -66,8 +62,7 @@ TEST_F(BMFontTest, BothVersionsReadTheSameFont)
     }
 }
 
-TEST_F(BMFontTest, HeightCountsLinesWithSpacing)
-{
+TEST_F(BMFontTest, HeightCountsLinesWithSpacing) {
     const BMFontPtr font = Load(BuildBmf(TestDesc(3)));
     EXPECT_FLOAT_EQ(font->TextHeight("A"), 19.0f);
     EXPECT_FLOAT_EQ(font->TextHeight("A\nB"), 38.0f);
@@ -75,8 +70,7 @@ TEST_F(BMFontTest, HeightCountsLinesWithSpacing)
     EXPECT_FLOAT_EQ(font->TextHeight("A\nB"), 76.0f);
 }
 
-TEST_F(BMFontTest, WidthWithSpacingKerningAndLines)
-{
+TEST_F(BMFontTest, WidthWithSpacingKerningAndLines) {
     const BMFontPtr font = Load(BuildBmf(TestDesc(3)));
     // A(10) + kerning -2 + spacing 1 + B(12); no spacing after the last character.
     EXPECT_FLOAT_EQ(font->TextWidth("AB", -1), 21.0f);
@@ -88,8 +82,7 @@ TEST_F(BMFontTest, WidthWithSpacingKerningAndLines)
     EXPECT_FLOAT_EQ(font->TextWidth("AB", -1), 42.0f);  // kerning pulls 4 px at scale 2
 }
 
-TEST_F(BMFontTest, WidthCacheFollowsTheScale)
-{
+TEST_F(BMFontTest, WidthCacheFollowsTheScale) {
     const BMFontPtr font = Load(BuildBmf(TestDesc(3)));
     EXPECT_FLOAT_EQ(font->TextWidth("abcd", -1), 37.0f);
     EXPECT_FLOAT_EQ(font->TextWidth("abcd", -1), 37.0f);
@@ -101,8 +94,7 @@ TEST_F(BMFontTest, WidthCacheFollowsTheScale)
     EXPECT_FLOAT_EQ(font->LastYScale, 3.0f);
 }
 
-TEST_F(BMFontTest, MissingCharactersBelowAndAbove255)
-{
+TEST_F(BMFontTest, MissingCharactersBelowAndAbove255) {
     BmfDesc desc = TestDesc(3);
     BmfGlyph smile;
     smile.id = 0x263A;
@@ -116,8 +108,7 @@ TEST_F(BMFontTest, MissingCharactersBelowAndAbove255)
     EXPECT_EQ(font->FindChar(-3), -1);
 }
 
-TEST_F(BMFontTest, PackedFontSplitsItsPagesIntoChannels)
-{
+TEST_F(BMFontTest, PackedFontSplitsItsPagesIntoChannels) {
     PixmapPtr page = CreatePixmap(4, 4, PF_BGRA8888);
     ClearPixels(*page, 0x40302010);  // alpha 0x40, red 0x30, green 0x20, blue 0x10
     SavePixmapPNG(*page, dir + "packed.png");
@@ -146,10 +137,9 @@ TEST_F(BMFontTest, PackedFontSplitsItsPagesIntoChannels)
     EXPECT_EQ(font->Page[3], 3);
 }
 
-TEST_F(BMFontTest, WrongMagicOrVersionGivesAnEmptyFont)
-{
-    for (const std::string& bytes : {std::string("XYZ\x03"), BmfHeader(4) + "junk",
-                                     std::string("BM")}) {
+TEST_F(BMFontTest, WrongMagicOrVersionGivesAnEmptyFont) {
+    for (const std::string& bytes :
+         {std::string("XYZ\x03"), BmfHeader(4) + "junk", std::string("BM")}) {
         DebugLogCapture log;
         const BMFontPtr font = Load(bytes);
         EXPECT_EQ(font->GlyphCount(), 0);
@@ -164,8 +154,7 @@ TEST_F(BMFontTest, WrongMagicOrVersionGivesAnEmptyFont)
     EXPECT_EQ(missing->BMFVersion, 0);
 }
 
-TEST_F(BMFontTest, TruncatedAndLyingBlocksStayInBounds)
-{
+TEST_F(BMFontTest, TruncatedAndLyingBlocksStayInBounds) {
     const std::string whole = BuildBmf(TestDesc(3));
     for (size_t cut = 4; cut < whole.size(); cut += 7) {
         const BMFontPtr font = Load(whole.substr(0, cut));
@@ -174,8 +163,7 @@ TEST_F(BMFontTest, TruncatedAndLyingBlocksStayInBounds)
         font->DrawText("AB", 0, 0);
     }
     const BmfDesc desc = TestDesc(2);
-    std::string lying = BmfHeader(2) +
-                        BmfBlock(2, 2, BmfCommonContent(desc));
+    std::string lying = BmfHeader(2) + BmfBlock(2, 2, BmfCommonContent(desc));
     lying += std::string("\x04\xff\xff\xff\x7f", 5) + BmfCharsContent(desc);
     DebugLogCapture log;
     const BMFontPtr font = Load(lying);
@@ -187,13 +175,12 @@ TEST_F(BMFontTest, TruncatedAndLyingBlocksStayInBounds)
     EXPECT_EQ(lowest->GlyphCount(), 0);
 }
 
-TEST_F(BMFontTest, HostileGlyphsAndKerningAreMended)
-{
+TEST_F(BMFontTest, HostileGlyphsAndKerningAreMended) {
     BmfDesc desc = TestDesc(3);
-    desc.glyphs[0].page = 9;       // beyond the pages
-    desc.glyphs[1].x = 60;         // runs past the right edge
+    desc.glyphs[0].page = 9;  // beyond the pages
+    desc.glyphs[1].x = 60;    // runs past the right edge
     desc.glyphs[1].width = 30;
-    desc.glyphs[2].y = 5000;       // entirely outside
+    desc.glyphs[2].y = 5000;                // entirely outside
     desc.kerning.push_back({'Q', 'A', 5});  // no glyph Q
     DebugLogCapture log;
     const BMFontPtr font = Load(BuildBmf(desc));
@@ -206,16 +193,14 @@ TEST_F(BMFontTest, HostileGlyphsAndKerningAreMended)
     EXPECT_EQ(font->DrawText("ABa", 0, 0), 0);
 
     BmfDesc early = TestDesc(3);
-    std::string bytes = BmfHeader(3) +
-                        BmfBlock(3, 5, BmfKerningContent(early)) +
+    std::string bytes = BmfHeader(3) + BmfBlock(3, 5, BmfKerningContent(early)) +
                         BmfBlock(3, 4, BmfCharsContent(early));
     const BMFontPtr kernFirst = Load(bytes);
     EXPECT_EQ(kernFirst->Kerning, 0);
     EXPECT_EQ(kernFirst->GlyphCount(), 6);
 }
 
-TEST_F(BMFontTest, GlyphCountIsCapped)
-{
+TEST_F(BMFontTest, GlyphCountIsCapped) {
     BmfDesc desc = TestDesc(3);
     desc.glyphs.resize(BMFONT_MAX_GLYPHS + 10, desc.glyphs[2]);
     DebugLogCapture log;
@@ -224,8 +209,7 @@ TEST_F(BMFontTest, GlyphCountIsCapped)
     EXPECT_TRUE(log.Contains("glyphs, only"));
 }
 
-TEST(BMFontHelpersTest, SignedValuesAndPowersOfTwo)
-{
+TEST(BMFontHelpersTest, SignedValuesAndPowersOfTwo) {
     EXPECT_EQ(TBMFont::SignedShort(0xfffe), -2);
     EXPECT_EQ(TBMFont::SignedShort(0x7fff), 32767);
     EXPECT_EQ(TBMFont::SignedByte(0x80), -128);

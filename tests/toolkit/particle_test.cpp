@@ -18,8 +18,7 @@ const char* const BASIC =
 
 class ParticleTest : public ::testing::Test {
 protected:
-    ParticleEmitterPtr Make(const std::string& text)
-    {
+    ParticleEmitterPtr Make(const std::string& text) {
         toolkit_test::WriteFile(dir + "e.txt", text);
         return _kwa_ParticleEmitter::Create("test", dir + "e.txt", 1);
     }
@@ -30,8 +29,7 @@ protected:
 
 }  // namespace
 
-TEST_F(ParticleTest, FileKeysInTheirOrder)
-{
+TEST_F(ParticleTest, FileKeysInTheirOrder) {
     const ParticleEmitterPtr e = Make(
         "point_weight=10\npoint_scale=0.2\npoint_scalefactor=1.6\n'point_weight=5\n\n"
         "point_velocity_min=-350\nPOINT_VELOCITY_MAX=350\npoint_red=1\npoint_redfactor=0.5\n"
@@ -59,8 +57,7 @@ TEST_F(ParticleTest, FileKeysInTheirOrder)
     EXPECT_EQ(_kwa_ParticleEmitter::Create("none", dir + "missing.txt", 1), nullptr);
 }
 
-TEST_F(ParticleTest, ParticleLivesUntilAlphaDropsBelowZero)
-{
+TEST_F(ParticleTest, ParticleLivesUntilAlphaDropsBelowZero) {
     const ParticleEmitterPtr e = Make(std::string(BASIC) + "emitter_particles_per_burst=1\n");
     e->DoBurst(10, 20, 0);
     ASSERT_EQ(e->LiveCount(), 1);
@@ -74,8 +71,7 @@ TEST_F(ParticleTest, ParticleLivesUntilAlphaDropsBelowZero)
     EXPECT_EQ(e->FreeCount(), EMITTER_POOL_SIZE);
 }
 
-TEST_F(ParticleTest, ShrinkingAwayAlsoEndsAParticle)
-{
+TEST_F(ParticleTest, ShrinkingAwayAlsoEndsAParticle) {
     const ParticleEmitterPtr e = Make(
         "point_scale=0.5\npoint_scalefactor=-1\npoint_alpha=1\nemitter_particles_per_burst=3\n");
     e->DoBurst(0, 0, 0);
@@ -85,8 +81,7 @@ TEST_F(ParticleTest, ShrinkingAwayAlsoEndsAParticle)
     EXPECT_EQ(e->LiveCount(), 0);
 }
 
-TEST_F(ParticleTest, PoolRunsDry)
-{
+TEST_F(ParticleTest, PoolRunsDry) {
     const ParticleEmitterPtr e = Make(BASIC);
     e->DoBurst(0, 0, 0);
     EXPECT_EQ(e->FreeCount(), 560);
@@ -99,8 +94,7 @@ TEST_F(ParticleTest, PoolRunsDry)
     EXPECT_EQ(e->LiveCount(), EMITTER_POOL_SIZE);
 }
 
-TEST_F(ParticleTest, ThrottledBurstsAtMostEveryTwentyMilliseconds)
-{
+TEST_F(ParticleTest, ThrottledBurstsAtMostEveryTwentyMilliseconds) {
     const ParticleEmitterPtr e = Make(BASIC);
     UseManualClock(true, 0);
     e->DoBurst(0, 0, 1);
@@ -115,8 +109,7 @@ TEST_F(ParticleTest, ThrottledBurstsAtMostEveryTwentyMilliseconds)
     EXPECT_EQ(e->LiveCount(), 120);
 }
 
-TEST_F(ParticleTest, EmptyBurstSizeStillSpawnsOne)
-{
+TEST_F(ParticleTest, EmptyBurstSizeStillSpawnsOne) {
     const ParticleEmitterPtr e = Make("point_alpha=1\nemitter_particles_per_burst=0\n");
     e->DoBurst(0, 0, 0);
     EXPECT_EQ(e->LiveCount(), 1);
@@ -125,8 +118,7 @@ TEST_F(ParticleTest, EmptyBurstSizeStillSpawnsOne)
     EXPECT_EQ(negative->LiveCount(), 1);
 }
 
-TEST_F(ParticleTest, WeightPullsDownAndSlowsBothAxes)
-{
+TEST_F(ParticleTest, WeightPullsDownAndSlowsBothAxes) {
     const ParticleEmitterPtr e = Make(std::string(BASIC) + "point_weight=10\n");
     e->DoBurst(100, 200, 0);
     e->Update(0.1f);
@@ -137,10 +129,9 @@ TEST_F(ParticleTest, WeightPullsDownAndSlowsBothAxes)
     EXPECT_FLOAT_EQ(p.m_fVelocityY, -1.0f);
 }
 
-TEST_F(ParticleTest, VelocitiesStayInTheirRange)
-{
-    const ParticleEmitterPtr e = Make(std::string(BASIC) +
-                                      "point_velocity_min=-350\npoint_velocity_max=350\n");
+TEST_F(ParticleTest, VelocitiesStayInTheirRange) {
+    const ParticleEmitterPtr e =
+        Make(std::string(BASIC) + "point_velocity_min=-350\npoint_velocity_max=350\n");
     e->DoBurst(0, 0, 0);
     for (const __kwa_Particle& p : e->m_liveParticles) {
         EXPECT_GE(p.m_fVelocityX, -350.0f);

@@ -11,8 +11,7 @@
 
 namespace {
 
-uint32_t Rgb(const TPixmap& frame, int x, int y)
-{
+uint32_t Rgb(const TPixmap& frame, int x, int y) {
     return ReadPixel(frame, x, y) & 0xffffff;
 }
 
@@ -21,8 +20,7 @@ protected:
     static void SetUpTestSuite() { ASSERT_TRUE(OpenGraphics(800, 600, 0, 60)); }
     static void TearDownTestSuite() { CloseGraphics(); }
 
-    void SetUp() override
-    {
+    void SetUp() override {
         SetClsColor(0, 0, 0);
         SetColor(255, 255, 255);
         SetAlpha(1);
@@ -38,8 +36,7 @@ protected:
 
 }  // namespace
 
-TEST_F(RenderTest, SpriteWithHandleAndOffsetAnimator)
-{
+TEST_F(RenderTest, SpriteWithHandleAndOffsetAnimator) {
     toolkit_test::WritePng(dir + "box.png", 20, 10, 0xffff0000);
     toolkit_test::WriteFile(dir + "box.txt", "xhandle=10\nyhandle=5\n<x>\ndata0=50\n</x>\n");
     const MasterSpritePtr sprite = _kwa_MasterSprite::Create(dir + "box.png");
@@ -60,8 +57,7 @@ TEST_F(RenderTest, SpriteWithHandleAndOffsetAnimator)
     sprite->Destroy();
 }
 
-TEST_F(RenderTest, LineOfText)
-{
+TEST_F(RenderTest, LineOfText) {
     // Each glyph is a solid 8 x 12 block on its own column of the page.
     toolkit_test::WritePng(dir + "page0.png", 64, 32, 0xffffffff);
     BmfDesc desc;
@@ -97,13 +93,14 @@ TEST_F(RenderTest, LineOfText)
     EXPECT_EQ(Rgb(*frame, 224, 410), 0x00ff00u);
 }
 
-TEST_F(RenderTest, ParticleBurstGlowsAdditively)
-{
+TEST_F(RenderTest, ParticleBurstGlowsAdditively) {
     toolkit_test::WritePng(dir + "dot.png", 8, 8, 0xffffffff);
-    toolkit_test::WriteFile(dir + "burst.txt",
-                            "point_scale=1\npoint_red=1\npoint_green=0.5\npoint_blue=0\n"
-                            "point_alpha=0.5\npoint_alphafactor=-0.1\nemitter_particles_per_burst=2\n"
-                            "xhandle=4\nyhandle=4\nimage=" + dir + "dot.png\n");
+    toolkit_test::WriteFile(
+        dir + "burst.txt",
+        "point_scale=1\npoint_red=1\npoint_green=0.5\npoint_blue=0\n"
+        "point_alpha=0.5\npoint_alphafactor=-0.1\nemitter_particles_per_burst=2\n"
+        "xhandle=4\nyhandle=4\nimage=" +
+            dir + "dot.png\n");
     const ParticleEmitterPtr emitter = _kwa_ParticleEmitter::Create("burst", dir + "burst.txt", 0);
     ASSERT_NE(emitter, nullptr);
     ASSERT_NE(emitter->m_Image, nullptr);

@@ -10,21 +10,18 @@
 
 class ShippedFontTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
+    static void SetUpTestSuite() {
         RegisterEmbeddedArchive();
         SetArchivePrefix("zip::incbin::data.zip//");
         ASSERT_TRUE(OpenGraphics(800, 600, 0, 60));
     }
-    static void TearDownTestSuite()
-    {
+    static void TearDownTestSuite() {
         CloseGraphics();
         SetArchivePrefix("");
     }
 };
 
-TEST_F(ShippedFontTest, CaptionDrawsInsideItsMeasuredBox)
-{
+TEST_F(ShippedFontTest, CaptionDrawsInsideItsMeasuredBox) {
     const BMFontPtr font = TBMFont::Create("data/fonts/", "desyrel24.fnt");
     ASSERT_GT(font->GlyphCount(), 90);
     ASSERT_FALSE(font->BMFImage.empty());
@@ -57,8 +54,8 @@ TEST_F(ShippedFontTest, CaptionDrawsInsideItsMeasuredBox)
             if ((ReadPixel(*frame, px, py) & 0xffffff) == 0) {
                 continue;
             }
-            const bool within = px >= x - 2 && px <= x + width + 2 && py >= y - 2 &&
-                                py <= y + height + 8;
+            const bool within =
+                px >= x - 2 && px <= x + width + 2 && py >= y - 2 && py <= y + height + 8;
             (within ? inside : outside) += 1;
         }
     }

@@ -7,8 +7,7 @@
 
 class SpriteTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         toolkit_test::WritePng(dir + "pic.png", 8, 8, 0xffffffff);
         for (const char* frame : {"f1", "f2", "f3"}) {
             toolkit_test::WritePng(dir + frame + ".png", 4, 4, 0xff808080);
@@ -19,8 +18,7 @@ protected:
     std::string dir = toolkit_test::ScratchDir("sprite");
 };
 
-TEST_F(SpriteTest, PicturePathGivesOneFrameAndScriptPathAFrameList)
-{
+TEST_F(SpriteTest, PicturePathGivesOneFrameAndScriptPathAFrameList) {
     const MasterSpritePtr single = _kwa_MasterSprite::Create(dir + "PIC.PNG");
     ASSERT_NE(single->Image(), nullptr);
     EXPECT_FLOAT_EQ(AnimationControllerBank().GetControllerMaxTime(single->ControllerID()), 0.0f);
@@ -32,8 +30,7 @@ TEST_F(SpriteTest, PicturePathGivesOneFrameAndScriptPathAFrameList)
     walk->Destroy();
 }
 
-TEST_F(SpriteTest, UpdateSkipsTinyStepsAndWrapsOncePerUpdate)
-{
+TEST_F(SpriteTest, UpdateSkipsTinyStepsAndWrapsOncePerUpdate) {
     const MasterSpritePtr walk = _kwa_MasterSprite::Create(dir + "walk.csv");
     walk->Update(0.0005f);
     EXPECT_FLOAT_EQ(walk->m_fTime, 0.0f);
@@ -45,9 +42,9 @@ TEST_F(SpriteTest, UpdateSkipsTinyStepsAndWrapsOncePerUpdate)
     walk->Destroy();
 }
 
-TEST_F(SpriteTest, DefinitionFileStopsAtTheFirstEmptyLine)
-{
-    toolkit_test::WriteFile(dir + "pic.txt", "xhandle=3\nblendtype=1\n\nyhandle=7\n<s>\ndata0=2\n</s>\n");
+TEST_F(SpriteTest, DefinitionFileStopsAtTheFirstEmptyLine) {
+    toolkit_test::WriteFile(dir + "pic.txt",
+                            "xhandle=3\nblendtype=1\n\nyhandle=7\n<s>\ndata0=2\n</s>\n");
     const MasterSpritePtr sprite = _kwa_MasterSprite::Create(dir + "pic.png");
     ASSERT_NE(sprite->Image(), nullptr);
     EXPECT_FLOAT_EQ(sprite->Image()->handle_x, 3.0f);
@@ -57,8 +54,7 @@ TEST_F(SpriteTest, DefinitionFileStopsAtTheFirstEmptyLine)
     sprite->Destroy();
 }
 
-TEST_F(SpriteTest, DefinitionFileWithEveryKey)
-{
+TEST_F(SpriteTest, DefinitionFileWithEveryKey) {
     toolkit_test::WriteFile(dir + "pic.txt",
                             "xhandle=22\nyhandle=7\n<x>\ndata[0]=505\n</x>\n <y>\n"
                             "<s>\ndata0=1\ndata1=500\ndata2=0.2\nrepeat=1\nscript=1\n</s>\n");
@@ -74,8 +70,7 @@ TEST_F(SpriteTest, DefinitionFileWithEveryKey)
     sprite->Destroy();
 }
 
-TEST_F(SpriteTest, InstancesStartAtZeroAndRunOnTheirOwn)
-{
+TEST_F(SpriteTest, InstancesStartAtZeroAndRunOnTheirOwn) {
     toolkit_test::WriteFile(dir + "walk.txt", "blendtype=1\n<x>\ndata1=100\ndata2=1000\n</x>\n");
     const MasterSpritePtr master = _kwa_MasterSprite::Create(dir + "walk.csv");
     master->Update(0.25f);
@@ -101,8 +96,7 @@ TEST_F(SpriteTest, InstancesStartAtZeroAndRunOnTheirOwn)
     master->Destroy();
 }
 
-TEST_F(SpriteTest, DestroyReleasesBitmapsOnceAndCopesWithSecondCall)
-{
+TEST_F(SpriteTest, DestroyReleasesBitmapsOnceAndCopesWithSecondCall) {
     const MasterSpritePtr a = _kwa_MasterSprite::Create(dir + "walk.csv");
     const int frame = AnimationControllerBank().GetBitmapID(a->ControllerID(), 0.0f);
     EXPECT_EQ(BitmapBank().AccessCount(frame), 1);
@@ -118,9 +112,9 @@ TEST_F(SpriteTest, DestroyReleasesBitmapsOnceAndCopesWithSecondCall)
     b->Destroy();
 }
 
-TEST_F(SpriteTest, DrawDirectSetsBlendRotationAndScale)
-{
-    toolkit_test::WriteFile(dir + "pic.txt", "blendtype=2\n<r>\ndata0=30\n</r>\n<s>\ndata0=2\n</s>\n");
+TEST_F(SpriteTest, DrawDirectSetsBlendRotationAndScale) {
+    toolkit_test::WriteFile(dir + "pic.txt",
+                            "blendtype=2\n<r>\ndata0=30\n</r>\n<s>\ndata0=2\n</s>\n");
     const MasterSpritePtr alpha = _kwa_MasterSprite::Create(dir + "pic.png");
     SetBlend(BLEND_SOLID);
     alpha->DrawDirect(0, 0, 0.0f);
@@ -143,11 +137,11 @@ TEST_F(SpriteTest, DrawDirectSetsBlendRotationAndScale)
     SetBlend(BLEND_ALPHA);
 }
 
-TEST_F(SpriteTest, FullControllerBankGivesASpriteThatDrawsNothing)
-{
+TEST_F(SpriteTest, FullControllerBankGivesASpriteThatDrawsNothing) {
     std::vector<int> taken;
     for (int id = AnimationControllerBank().CreateDummyController(dir + "pic.png");
-         id != CONTROLLER_NONE; id = AnimationControllerBank().CreateDummyController(dir + "pic.png")) {
+         id != CONTROLLER_NONE;
+         id = AnimationControllerBank().CreateDummyController(dir + "pic.png")) {
         taken.push_back(id);
     }
     toolkit_test::WriteFile(dir + "pic.txt", "xhandle=3\n<x>\ndata0=5\n</x>\n");

@@ -5,8 +5,7 @@
 #include "toolkit/point.h"
 #include "toolkit/vector.h"
 
-TEST(PointTest, EqualsComparesBothCoordinatesAndCopyIsDistinct)
-{
+TEST(PointTest, EqualsComparesBothCoordinatesAndCopyIsDistinct) {
     const PointPtr a = Point::Create(1, 2);
     EXPECT_EQ(a->Equals(*Point::Create(1, 2)), 1);
     EXPECT_EQ(a->Equals(*Point::Create(2, 1)), 0);
@@ -19,8 +18,7 @@ TEST(PointTest, EqualsComparesBothCoordinatesAndCopyIsDistinct)
     EXPECT_EQ(target.y, 2);
 }
 
-TEST(VectorTest, MethodsChangeAndReturnTheReceiver)
-{
+TEST(VectorTest, MethodsChangeAndReturnTheReceiver) {
     TVector v(1, 2);
     TVector& same = v.Add(1, 1).Multiply(2, 3);
     EXPECT_EQ(&same, &v);
@@ -35,8 +33,7 @@ TEST(VectorTest, MethodsChangeAndReturnTheReceiver)
     EXPECT_TRUE(std::isinf(TVector(1, 1).Divide(0, 1).GetX()));
 }
 
-TEST(VectorTest, CopyFlagOfTheFreeFunctions)
-{
+TEST(VectorTest, CopyFlagOfTheFreeFunctions) {
     const TVectorPtr v = VectorCreate(1, 1);
     const TVectorPtr copied = VectorAdd(v, 2, 3, true);
     EXPECT_NE(copied, v);
@@ -48,8 +45,7 @@ TEST(VectorTest, CopyFlagOfTheFreeFunctions)
     EXPECT_FLOAT_EQ(v->GetLength(), 0.0f);
 }
 
-TEST(VectorTest, AnglesInDegrees)
-{
+TEST(VectorTest, AnglesInDegrees) {
     EXPECT_FLOAT_EQ(TVector(0, -1).GetAngle(), -90);
     EXPECT_FLOAT_EQ(TVector(-1, 0).GetAngle(), 180);
 
@@ -63,16 +59,14 @@ TEST(VectorTest, AnglesInDegrees)
     EXPECT_FLOAT_EQ(TVector(1, -1).GetAngle2(TVector(1, 0)), 45);
 }
 
-TEST(VectorTest, RotateTurnsClockwiseOnScreen)
-{
+TEST(VectorTest, RotateTurnsClockwiseOnScreen) {
     TVector v(1, 0);
     v.Rotate(90);
     EXPECT_NEAR(v.GetX(), 0.0f, 1e-6);
     EXPECT_NEAR(v.GetY(), 1.0f, 1e-6);  // y points down
 }
 
-TEST(VectorTest, WrapAngleLandsInRange)
-{
+TEST(VectorTest, WrapAngleLandsInRange) {
     EXPECT_FLOAT_EQ(WrapAngle(-30, 360), 330);
     EXPECT_FLOAT_EQ(WrapAngle(725, 360), 5);
     EXPECT_FLOAT_EQ(WrapAngle(-720, 360), 0);

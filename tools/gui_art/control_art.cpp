@@ -16,10 +16,15 @@ struct BodyLook {
 };
 
 bool IsOff(ControlState state) {
-    return state == ControlState::OffNormal || state == ControlState::OffOver || state == ControlState::OffDown;
+    return state == ControlState::OffNormal || state == ControlState::OffOver ||
+           state == ControlState::OffDown;
 }
-bool IsOver(ControlState state) { return state == ControlState::Over || state == ControlState::OffOver; }
-bool IsDown(ControlState state) { return state == ControlState::Down || state == ControlState::OffDown; }
+bool IsOver(ControlState state) {
+    return state == ControlState::Over || state == ControlState::OffOver;
+}
+bool IsDown(ControlState state) {
+    return state == ControlState::Down || state == ControlState::OffDown;
+}
 
 const Rgb kGold = Hex(0xFFD166);
 const Rgb kDeepTeal = Hex(0x135450);
@@ -51,8 +56,8 @@ void DropShadow(cairo_t* cr, double x, double y, double w, double h, double radi
 }
 
 // A rounded body with its gradient, gloss and rim.
-void PaintBody(cairo_t* cr, double x, double y, double w, double h, double radius, const BodyLook& look,
-               bool shadow) {
+void PaintBody(cairo_t* cr, double x, double y, double w, double h, double radius,
+               const BodyLook& look, bool shadow) {
     if (shadow && look.drop == 0.0) {
         DropShadow(cr, x, y, w, h, radius);
     }
@@ -68,8 +73,8 @@ void PaintBody(cairo_t* cr, double x, double y, double w, double h, double radiu
     cairo_new_path(cr);
     cairo_restore(cr);
 
-    RoundedRect(cr, x + look.rimWidth / 2, y + look.rimWidth / 2, w - look.rimWidth, h - look.rimWidth,
-                std::max(1.0, radius - look.rimWidth / 2));
+    RoundedRect(cr, x + look.rimWidth / 2, y + look.rimWidth / 2, w - look.rimWidth,
+                h - look.rimWidth, std::max(1.0, radius - look.rimWidth / 2));
     SetColour(cr, look.rim);
     cairo_set_line_width(cr, look.rimWidth);
     cairo_stroke(cr);
@@ -79,12 +84,18 @@ void PaintBody(cairo_t* cr, double x, double y, double w, double h, double radiu
 
 std::string StateSuffix(ControlState state) {
     switch (state) {
-        case ControlState::Normal: return "normal";
-        case ControlState::Over: return "over";
-        case ControlState::Down: return "down";
-        case ControlState::OffNormal: return "off_normal";
-        case ControlState::OffOver: return "off_over";
-        case ControlState::OffDown: return "off_down";
+        case ControlState::Normal:
+            return "normal";
+        case ControlState::Over:
+            return "over";
+        case ControlState::Down:
+            return "down";
+        case ControlState::OffNormal:
+            return "off_normal";
+        case ControlState::OffOver:
+            return "off_over";
+        case ControlState::OffDown:
+            return "off_down";
     }
     return "normal";
 }
@@ -174,8 +185,8 @@ RgbaImage PaintPanel(int width, int height) {
     cairo_t* cr = canvas.Cr();
     const double inset = 6;
     for (int i = 6; i >= 1; --i) {
-        RoundedRect(cr, inset - i + 2, inset - i + 4, width - 2 * inset + 2 * i - 4, height - 2 * inset + 2 * i - 4,
-                    20 + i);
+        RoundedRect(cr, inset - i + 2, inset - i + 4, width - 2 * inset + 2 * i - 4,
+                    height - 2 * inset + 2 * i - 4, 20 + i);
         cairo_set_source_rgba(cr, 0, 0, 0, 0.06);
         cairo_fill(cr);
     }

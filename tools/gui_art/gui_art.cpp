@@ -9,8 +9,9 @@
 
 namespace {
 
-constexpr ControlState kAllStates[] = {ControlState::Normal,    ControlState::Over,    ControlState::Down,
-                                       ControlState::OffNormal, ControlState::OffOver, ControlState::OffDown};
+constexpr ControlState kAllStates[] = {ControlState::Normal,  ControlState::Over,
+                                       ControlState::Down,    ControlState::OffNormal,
+                                       ControlState::OffOver, ControlState::OffDown};
 
 class Writer {
 public:
@@ -37,8 +38,10 @@ void WriteControls(Writer& out) {
         out.Write(dir + "bigbutton_" + suffix, PaintButton(260, 56, state));
         out.Write(dir + "checkbox_" + suffix, PaintCheckBox(36, state));
     }
-    for (const ControlState state : {ControlState::Normal, ControlState::Over, ControlState::Down}) {
-        out.Write(dir + "sliderknob_" + StateSuffix(state) + ".png", PaintSliderKnob(24, 34, state));
+    for (const ControlState state :
+         {ControlState::Normal, ControlState::Over, ControlState::Down}) {
+        out.Write(dir + "sliderknob_" + StateSuffix(state) + ".png",
+                  PaintSliderKnob(24, 34, state));
     }
     out.Write(dir + "sliderbar.png", PaintSliderBar(264, 14));
     out.Write(dir + "inputfield.png", PaintInputField(320, 44));

@@ -53,7 +53,8 @@ void PaintMoon(cairo_t* cr, double cx, double cy, double r) {
     cairo_pattern_destroy(glow);
 
     cairo_push_group(cr);
-    cairo_pattern_t* face = cairo_pattern_create_radial(cx - r * 0.3, cy - r * 0.3, r * 0.1, cx, cy, r);
+    cairo_pattern_t* face =
+        cairo_pattern_create_radial(cx - r * 0.3, cy - r * 0.3, r * 0.1, cx, cy, r);
     cairo_pattern_add_color_stop_rgb(face, 0, 1.0, 0.98, 0.88);
     cairo_pattern_add_color_stop_rgb(face, 1, 0.98, 0.84, 0.52);
     cairo_arc(cr, cx, cy, r, 0, 2 * kPi);

@@ -19,15 +19,13 @@ const char* const USAGE =
     "       tessalune-levels hints FILE N\n"
     "       tessalune-levels report FILE...\n";
 
-bool ParseNumber(const std::string& text, int& value)
-{
+bool ParseNumber(const std::string& text, int& value) {
     const char* end = text.data() + text.size();
     const auto [next, error] = std::from_chars(text.data(), end, value);
     return error == std::errc() && next == end;
 }
 
-bool ParseNumbers(const std::vector<std::string>& texts, std::vector<int>& values)
-{
+bool ParseNumbers(const std::vector<std::string>& texts, std::vector<int>& values) {
     values.clear();
     for (const std::string& text : texts) {
         int value = 0;
@@ -39,14 +37,12 @@ bool ParseNumbers(const std::vector<std::string>& texts, std::vector<int>& value
     return true;
 }
 
-int Usage()
-{
+int Usage() {
     std::cerr << USAGE;
     return EXIT_USAGE;
 }
 
-int RunReport(const std::vector<std::string>& files)
-{
+int RunReport(const std::vector<std::string>& files) {
 #ifdef TESS_HAVE_LEVEL_REPORT
     return RunReportCommand(files);
 #else
@@ -58,8 +54,7 @@ int RunReport(const std::vector<std::string>& files)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         return Usage();
@@ -79,7 +74,8 @@ int main(int argc, char** argv)
         return RunRouteCommand(rest[0], numbers[0], numbers[1], numbers[2], numbers[3], std::cout,
                                std::cerr);
     }
-    if (command == "hints" && rest.size() == 2 && ParseNumbers({rest[1]}, numbers) && numbers[0] >= 0) {
+    if (command == "hints" && rest.size() == 2 && ParseNumbers({rest[1]}, numbers) &&
+        numbers[0] >= 0) {
         return RunHintsCommand(rest[0], numbers[0], std::cout, std::cerr);
     }
     if (command == "report" && !rest.empty()) {

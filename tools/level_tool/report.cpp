@@ -10,8 +10,7 @@
 
 namespace {
 
-void CountCells(const levelData& level, LevelSummary& s)
-{
+void CountCells(const levelData& level, LevelSummary& s) {
     std::set<int> faces;
     std::set<int> classes;
     for (int x = 0; x < LEVEL_COLUMNS; ++x) {
@@ -33,8 +32,7 @@ void CountCells(const levelData& level, LevelSummary& s)
     s.pairs = s.tiles / 2;
 }
 
-void PrintSummary(const std::string& file, const LevelSummary& s)
-{
+void PrintSummary(const std::string& file, const LevelSummary& s) {
     char line[160];
     std::cout << "file " << file << "\n"
               << "tiles " << s.tiles << "\n"
@@ -47,14 +45,14 @@ void PrintSummary(const std::string& file, const LevelSummary& s)
     std::snprintf(line, sizeof line, "seconds_per_pair %.2f\n", s.secondsPerPair);
     std::cout << line;
     const double share = s.playthroughs > 0 ? 100.0 * s.cleared / s.playthroughs : 0.0;
-    std::snprintf(line, sizeof line, "random_clear %d/%d %.1f%%\n", s.cleared, s.playthroughs, share);
+    std::snprintf(line, sizeof line, "random_clear %d/%d %.1f%%\n", s.cleared, s.playthroughs,
+                  share);
     std::cout << line;
 }
 
 }  // namespace
 
-LevelSummary SummariseLevel(const levelData& level, int playthroughs)
-{
+LevelSummary SummariseLevel(const levelData& level, int playthroughs) {
     LevelSummary s;
     CountCells(level, s);
     s.secondsPerPair = s.pairs > 0 ? static_cast<double>(level.timelimit) / s.pairs : 0.0;
@@ -65,8 +63,7 @@ LevelSummary SummariseLevel(const levelData& level, int playthroughs)
     return s;
 }
 
-int RunReportCommand(const std::vector<std::string>& files)
-{
+int RunReportCommand(const std::vector<std::string>& files) {
     int status = 0;
     for (const std::string& file : files) {
         if (!FileExists(file)) {

@@ -14,8 +14,8 @@ struct LevelSummary {
     int faces = 0;    // distinct tile values
     int classes = 0;  // matching classes (each family counts once)
     int blocks = 0;
-    int items = 0;    // bonus items 1..5 on the layer
-    int pieces = 0;   // picture pieces 6..21 on the layer
+    int items = 0;   // bonus items 1..5 on the layer
+    int pieces = 0;  // picture pieces 6..21 on the layer
     double secondsPerPair = 0.0;
     int cleared = 0;  // random play-throughs that cleared the board
     int playthroughs = 0;

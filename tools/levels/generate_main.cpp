@@ -8,8 +8,7 @@
 #include "tools/levels/level_generator.h"
 #include "tools/levels/removal_orders.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 3 && argc != 4) {
         std::fprintf(stderr, "usage: tessalune-levelgen BOOK OUTDIR [ORDERS]\n");
         return 2;
@@ -27,8 +26,8 @@ int main(int argc, char** argv)
         levelData level = story.levels[i].level;
         level.fileName = outDir + "/" + std::to_string(i + 1) + ".dat";
         level.Save();
-        std::printf("level %zu: %zu pairs, seed %u, %d s\n", i + 1, story.levels[i].removalOrder.size(),
-                    story.levels[i].seed, level.timelimit);
+        std::printf("level %zu: %zu pairs, seed %u, %d s\n", i + 1,
+                    story.levels[i].removalOrder.size(), story.levels[i].seed, level.timelimit);
         orders.push_back(story.levels[i].removalOrder);
     }
     if (argc == 4) {

@@ -5,8 +5,7 @@
 
 #include "app/line_helpers.h"
 
-int LevelMask::TileCount() const
-{
+int LevelMask::TileCount() const {
     int count = 0;
     for (const std::string& row : rows) {
         for (const char c : row) {
@@ -16,8 +15,7 @@ int LevelMask::TileCount() const
     return count;
 }
 
-int LevelMask::BlockCount() const
-{
+int LevelMask::BlockCount() const {
     int count = 0;
     for (const std::string& row : rows) {
         for (const char c : row) {
@@ -27,22 +25,26 @@ int LevelMask::BlockCount() const
     return count;
 }
 
-int BonusItemOfLetter(char letter)
-{
+int BonusItemOfLetter(char letter) {
     switch (letter) {
-    case 'S': return 1;
-    case 'U': return 2;
-    case 'R': return 3;
-    case 'H': return 4;
-    case 'T': return 5;
-    default: return 0;
+        case 'S':
+            return 1;
+        case 'U':
+            return 2;
+        case 'R':
+            return 3;
+        case 'H':
+            return 4;
+        case 'T':
+            return 5;
+        default:
+            return 0;
     }
 }
 
 namespace {
 
-std::vector<int> ParseIntList(const std::string& text)
-{
+std::vector<int> ParseIntList(const std::string& text) {
     std::vector<int> values;
     std::stringstream stream(text);
     std::string item;
@@ -52,8 +54,7 @@ std::vector<int> ParseIntList(const std::string& text)
     return values;
 }
 
-void ApplySetting(LevelBookSettings& s, const std::string& key, const std::string& value)
-{
+void ApplySetting(LevelBookSettings& s, const std::string& key, const std::string& value) {
     struct IntKey {
         const char* name;
         int LevelBookSettings::*field;
@@ -87,8 +88,7 @@ void ApplySetting(LevelBookSettings& s, const std::string& key, const std::strin
     }
 }
 
-void ApplyLevelKey(LevelMask& mask, const std::string& key, const std::string& value)
-{
+void ApplyLevelKey(LevelMask& mask, const std::string& key, const std::string& value) {
     if (key == "faces") {
         mask.faces = ToInt(value);
     } else if (key == "flowers") {
@@ -102,8 +102,7 @@ void ApplyLevelKey(LevelMask& mask, const std::string& key, const std::string& v
     }
 }
 
-bool IsMaskRow(const std::string& line)
-{
+bool IsMaskRow(const std::string& line) {
     if (static_cast<int>(line.size()) != LEVEL_COLUMNS) {
         return false;
     }
@@ -115,8 +114,7 @@ bool IsMaskRow(const std::string& line)
     return true;
 }
 
-std::string CheckMask(const LevelMask& mask, int rowCount)
-{
+std::string CheckMask(const LevelMask& mask, int rowCount) {
     const std::string where = "level " + std::to_string(mask.number) + ": ";
     if (rowCount != LEVEL_ROWS) {
         return where + "needs " + std::to_string(LEVEL_ROWS) + " rows";
@@ -149,8 +147,7 @@ std::string CheckMask(const LevelMask& mask, int rowCount)
 
 }  // namespace
 
-LevelBook ParseLevelBook(const std::string& text)
-{
+LevelBook ParseLevelBook(const std::string& text) {
     LevelBook book;
     std::stringstream stream(text);
     std::string line;
@@ -206,8 +203,7 @@ LevelBook ParseLevelBook(const std::string& text)
     return book;
 }
 
-LevelBook ReadLevelBook(const std::string& path)
-{
+LevelBook ReadLevelBook(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         LevelBook book;

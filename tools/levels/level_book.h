@@ -16,11 +16,11 @@ constexpr char MASK_BLOCK_2 = '+';
 struct LevelMask {
     int number = 0;
     std::string name;
-    int faces = 0;        // plain faces in use
-    int flowers = 0;      // pairs from the flower families
-    std::string items;    // bonus item letters
-    double spread = 0.0;  // 0: pairs lie close, 1: anywhere
-    int variant = 0;      // reverse-play attempt to start from
+    int faces = 0;                             // plain faces in use
+    int flowers = 0;                           // pairs from the flower families
+    std::string items;                         // bonus item letters
+    double spread = 0.0;                       // 0: pairs lie close, 1: anywhere
+    int variant = 0;                           // reverse-play attempt to start from
     std::array<std::string, LEVEL_ROWS> rows;  // LEVEL_COLUMNS characters each
 
     char Cell(int x, int y) const { return rows[y][x]; }

@@ -13,13 +13,11 @@ namespace {
 
 constexpr uint32_t SEEDS_PER_LEVEL = 10007u;
 
-double Lerp(double first, double last, double t)
-{
+double Lerp(double first, double last, double t) {
     return first + (last - first) * t;
 }
 
-std::vector<int> PlainFaceValues()
-{
+std::vector<int> PlainFaceValues() {
     std::vector<int> values;
     for (int v = FIRST_TILE_VALUE; v <= LAST_TILE_VALUE; ++v) {
         if (!IsGroupValue(v)) {
@@ -29,8 +27,7 @@ std::vector<int> PlainFaceValues()
     return values;
 }
 
-int FlowerValue(SeededRandom& random, bool familyA)
-{
+int FlowerValue(SeededRandom& random, bool familyA) {
     const int first = familyA ? FIRST_GROUP_A : FIRST_GROUP_B;
     return first + random.Below(LAST_GROUP_A - FIRST_GROUP_A + 1);
 }
@@ -38,8 +35,7 @@ int FlowerValue(SeededRandom& random, bool familyA)
 // Faces for the pairs: flower pairs first, then every plain face once, then
 // plain faces at random; the pairs get them in shuffled order.
 void PutFaces(const LevelMask& mask, const std::vector<CellPair>& pairs, SeededRandom& random,
-              levelData& level)
-{
+              levelData& level) {
     std::vector<int> plain = PlainFaceValues();
     random.Shuffle(plain);
     plain.resize(std::min<size_t>(plain.size(), static_cast<size_t>(mask.faces)));
@@ -70,8 +66,7 @@ void PutFaces(const LevelMask& mask, const std::vector<CellPair>& pairs, SeededR
 
 // Items and picture pieces each on a tile cell of their own.
 void PutBonuses(const LevelMask& mask, const LevelPlan& plan, SeededRandom& random,
-                levelData& level)
-{
+                levelData& level) {
     std::vector<std::pair<int, int>> cells;
     for (int y = 0; y < LEVEL_ROWS; ++y) {
         for (int x = 0; x < LEVEL_COLUMNS; ++x) {
@@ -92,14 +87,12 @@ void PutBonuses(const LevelMask& mask, const LevelPlan& plan, SeededRandom& rand
     }
 }
 
-int RoundUpTo(int value, int step)
-{
+int RoundUpTo(int value, int step) {
     return ((value + step - 1) / step) * step;
 }
 
-void PutParameters(const LevelBook& book, const LevelMask& mask, const LevelPlan& plan,
-                   int moves, levelData& level)
-{
+void PutParameters(const LevelBook& book, const LevelMask& mask, const LevelPlan& plan, int moves,
+                   levelData& level) {
     const LevelBookSettings& s = book.settings;
     const double t = plan.progress;
     level.music = plan.location;
@@ -109,16 +102,17 @@ void PutParameters(const LevelBook& book, const LevelMask& mask, const LevelPlan
     const double perPair = Lerp(s.secondsPerPairFirst, s.secondsPerPairLast, t);
     level.timelimit = RoundUpTo(static_cast<int>(std::ceil(moves * perPair)), 5);
     if (mask.flowers > 0) {
-        level.flowersbonus = static_cast<int>(std::lround(Lerp(s.flowerSecondsFirst, s.flowerSecondsLast, t)));
+        level.flowersbonus =
+            static_cast<int>(std::lround(Lerp(s.flowerSecondsFirst, s.flowerSecondsLast, t)));
     }
     if (mask.items.find('T') != std::string::npos) {
-        level.timebonus = static_cast<int>(std::lround(Lerp(s.timeItemSecondsFirst, s.timeItemSecondsLast, t)));
+        level.timebonus =
+            static_cast<int>(std::lround(Lerp(s.timeItemSecondsFirst, s.timeItemSecondsLast, t)));
     }
 }
 
 void BuildLevel(const LevelBook& book, const LevelPlan& plan, const LevelMask& mask,
-                const std::vector<CellPair>& placements, GeneratedLevel& out)
-{
+                const std::vector<CellPair>& placements, GeneratedLevel& out) {
     const std::string fileName = "data/game/levels/" + std::to_string(mask.number) + ".dat";
     out.level = levelData();
     out.level.fileName = fileName;
@@ -131,16 +125,17 @@ void BuildLevel(const LevelBook& book, const LevelPlan& plan, const LevelMask& m
 }
 
 bool GenerateLevel(const LevelBook& book, const LevelPlan& plan, const LevelMask& mask,
-                   GeneratedLevel& out, std::string& error)
-{
+                   GeneratedLevel& out, std::string& error) {
     if (mask.items.size() + plan.pieces.size() > static_cast<size_t>(mask.TileCount())) {
         error = "level " + std::to_string(mask.number) + ": more items and pieces than tiles";
         return false;
     }
     bool found = false;
-    for (int attempt = mask.variant; attempt < mask.variant + book.settings.attempts && !found; ++attempt) {
+    for (int attempt = mask.variant; attempt < mask.variant + book.settings.attempts && !found;
+         ++attempt) {
         out.seed = static_cast<uint32_t>(book.settings.seed) +
-                   SEEDS_PER_LEVEL * static_cast<uint32_t>(mask.number) + static_cast<uint32_t>(attempt);
+                   SEEDS_PER_LEVEL * static_cast<uint32_t>(mask.number) +
+                   static_cast<uint32_t>(attempt);
         const std::vector<CellPair> placements = PlacePairsInReverse(mask, out.seed);
         if (!placements.empty()) {
             BuildLevel(book, plan, mask, placements, out);
@@ -160,8 +155,7 @@ bool GenerateLevel(const LevelBook& book, const LevelPlan& plan, const LevelMask
 
 }  // namespace
 
-GeneratedStory GenerateStory(const LevelBook& book)
-{
+GeneratedStory GenerateStory(const LevelBook& book) {
     GeneratedStory story;
     story.errors = book.errors;
     const StoryPlan plan = PlanStory(book);
@@ -180,8 +174,7 @@ GeneratedStory GenerateStory(const LevelBook& book)
     return story;
 }
 
-std::string LevelFileText(const levelData& level)
-{
+std::string LevelFileText(const levelData& level) {
     StreamPtr stream = CreateMemoryStream(std::string());
     level.WriteTo(*stream);
     stream->Seek(0);

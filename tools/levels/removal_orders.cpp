@@ -2,21 +2,19 @@
 
 #include <sstream>
 
-std::string RemovalOrdersText(const RemovalOrders& orders)
-{
+std::string RemovalOrdersText(const RemovalOrders& orders) {
     std::string text = "# Removal orders of the story levels, written by tessalune-levelgen.\n";
     for (size_t i = 0; i < orders.size(); ++i) {
         text += "level " + std::to_string(i + 1) + "\n";
         for (const CellPair& p : orders[i]) {
-            text += std::to_string(p.a.x) + " " + std::to_string(p.a.y) + " " + std::to_string(p.b.x) +
-                    " " + std::to_string(p.b.y) + "\n";
+            text += std::to_string(p.a.x) + " " + std::to_string(p.a.y) + " " +
+                    std::to_string(p.b.x) + " " + std::to_string(p.b.y) + "\n";
         }
     }
     return text;
 }
 
-RemovalOrders ParseRemovalOrders(const std::string& text)
-{
+RemovalOrders ParseRemovalOrders(const std::string& text) {
     RemovalOrders orders;
     std::stringstream lines(text);
     std::string line;

@@ -18,8 +18,7 @@ struct Cell {
     int x = 0, y = 0;
 };
 
-int BlockValueOf(char c)
-{
+int BlockValueOf(char c) {
     if (c == MASK_BLOCK_1) {
         return FIRST_BLOCK_VALUE;
     }
@@ -28,8 +27,7 @@ int BlockValueOf(char c)
 
 // Steps from each tile cell to the nearest cell outside the shape; deep
 // cells are placed first so that the outside stays open for later pairs.
-std::vector<std::vector<int>> DepthOfTiles(const LevelMask& mask)
-{
+std::vector<std::vector<int>> DepthOfTiles(const LevelMask& mask) {
     std::vector<std::vector<int>> depth(LEVEL_COLUMNS, std::vector<int>(LEVEL_ROWS, -1));
     std::deque<Cell> queue;
     for (int x = 0; x < LEVEL_COLUMNS; ++x) {
@@ -61,9 +59,10 @@ std::vector<std::vector<int>> DepthOfTiles(const LevelMask& mask)
 class ReversePlay {
 public:
     ReversePlay(const LevelMask& mask, uint32_t seed)
-        : mask_(mask), random_(seed), depth_(DepthOfTiles(mask)),
-          board_(gameGrid::Create(LEVEL_COLUMNS, LEVEL_ROWS, 32, 48, Point(0, 0)))
-    {
+        : mask_(mask),
+          random_(seed),
+          depth_(DepthOfTiles(mask)),
+          board_(gameGrid::Create(LEVEL_COLUMNS, LEVEL_ROWS, 32, 48, Point(0, 0))) {
         for (int x = 0; x < LEVEL_COLUMNS; ++x) {
             for (int y = 0; y < LEVEL_ROWS; ++y) {
                 board_->SetCellData(Point(x, y), BlockValueOf(mask.Cell(x, y)));
@@ -76,8 +75,7 @@ public:
 
     // On a dead end the newest pairs are taken back, more of them the longer
     // no progress is made, and play goes on with fresh random choices.
-    std::vector<CellPair> Run()
-    {
+    std::vector<CellPair> Run() {
         std::vector<CellPair> placed;
         size_t best = 0;
         int streak = 0;
@@ -107,8 +105,7 @@ public:
 private:
     // The open cells in the order to try as the first cell of the next pair:
     // deepest first, ties in random order.
-    std::vector<Cell> FirstCellOrder()
-    {
+    std::vector<Cell> FirstCellOrder() {
         std::vector<Cell> order = open_;
         random_.Shuffle(order);
         std::stable_sort(order.begin(), order.end(), [this](const Cell& a, const Cell& b) {
@@ -117,8 +114,7 @@ private:
         return order;
     }
 
-    bool Joinable(const Cell& a, const Cell& b)
-    {
+    bool Joinable(const Cell& a, const Cell& b) {
         const Point pa(a.x, a.y);
         const Point pb(b.x, b.y);
         board_->SetCellData(pa, PLACED);
@@ -129,8 +125,7 @@ private:
         return joinable;
     }
 
-    std::vector<Cell> PartnersOf(const Cell& a)
-    {
+    std::vector<Cell> PartnersOf(const Cell& a) {
         std::vector<Cell> partners;
         for (const Cell& b : open_) {
             if ((b.x != a.x || b.y != a.y) && Joinable(a, b)) {
@@ -138,14 +133,14 @@ private:
             }
         }
         std::stable_sort(partners.begin(), partners.end(), [&a](const Cell& p, const Cell& q) {
-            return std::abs(p.x - a.x) + std::abs(p.y - a.y) < std::abs(q.x - a.x) + std::abs(q.y - a.y);
+            return std::abs(p.x - a.x) + std::abs(p.y - a.y) <
+                   std::abs(q.x - a.x) + std::abs(q.y - a.y);
         });
         return partners;
     }
 
     // A low spread leans hard towards the nearest partners.
-    Cell ChoosePartner(const std::vector<Cell>& partners)
-    {
+    Cell ChoosePartner(const std::vector<Cell>& partners) {
         const double lean = 1.0 + 3.0 * (1.0 - std::clamp(mask_.spread, 0.0, 1.0));
         const double pick = std::pow(random_.Unit(), lean);
         const int index = std::min(static_cast<int>(pick * partners.size()),
@@ -155,8 +150,7 @@ private:
 
     // Near the end every open cell must keep a partner: the most constrained
     // cell goes first, with the partner that has the fewest other choices.
-    bool PlaceInEndgame(CellPair& pair)
-    {
+    bool PlaceInEndgame(CellPair& pair) {
         std::vector<std::vector<Cell>> partners;
         for (const Cell& a : open_) {
             partners.push_back(PartnersOf(a));
@@ -187,8 +181,7 @@ private:
         return true;
     }
 
-    void Place(const Cell a, const Cell b, CellPair& pair)
-    {
+    void Place(const Cell a, const Cell b, CellPair& pair) {
         board_->SetCellData(Point(a.x, a.y), PLACED);
         board_->SetCellData(Point(b.x, b.y), PLACED);
         Close(a);
@@ -196,8 +189,7 @@ private:
         pair = {Point(a.x, a.y), Point(b.x, b.y)};
     }
 
-    bool PlaceNext(CellPair& pair)
-    {
+    bool PlaceNext(CellPair& pair) {
         if (static_cast<int>(open_.size()) <= ENDGAME_CELLS) {
             return PlaceInEndgame(pair);
         }
@@ -212,16 +204,14 @@ private:
         return false;
     }
 
-    void TakeBack(const CellPair& pair)
-    {
+    void TakeBack(const CellPair& pair) {
         board_->SetCellData(pair.a, CELL_EMPTY);
         board_->SetCellData(pair.b, CELL_EMPTY);
         open_.push_back({pair.a.x, pair.a.y});
         open_.push_back({pair.b.x, pair.b.y});
     }
 
-    void Close(const Cell& c)
-    {
+    void Close(const Cell& c) {
         open_.erase(std::remove_if(open_.begin(), open_.end(),
                                    [&c](const Cell& o) { return o.x == c.x && o.y == c.y; }),
                     open_.end());
@@ -236,8 +226,7 @@ private:
 
 }  // namespace
 
-void PutBlocks(const LevelMask& mask, int (&grid)[LEVEL_COLUMNS][LEVEL_ROWS])
-{
+void PutBlocks(const LevelMask& mask, int (&grid)[LEVEL_COLUMNS][LEVEL_ROWS]) {
     for (int x = 0; x < LEVEL_COLUMNS; ++x) {
         for (int y = 0; y < LEVEL_ROWS; ++y) {
             grid[x][y] = BlockValueOf(mask.Cell(x, y));
@@ -245,12 +234,10 @@ void PutBlocks(const LevelMask& mask, int (&grid)[LEVEL_COLUMNS][LEVEL_ROWS])
     }
 }
 
-std::vector<CellPair> PlacePairsInReverse(const LevelMask& mask, uint32_t seed)
-{
+std::vector<CellPair> PlacePairsInReverse(const LevelMask& mask, uint32_t seed) {
     return ReversePlay(mask, seed).Run();
 }
 
-std::vector<CellPair> RemovalOrderOf(const std::vector<CellPair>& placements)
-{
+std::vector<CellPair> RemovalOrderOf(const std::vector<CellPair>& placements) {
     return std::vector<CellPair>(placements.rbegin(), placements.rend());
 }

@@ -14,8 +14,8 @@ public:
     // [0, 1)
     double Unit() { return static_cast<double>(engine_()) / 4294967296.0; }
 
-    template <class T> void Shuffle(std::vector<T>& items)
-    {
+    template <class T>
+    void Shuffle(std::vector<T>& items) {
         for (int i = static_cast<int>(items.size()) - 1; i > 0; --i) {
             std::swap(items[i], items[Below(i + 1)]);
         }

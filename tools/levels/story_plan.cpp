@@ -9,8 +9,7 @@ namespace {
 // level but the first at least one, the last completing the picture. A
 // location that opens the story leaves its first level without pieces
 // (unless it has no other).
-std::vector<int> PieceCounts(int levelCount, bool openingLocation)
-{
+std::vector<int> PieceCounts(int levelCount, bool openingLocation) {
     std::vector<int> counts(levelCount, 0);
     const int first = (openingLocation && levelCount > 1) ? 1 : 0;
     const int sharing = levelCount - first;
@@ -25,8 +24,7 @@ std::vector<int> PieceCounts(int levelCount, bool openingLocation)
     return counts;
 }
 
-void PlanPieces(const LevelBook& book, StoryPlan& plan)
-{
+void PlanPieces(const LevelBook& book, StoryPlan& plan) {
     int level = 0;
     for (size_t location = 0; location < book.settings.locations.size(); ++location) {
         const int count = book.settings.locations[location];
@@ -49,26 +47,31 @@ void PlanPieces(const LevelBook& book, StoryPlan& plan)
     }
 }
 
-bool HasIdea(const LevelMask& mask, const LevelPlan& plan, NewIdea idea)
-{
+bool HasIdea(const LevelMask& mask, const LevelPlan& plan, NewIdea idea) {
     switch (idea) {
-    case NewIdea::FirstLevel: return mask.number == 1;
-    case NewIdea::BonusItem: return mask.items.find_first_of("SURH") != std::string::npos;
-    case NewIdea::PicturePiece: return !plan.pieces.empty();
-    case NewIdea::FlowerTiles: return mask.flowers > 0;
-    case NewIdea::FixedBlock: return mask.BlockCount() > 0;
-    case NewIdea::TimeItem: return mask.items.find('T') != std::string::npos;
+        case NewIdea::FirstLevel:
+            return mask.number == 1;
+        case NewIdea::BonusItem:
+            return mask.items.find_first_of("SURH") != std::string::npos;
+        case NewIdea::PicturePiece:
+            return !plan.pieces.empty();
+        case NewIdea::FlowerTiles:
+            return mask.flowers > 0;
+        case NewIdea::FixedBlock:
+            return mask.BlockCount() > 0;
+        case NewIdea::TimeItem:
+            return mask.items.find('T') != std::string::npos;
     }
     return false;
 }
 
-void PlanTutorials(const LevelBook& book, StoryPlan& plan)
-{
+void PlanTutorials(const LevelBook& book, StoryPlan& plan) {
     constexpr int IDEAS = 6;
     bool seen[IDEAS + 1] = {};
     for (size_t i = 0; i < plan.levels.size(); ++i) {
         for (int idea = 1; idea <= IDEAS; ++idea) {
-            if (seen[idea] || !HasIdea(book.levels[i], plan.levels[i], static_cast<NewIdea>(idea))) {
+            if (seen[idea] ||
+                !HasIdea(book.levels[i], plan.levels[i], static_cast<NewIdea>(idea))) {
                 continue;
             }
             seen[idea] = true;
@@ -83,8 +86,7 @@ void PlanTutorials(const LevelBook& book, StoryPlan& plan)
 
 }  // namespace
 
-StoryPlan PlanStory(const LevelBook& book)
-{
+StoryPlan PlanStory(const LevelBook& book) {
     StoryPlan plan;
     plan.levels.resize(book.levels.size());
     const double last = static_cast<double>(book.levels.size()) - 1.0;

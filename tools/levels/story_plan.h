@@ -11,11 +11,11 @@
 enum class NewIdea { FirstLevel = 1, BonusItem, PicturePiece, FlowerTiles, FixedBlock, TimeItem };
 
 struct LevelPlan {
-    int location = 0;             // 1-based
+    int location = 0;  // 1-based
     bool firstOfLocation = false;
-    std::vector<int> pieces;      // picture pieces 0..15 first found here
-    int tutorial = 0;             // 0, or the picture of the idea new here
-    double progress = 0.0;        // 0 at the first level, 1 at the last
+    std::vector<int> pieces;  // picture pieces 0..15 first found here
+    int tutorial = 0;         // 0, or the picture of the idea new here
+    double progress = 0.0;    // 0 at the first level, 1 at the last
 };
 
 struct StoryPlan {

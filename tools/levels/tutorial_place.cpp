@@ -10,16 +10,15 @@ constexpr int SCREEN_WIDTH = 800;
 constexpr int CELL_WIDTH = 32;
 constexpr int CELL_HEIGHT = 48;
 
-bool Overlaps(const ScreenBox& a, const ScreenBox& b)
-{
+bool Overlaps(const ScreenBox& a, const ScreenBox& b) {
     return a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1;
 }
 
 }  // namespace
 
-ScreenBox OccupiedScreenBox(const levelData& level)
-{
-    GameGridPtr board = gameGrid::Create(LEVEL_COLUMNS, LEVEL_ROWS, CELL_WIDTH, CELL_HEIGHT, Point(2, 2));
+ScreenBox OccupiedScreenBox(const levelData& level) {
+    GameGridPtr board =
+        gameGrid::Create(LEVEL_COLUMNS, LEVEL_ROWS, CELL_WIDTH, CELL_HEIGHT, Point(2, 2));
     board->setLevelData(level);
     int minX = LEVEL_COLUMNS, minY = LEVEL_ROWS, maxX = -1, maxY = -1;
     for (int x = 0; x < LEVEL_COLUMNS; ++x) {
@@ -36,15 +35,15 @@ ScreenBox OccupiedScreenBox(const levelData& level)
             board->_cellEndY(maxY)};
 }
 
-bool PlaceTutorial(const LevelBookSettings& s, int tutorial, levelData& level)
-{
+bool PlaceTutorial(const LevelBookSettings& s, int tutorial, levelData& level) {
     const ScreenBox tiles = OccupiedScreenBox(level);
     const ScreenBox guard{tiles.x0 - s.tutorialMargin, tiles.y0 - s.tutorialMargin,
                           tiles.x1 + s.tutorialMargin, tiles.y1 + s.tutorialMargin};
     const int w = s.tutorialWidth;
     const int h = s.tutorialHeight;
     // Centred beside the tiles, pushed back into the band where it can.
-    const int middleY = std::max(s.tutorialTop, std::min((tiles.y0 + tiles.y1 - h) / 2, s.tutorialBottom - h));
+    const int middleY =
+        std::max(s.tutorialTop, std::min((tiles.y0 + tiles.y1 - h) / 2, s.tutorialBottom - h));
     const int middleX = std::max(0, std::min((tiles.x0 + tiles.x1 - w) / 2, SCREEN_WIDTH - w));
     // Left of the tiles, right of them, above, below.
     const ScreenBox candidates[] = {
@@ -54,8 +53,8 @@ bool PlaceTutorial(const LevelBookSettings& s, int tutorial, levelData& level)
         {middleX, guard.y1, middleX + w, guard.y1 + h},
     };
     for (const ScreenBox& c : candidates) {
-        const bool onScreen = c.x0 >= 0 && c.x1 <= SCREEN_WIDTH && c.y0 >= s.tutorialTop &&
-                              c.y1 <= s.tutorialBottom;
+        const bool onScreen =
+            c.x0 >= 0 && c.x1 <= SCREEN_WIDTH && c.y0 >= s.tutorialTop && c.y1 <= s.tutorialBottom;
         if (onScreen && !Overlaps(c, tiles)) {
             level.tutorial = tutorial;
             level.tutor_x = c.x0;

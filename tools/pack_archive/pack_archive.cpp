@@ -31,19 +31,23 @@ constexpr time_t FIXED_TIME = 1577836800;  // 2020-01-01, the same in every buil
 constexpr zip_uint32_t FILE_MODE = 0100644u << 16;
 
 struct Entry {
-    std::string name;    // lower case, "/" separators
+    std::string name;  // lower case, "/" separators
     fs::path source;
 };
 
 std::string EntryName(std::string path) {
     std::replace(path.begin(), path.end(), '\\', '/');
-    for (char& c : path) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : path) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
     return path;
 }
 
 bool ReadFile(const fs::path& path, std::string& bytes) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    if (!in) {
+        return false;
+    }
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return !in.bad();
 }
@@ -54,28 +58,40 @@ std::vector<Entry> ReadManifest(const fs::path& root, const fs::path& manifest) 
     std::vector<Entry> entries;
     std::string line;
     while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty()) continue;
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (line.empty()) {
+            continue;
+        }
         const std::string name = EntryName(line);
-        if (!seen.insert(name).second) continue;
+        if (!seen.insert(name).second) {
+            continue;
+        }
         entries.push_back({name, root / line});
     }
-    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
+    std::sort(entries.begin(), entries.end(),
+              [](const Entry& a, const Entry& b) { return a.name < b.name; });
     return entries;
 }
 
 uint32_t Crc(const std::string& bytes) {
-    return static_cast<uint32_t>(crc32(0L, reinterpret_cast<const Bytef*>(bytes.data()),
-                                       static_cast<uInt>(bytes.size())));
+    return static_cast<uint32_t>(
+        crc32(0L, reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uInt>(bytes.size())));
 }
 
 // The previous archive's entry with the same name, size and checksum, or -1.
 zip_int64_t Unchanged(zip_t* previous, const Entry& entry, const std::string& bytes) {
-    if (previous == nullptr) return -1;
+    if (previous == nullptr) {
+        return -1;
+    }
     const zip_int64_t index = zip_name_locate(previous, entry.name.c_str(), 0);
     zip_stat_t stat;
-    if (index < 0 || zip_stat_index(previous, static_cast<zip_uint64_t>(index), 0, &stat) != 0) return -1;
-    const bool same = stat.size == bytes.size() && stat.crc == Crc(bytes) && stat.comp_method == ZIP_CM_DEFLATE;
+    if (index < 0 || zip_stat_index(previous, static_cast<zip_uint64_t>(index), 0, &stat) != 0) {
+        return -1;
+    }
+    const bool same =
+        stat.size == bytes.size() && stat.crc == Crc(bytes) && stat.comp_method == ZIP_CM_DEFLATE;
     return same ? index : -1;
 }
 
@@ -88,19 +104,24 @@ bool AddEntry(zip_t* archive, zip_t* previous, const Entry& entry, std::vector<s
     const zip_int64_t old = Unchanged(previous, entry, bytes);
     zip_source_t* source = nullptr;
     if (old >= 0) {
-        source = zip_source_zip(archive, previous, static_cast<zip_uint64_t>(old), ZIP_FL_COMPRESSED, 0, -1);
+        source = zip_source_zip(archive, previous, static_cast<zip_uint64_t>(old),
+                                ZIP_FL_COMPRESSED, 0, -1);
     } else {
         keep.push_back(std::move(bytes));
         source = zip_source_buffer(archive, keep.back().data(), keep.back().size(), 0);
     }
-    if (source == nullptr) return false;
+    if (source == nullptr) {
+        return false;
+    }
     const zip_int64_t index = zip_file_add(archive, entry.name.c_str(), source, ZIP_FL_ENC_UTF_8);
     if (index < 0) {
         zip_source_free(source);
         return false;
     }
     const auto at = static_cast<zip_uint64_t>(index);
-    if (old < 0 && zip_set_file_compression(archive, at, ZIP_CM_DEFLATE, 0) != 0) return false;
+    if (old < 0 && zip_set_file_compression(archive, at, ZIP_CM_DEFLATE, 0) != 0) {
+        return false;
+    }
     return zip_file_set_mtime(archive, at, FIXED_TIME, 0) == 0 &&
            zip_file_set_external_attributes(archive, at, 0, ZIP_OPSYS_UNIX, FILE_MODE) == 0;
 }
@@ -120,7 +141,9 @@ bool Pack(const fs::path& output, const std::vector<Entry>& entries) {
     zip_t* archive = zip_open(temporary.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     if (archive == nullptr) {
         std::cerr << "pack_archive: cannot create " << temporary << "\n";
-        if (previous != nullptr) zip_discard(previous);
+        if (previous != nullptr) {
+            zip_discard(previous);
+        }
         return false;
     }
     // Buffers handed to libzip must live until the archive is closed; a
@@ -128,15 +151,23 @@ bool Pack(const fs::path& output, const std::vector<Entry>& entries) {
     std::vector<std::string> keep;
     keep.reserve(entries.size());
     bool ok = true;
-    for (const Entry& entry : entries) ok = ok && AddEntry(archive, previous, entry, keep);
+    for (const Entry& entry : entries) {
+        ok = ok && AddEntry(archive, previous, entry, keep);
+    }
     if (!ok || zip_close(archive) != 0) {
-        if (ok) std::cerr << "pack_archive: " << zip_strerror(archive) << "\n";
+        if (ok) {
+            std::cerr << "pack_archive: " << zip_strerror(archive) << "\n";
+        }
         zip_discard(archive);
-        if (previous != nullptr) zip_discard(previous);
+        if (previous != nullptr) {
+            zip_discard(previous);
+        }
         fs::remove(temporary, ignored);
         return false;
     }
-    if (previous != nullptr) zip_discard(previous);
+    if (previous != nullptr) {
+        zip_discard(previous);
+    }
     if (fs::exists(output) && SameBytes(output, temporary)) {
         fs::remove(temporary, ignored);
         return true;
@@ -153,7 +184,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::vector<Entry> entries = ReadManifest(argv[2], argv[3]);
-    if (!Pack(argv[1], entries)) return 1;
+    if (!Pack(argv[1], entries)) {
+        return 1;
+    }
     std::cout << "pack_archive: " << entries.size() << " entries in " << argv[1] << "\n";
     return 0;
 }

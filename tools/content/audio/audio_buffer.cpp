@@ -5,23 +5,31 @@
 
 float Peak(const StereoBuffer& audio) {
     float peak = 0;
-    for (const float s : audio.samples) peak = std::max(peak, std::fabs(s));
+    for (const float s : audio.samples) {
+        peak = std::max(peak, std::fabs(s));
+    }
     return peak;
 }
 
 float ActiveRms(const StereoBuffer& audio) {
     const int window = kSampleRate / 20;
     const float peak = Peak(audio);
-    if (peak <= 0) return 0;
+    if (peak <= 0) {
+        return 0;
+    }
     const float floor = peak * 0.00316f;  // -50 dB
     double sum = 0;
     size_t count = 0;
     for (int start = 0; start < audio.Frames(); start += window) {
         const int end = std::min(audio.Frames(), start + window);
         double w = 0;
-        for (int i = start * 2; i < end * 2; ++i) w += audio.samples[i] * audio.samples[i];
+        for (int i = start * 2; i < end * 2; ++i) {
+            w += audio.samples[i] * audio.samples[i];
+        }
         const size_t n = static_cast<size_t>(end - start) * 2;
-        if (std::sqrt(w / n) < floor) continue;
+        if (std::sqrt(w / n) < floor) {
+            continue;
+        }
         sum += w;
         count += n;
     }
@@ -29,15 +37,21 @@ float ActiveRms(const StereoBuffer& audio) {
 }
 
 void Gain(StereoBuffer& audio, float gain) {
-    for (float& s : audio.samples) s *= gain;
+    for (float& s : audio.samples) {
+        s *= gain;
+    }
 }
 
 void MatchLoudness(StereoBuffer& audio, float targetRms, float peakLimit) {
     const float rms = ActiveRms(audio);
-    if (rms <= 0) return;
+    if (rms <= 0) {
+        return;
+    }
     float gain = targetRms / rms;
     const float peak = Peak(audio);
-    if (peak * gain > peakLimit) gain = peakLimit / peak;
+    if (peak * gain > peakLimit) {
+        gain = peakLimit / peak;
+    }
     Gain(audio, gain);
 }
 
@@ -61,8 +75,9 @@ void FadeEdges(StereoBuffer& audio, float fadeInMs, float fadeOutMs) {
 void TrimTail(StereoBuffer& audio, float threshold, int marginFrames) {
     int last = audio.Frames() - 1;
     while (last > 0 && std::fabs(audio.samples[2 * last]) < threshold &&
-           std::fabs(audio.samples[2 * last + 1]) < threshold)
+           std::fabs(audio.samples[2 * last + 1]) < threshold) {
         --last;
+    }
     const int keep = std::min(audio.Frames(), last + 1 + marginFrames);
     audio.samples.resize(static_cast<size_t>(keep) * 2);
 }
@@ -79,7 +94,9 @@ void FoldTail(StereoBuffer& audio, int loopFrames) {
 
 void LimitPeaks(StereoBuffer& audio, float ceiling) {
     const int frames = audio.Frames();
-    if (frames == 0) return;
+    if (frames == 0) {
+        return;
+    }
     std::vector<float> gain(static_cast<size_t>(frames));
     for (int f = 0; f < frames; ++f) {
         const float level = std::max(std::fabs(audio.samples[2 * static_cast<size_t>(f)]),
@@ -92,7 +109,9 @@ void LimitPeaks(StereoBuffer& audio, float ceiling) {
         gain[f] = std::min(gain[f], recovered);
     }
     const float attack = 1.0f / (0.002f * kSampleRate);
-    for (int f = frames - 2; f >= 0; --f) gain[f] = std::min(gain[f], gain[f + 1] + attack);
+    for (int f = frames - 2; f >= 0; --f) {
+        gain[f] = std::min(gain[f], gain[f + 1] + attack);
+    }
     for (int f = 0; f < frames; ++f) {
         audio.samples[2 * static_cast<size_t>(f)] *= gain[static_cast<size_t>(f)];
         audio.samples[2 * static_cast<size_t>(f) + 1] *= gain[static_cast<size_t>(f)];

@@ -40,11 +40,15 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(out);
     for (const EffectDefinition& effect : InstrumentEffects()) {
         double end = 0;
-        for (const NoteEvent& n : effect.notes) end = std::max(end, n.start + n.length);
-        if (!Finish(synth.Render(effect.channels, effect.notes, end + 1.5), out / (effect.file + ".ogg")))
+        for (const NoteEvent& n : effect.notes) {
+            end = std::max(end, n.start + n.length);
+        }
+        if (!Finish(synth.Render(effect.channels, effect.notes, end + 1.5),
+                    out / (effect.file + ".ogg"))) {
             return 1;
+        }
     }
-    const bool ok = Finish(Heartbeat(), out / "beat.ogg") && Finish(HoverTick(), out / "hover.ogg") &&
-                    Finish(ClickPop(), out / "click.ogg");
+    const bool ok = Finish(Heartbeat(), out / "beat.ogg") &&
+                    Finish(HoverTick(), out / "hover.ogg") && Finish(ClickPop(), out / "click.ogg");
     return ok ? 0 : 1;
 }

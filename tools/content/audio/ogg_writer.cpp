@@ -31,7 +31,9 @@ void Drain(vorbis_dsp_state& dsp, vorbis_block& block, ogg_stream_state& stream,
 
 bool WriteOggVorbis(const StereoBuffer& audio, float quality, const std::string& path) {
     FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return false;
+    if (!file) {
+        return false;
+    }
     vorbis_info info;
     vorbis_info_init(&info);
     if (vorbis_encode_init_vbr(&info, 2, kSampleRate, quality) != 0) {

@@ -31,8 +31,9 @@ std::vector<Change> Schedule(const std::vector<NoteEvent>& notes) {
 // Runs the effects on silence so nothing of an earlier render leaks in.
 void FlushReverb(fluid_synth_t* synth) {
     std::vector<float> scratch(1024);
-    for (int i = 0; i < 4 * kSampleRate / 1024; ++i)
+    for (int i = 0; i < 4 * kSampleRate / 1024; ++i) {
         fluid_synth_write_float(synth, 1024, scratch.data(), 0, 1, scratch.data(), 0, 1);
+    }
 }
 
 }  // namespace
@@ -62,12 +63,18 @@ SynthRenderer::SynthRenderer(const std::string& soundfontPath) : impl(new Impl) 
 }
 
 SynthRenderer::~SynthRenderer() {
-    if (impl->synth) delete_fluid_synth(impl->synth);
-    if (impl->settings) delete_fluid_settings(impl->settings);
+    if (impl->synth) {
+        delete_fluid_synth(impl->synth);
+    }
+    if (impl->settings) {
+        delete_fluid_settings(impl->settings);
+    }
     delete impl;
 }
 
-bool SynthRenderer::Ok() const { return impl->synth && impl->font != FLUID_FAILED; }
+bool SynthRenderer::Ok() const {
+    return impl->synth && impl->font != FLUID_FAILED;
+}
 
 StereoBuffer SynthRenderer::Render(const std::vector<ChannelSetup>& channels,
                                    const std::vector<NoteEvent>& notes, double seconds) {
@@ -75,7 +82,9 @@ StereoBuffer SynthRenderer::Render(const std::vector<ChannelSetup>& channels,
     fluid_synth_system_reset(synth);
     FlushReverb(synth);
     for (const ChannelSetup& c : channels) {
-        if (c.channel != 9) fluid_synth_program_change(synth, c.channel, c.program);
+        if (c.channel != 9) {
+            fluid_synth_program_change(synth, c.channel, c.program);
+        }
         fluid_synth_cc(synth, c.channel, 7, c.volume);
         fluid_synth_cc(synth, c.channel, 10, c.pan);
         fluid_synth_cc(synth, c.channel, 91, c.reverb);
@@ -102,10 +111,11 @@ StereoBuffer SynthRenderer::Render(const std::vector<ChannelSetup>& channels,
     };
     for (const Change& c : Schedule(notes)) {
         renderTo(c.frame);
-        if (c.on)
+        if (c.on) {
             fluid_synth_noteon(synth, c.channel, c.key, c.velocity);
-        else
+        } else {
             fluid_synth_noteoff(synth, c.channel, c.key);
+        }
     }
     renderTo(total);
     fluid_synth_all_sounds_off(synth, -1);

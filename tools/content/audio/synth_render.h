@@ -6,9 +6,9 @@
 #include "audio_buffer.h"
 
 struct NoteEvent {
-    double start = 0;     // seconds
-    double length = 0;    // seconds
-    int channel = 0;      // 9 is percussion
+    double start = 0;   // seconds
+    double length = 0;  // seconds
+    int channel = 0;    // 9 is percussion
     int key = 60;
     int velocity = 100;
 };

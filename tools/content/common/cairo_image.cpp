@@ -17,7 +17,9 @@ RgbaImage FromCairo(cairo_surface_t* surface) {
             const uint32_t a = p >> 24;
             uint8_t* d = out.At(x, y);
             d[3] = static_cast<uint8_t>(a);
-            if (a == 0) continue;
+            if (a == 0) {
+                continue;
+            }
             for (int c = 0; c < 3; ++c) {
                 const uint32_t v = (p >> (16 - 8 * c)) & 0xFF;
                 d[c] = static_cast<uint8_t>((v * 255 + a / 2) / a);

@@ -36,10 +36,11 @@ RgbaImage Star() {
     for (int i = 0; i < 8; ++i) {
         const double a = i * kPi / 4 - kPi / 2, r = i % 2 == 0 ? 7.8 : 1.8;
         const double x = 8 + r * std::cos(a), y = 8 + r * std::sin(a);
-        if (i == 0)
+        if (i == 0) {
             cairo_move_to(cr, x, y);
-        else
+        } else {
             cairo_line_to(cr, x, y);
+        }
     }
     cairo_close_path(cr);
     cairo_set_source_rgba(cr, 1, 1, 1, 1);
@@ -58,7 +59,7 @@ void BlurAlpha(RgbaImage& img, int radius) {
     std::vector<int> tmp(static_cast<size_t>(img.width) * img.height);
     for (int pass = 0; pass < 3; ++pass) {
         for (int axis = 0; axis < 2; ++axis) {
-            for (int y = 0; y < img.height; ++y)
+            for (int y = 0; y < img.height; ++y) {
                 for (int x = 0; x < img.width; ++x) {
                     int sum = 0, count = 0;
                     for (int k = -radius; k <= radius; ++k) {
@@ -72,9 +73,13 @@ void BlurAlpha(RgbaImage& img, int radius) {
                     }
                     tmp[static_cast<size_t>(y) * img.width + x] = sum / count;
                 }
-            for (int y = 0; y < img.height; ++y)
-                for (int x = 0; x < img.width; ++x)
-                    img.At(x, y)[3] = static_cast<uint8_t>(tmp[static_cast<size_t>(y) * img.width + x]);
+            }
+            for (int y = 0; y < img.height; ++y) {
+                for (int x = 0; x < img.width; ++x) {
+                    img.At(x, y)[3] =
+                        static_cast<uint8_t>(tmp[static_cast<size_t>(y) * img.width + x]);
+                }
+            }
         }
     }
 }

@@ -32,10 +32,12 @@ ByteWriter InfoBlock(const BMFontData& f) {
     b.U16(static_cast<uint16_t>(f.fontSize));
     const unsigned smooth = 1, boldBit = f.bold ? 8 : 0;
     b.U8(smooth | boldBit);
-    b.U8(0);  // charSet: ANSI
+    b.U8(0);     // charSet: ANSI
     b.U16(100);  // stretchH
     b.U8(1);     // aa
-    for (int i = 0; i < 4; ++i) b.U8(0);  // padding
+    for (int i = 0; i < 4; ++i) {
+        b.U8(0);  // padding
+    }
     b.U8(f.spacingHoriz);
     b.U8(f.spacingVert);
     b.U8(0);  // outline
@@ -66,17 +68,20 @@ ByteWriter CommonBlock(const BMFontData& f, int version) {
 
 ByteWriter PagesBlock(const BMFontData& f) {
     ByteWriter b;
-    for (const std::string& name : f.pages) b.Text(name);
+    for (const std::string& name : f.pages) {
+        b.Text(name);
+    }
     return b;
 }
 
 ByteWriter CharsBlock(const BMFontData& f, int version) {
     ByteWriter b;
     for (const BMGlyph& g : f.glyphs) {
-        if (version == 2)
+        if (version == 2) {
             b.U16(g.id);
-        else
+        } else {
             b.U32(g.id);
+        }
         b.U16(g.x);
         b.U16(g.y);
         b.U16(g.width);
@@ -115,6 +120,8 @@ std::string EncodeBMFont(const BMFontData& font, int version) {
     Block(out, 2, CommonBlock(font, version), version);
     Block(out, 3, PagesBlock(font), version);
     Block(out, 4, CharsBlock(font, version), version);
-    if (!font.kerning.empty()) Block(out, 5, KerningBlock(font, version), version);
+    if (!font.kerning.empty()) {
+        Block(out, 5, KerningBlock(font, version), version);
+    }
     return out.bytes;
 }

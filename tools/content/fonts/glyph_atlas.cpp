@@ -5,7 +5,9 @@
 
 int NextPowerOfTwo(int n) {
     int p = 1;
-    while (p < n) p *= 2;
+    while (p < n) {
+        p *= 2;
+    }
     return p;
 }
 
@@ -14,9 +16,8 @@ std::vector<AtlasPlacement> PackGlyphs(const std::vector<RenderedGlyph>& glyphs,
     constexpr int gap = 1;
     std::vector<size_t> order(glyphs.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-        return glyphs[a].height > glyphs[b].height;
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return glyphs[a].height > glyphs[b].height; });
     std::vector<AtlasPlacement> placed(glyphs.size());
     int x = gap, y = gap, shelf = 0;
     for (const size_t i : order) {

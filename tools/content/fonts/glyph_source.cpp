@@ -3,7 +3,9 @@
 #include <cmath>
 
 GlyphSource::GlyphSource(const std::string& fontPath, int lineHeight) {
-    if (FT_Init_FreeType(&library) != 0) return;
+    if (FT_Init_FreeType(&library) != 0) {
+        return;
+    }
     if (FT_New_Face(library, fontPath.c_str(), 0, &face) != 0) {
         face = nullptr;
         return;
@@ -15,17 +17,25 @@ GlyphSource::GlyphSource(const std::string& fontPath, int lineHeight) {
 }
 
 GlyphSource::~GlyphSource() {
-    if (face) FT_Done_Face(face);
-    if (library) FT_Done_FreeType(library);
+    if (face) {
+        FT_Done_Face(face);
+    }
+    if (library) {
+        FT_Done_FreeType(library);
+    }
 }
 
-bool GlyphSource::Has(uint32_t code) const { return FT_Get_Char_Index(face, code) != 0; }
+bool GlyphSource::Has(uint32_t code) const {
+    return FT_Get_Char_Index(face, code) != 0;
+}
 
 RenderedGlyph GlyphSource::Render(uint32_t code) const {
     RenderedGlyph g;
     g.code = code;
     const FT_UInt index = FT_Get_Char_Index(face, code);
-    if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_LIGHT | FT_LOAD_RENDER) != 0) return g;
+    if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_LIGHT | FT_LOAD_RENDER) != 0) {
+        return g;
+    }
     const FT_GlyphSlot slot = face->glyph;
     const FT_Bitmap& bm = slot->bitmap;
     g.width = static_cast<int>(bm.width);
@@ -34,19 +44,29 @@ RenderedGlyph GlyphSource::Render(uint32_t code) const {
     g.yOffset = ascent - slot->bitmap_top;
     g.xAdvance = static_cast<int>((slot->advance.x + 32) >> 6);
     g.coverage.resize(static_cast<size_t>(g.width) * g.height);
-    for (int y = 0; y < g.height; ++y)
-        for (int x = 0; x < g.width; ++x)
+    for (int y = 0; y < g.height; ++y) {
+        for (int x = 0; x < g.width; ++x) {
             g.coverage[static_cast<size_t>(y) * g.width + x] = bm.buffer[y * bm.pitch + x];
+        }
+    }
     return g;
 }
 
-std::string GlyphSource::FamilyName() const { return face->family_name ? face->family_name : ""; }
+std::string GlyphSource::FamilyName() const {
+    return face->family_name ? face->family_name : "";
+}
 
-bool GlyphSource::Bold() const { return (face->style_flags & FT_STYLE_FLAG_BOLD) != 0; }
+bool GlyphSource::Bold() const {
+    return (face->style_flags & FT_STYLE_FLAG_BOLD) != 0;
+}
 
 std::vector<uint32_t> PrintableLatin1() {
     std::vector<uint32_t> codes;
-    for (uint32_t c = 32; c <= 126; ++c) codes.push_back(c);
-    for (uint32_t c = 160; c <= 255; ++c) codes.push_back(c);
+    for (uint32_t c = 32; c <= 126; ++c) {
+        codes.push_back(c);
+    }
+    for (uint32_t c = 160; c <= 255; ++c) {
+        codes.push_back(c);
+    }
     return codes;
 }

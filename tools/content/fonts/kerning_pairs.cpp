@@ -11,7 +11,8 @@ struct HbFont {
     hb_face_t* face;
     hb_font_t* font;
     explicit HbFont(const std::string& path)
-        : blob(hb_blob_create_from_file(path.c_str())), face(hb_face_create(blob, 0)),
+        : blob(hb_blob_create_from_file(path.c_str())),
+          face(hb_face_create(blob, 0)),
           font(hb_font_create(face)) {}
     ~HbFont() {
         hb_font_destroy(font);
@@ -35,7 +36,9 @@ int PairAdjustment(hb_font_t* font, hb_buffer_t* buffer, uint32_t a, uint32_t b,
     unsigned count = 0;
     const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(buffer, &count);
     const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(buffer, &count);
-    if (count != 2) return 0;
+    if (count != 2) {
+        return 0;
+    }
     const hb_position_t plain = hb_font_get_glyph_h_advance(font, info[0].codepoint);
     return pos[0].x_advance + pos[1].x_offset - plain;
 }
@@ -44,7 +47,9 @@ std::vector<hb_feature_t> KerningOnly() {
     std::vector<hb_feature_t> features;
     for (const char* f : {"kern", "-liga", "-clig", "-calt", "-dlig"}) {
         hb_feature_t feature;
-        if (hb_feature_from_string(f, -1, &feature)) features.push_back(feature);
+        if (hb_feature_from_string(f, -1, &feature)) {
+            features.push_back(feature);
+        }
     }
     return features;
 }
@@ -60,12 +65,18 @@ std::vector<BMKerning> FindKerningPairs(const std::string& fontPath, double pixe
     const std::vector<hb_feature_t> features = KerningOnly();
     std::vector<BMKerning> pairs;
     for (const uint32_t a : codes) {
-        if (a == 32 || a == 160) continue;
+        if (a == 32 || a == 160) {
+            continue;
+        }
         for (const uint32_t b : codes) {
-            if (b == 32 || b == 160) continue;
+            if (b == 32 || b == 160) {
+                continue;
+            }
             const int adjust = PairAdjustment(hb.font, buffer, a, b, features);
             const int pixels = static_cast<int>(std::lround(adjust / 64.0));
-            if (pixels != 0) pairs.push_back({a, b, static_cast<int16_t>(pixels)});
+            if (pixels != 0) {
+                pairs.push_back({a, b, static_cast<int16_t>(pixels)});
+            }
         }
     }
     hb_buffer_destroy(buffer);

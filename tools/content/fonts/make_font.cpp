@@ -54,7 +54,9 @@ void DrawGlyph(const RenderedGlyph& g, const AtlasPlacement& at, int channel, Rg
 }
 
 // Packed fonts spread the glyphs over the four channels in turn.
-int ChannelGroup(size_t index, bool packed) { return packed ? static_cast<int>(index % 4) : 0; }
+int ChannelGroup(size_t index, bool packed) {
+    return packed ? static_cast<int>(index % 4) : 0;
+}
 
 // RGBA byte index and BMFont channel bit of group c (blue, green, red, alpha).
 constexpr int kByteOfGroup[4] = {2, 1, 0, 3};
@@ -74,14 +76,17 @@ bool WriteFont(const FontJob& job) {
     for (int c = 0; c < groups; ++c) {
         std::vector<RenderedGlyph> subset;
         std::vector<size_t> indices;
-        for (size_t i = 0; i < glyphs.size(); ++i)
+        for (size_t i = 0; i < glyphs.size(); ++i) {
             if (ChannelGroup(i, job.packed) == c) {
                 subset.push_back(glyphs[i]);
                 indices.push_back(i);
             }
+        }
         int h = 0;
         const std::vector<AtlasPlacement> p = PackGlyphs(subset, width, h);
-        for (size_t k = 0; k < indices.size(); ++k) placed[indices[k]] = p[k];
+        for (size_t k = 0; k < indices.size(); ++k) {
+            placed[indices[k]] = p[k];
+        }
         height = std::max(height, h);
     }
     RgbaImage page(width, height);
@@ -113,7 +118,9 @@ bool WriteFont(const FontJob& job) {
     }
     font.kerning = FindKerningPairs(job.fontPath, source.PixelsPerEm(), PrintableLatin1());
     std::filesystem::create_directories(job.outDir);
-    if (!WritePng(page, (job.outDir / font.pages[0]).string())) return false;
+    if (!WritePng(page, (job.outDir / font.pages[0]).string())) {
+        return false;
+    }
     std::ofstream file(job.outDir / (job.name + ".fnt"), std::ios::binary);
     file << EncodeBMFont(font, job.version);
     return static_cast<bool>(file);
@@ -133,11 +140,15 @@ int main(int argc, char** argv) {
             jobs.push_back({args[0], args[1], args[2] + std::to_string(size), size, 3, false});
         }
     } else {
-        std::fprintf(stderr, "usage: content_font <font> <out dir> <name> <size>...\n"
-                             "       content_font --test <font> <out dir>\n");
+        std::fprintf(stderr,
+                     "usage: content_font <font> <out dir> <name> <size>...\n"
+                     "       content_font --test <font> <out dir>\n");
         return 2;
     }
-    for (const FontJob& job : jobs)
-        if (!WriteFont(job)) return 1;
+    for (const FontJob& job : jobs) {
+        if (!WriteFont(job)) {
+            return 1;
+        }
+    }
     return 0;
 }

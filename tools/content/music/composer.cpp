@@ -15,8 +15,11 @@ SectionAt Section(const SongStyle& style, int bar) {
     const int index = bar / 8;
     const char letter = style.form[index];
     int occurrence = 0;
-    for (int i = 0; i < index; ++i)
-        if (style.form[i] == letter) ++occurrence;
+    for (int i = 0; i < index; ++i) {
+        if (style.form[i] == letter) {
+            ++occurrence;
+        }
+    }
     return {letter, occurrence, bar % 8};
 }
 
@@ -24,12 +27,16 @@ namespace {
 
 void SetUpChannels(const SongStyle& style, Score& score) {
     score.channels.push_back({kLeadChannel, style.leadProgram, style.leadVolume, 64, 55, 10});
-    score.channels.push_back({kSecondLeadChannel, style.secondLeadProgram, style.leadVolume - 12, 50, 60, 10});
+    score.channels.push_back(
+        {kSecondLeadChannel, style.secondLeadProgram, style.leadVolume - 12, 50, 60, 10});
     score.channels.push_back({kHarmonyChannel, style.harmonyProgram, 88, 82, 50, 20});
-    if (style.padProgram >= 0) score.channels.push_back({kPadChannel, style.padProgram, 70, 40, 70, 30});
+    if (style.padProgram >= 0) {
+        score.channels.push_back({kPadChannel, style.padProgram, 70, 40, 70, 30});
+    }
     score.channels.push_back({kBassChannel, style.bassProgram, style.bassVolume, 64, 30, 0});
-    if (style.timpaniProgram >= 0)
+    if (style.timpaniProgram >= 0) {
         score.channels.push_back({kTimpaniChannel, style.timpaniProgram, 90, 70, 50, 0});
+    }
     score.channels.push_back({kDrumChannel, 0, 82, 64, 40, 0});
 }
 

@@ -26,9 +26,12 @@ int main(int argc, char** argv) {
     const std::filesystem::path out = argv[2];
     std::filesystem::create_directories(out);
     for (const SongStyle& style : SongStyles()) {
-        if (argc > 3 && std::string(argv[3]) != style.file) continue;
+        if (argc > 3 && std::string(argv[3]) != style.file) {
+            continue;
+        }
         const Score score = Compose(style);
-        StereoBuffer audio = synth.Render(score.channels, score.notes, score.seconds + kTailSeconds);
+        StereoBuffer audio =
+            synth.Render(score.channels, score.notes, score.seconds + kTailSeconds);
         FoldTail(audio, static_cast<int>(score.seconds * kSampleRate + 0.5));
         MatchLoudness(audio, kTargetRms, kPeakLimit * 2);
         LimitPeaks(audio, kPeakLimit);

@@ -8,11 +8,11 @@ namespace {
 
 using Rhythm = std::vector<int>;  // eighth notes; negative values are rests
 
-const std::vector<Rhythm> kCells4 = {{2, 2, 2, 2}, {3, 1, 2, 2}, {2, 1, 1, 2, 2}, {4, 2, 2},
-                                     {2, 2, 4},    {1, 1, 2, 4}, {3, 1, 4},       {2, 4, 2},
+const std::vector<Rhythm> kCells4 = {{2, 2, 2, 2},  {3, 1, 2, 2},  {2, 1, 1, 2, 2}, {4, 2, 2},
+                                     {2, 2, 4},     {1, 1, 2, 4},  {3, 1, 4},       {2, 4, 2},
                                      {2, 2, 2, -2}, {-2, 2, 2, 2}, {3, 1, 2, -2}};
 const std::vector<Rhythm> kCadences4 = {{4, 4}, {2, 6}, {8}, {2, 2, 4}};
-const std::vector<Rhythm> kCells3 = {{2, 2, 2}, {3, 1, 2}, {4, 2},  {2, 1, 1, 2},
+const std::vector<Rhythm> kCells3 = {{2, 2, 2}, {3, 1, 2},    {4, 2},     {2, 1, 1, 2},
                                      {2, 4},    {1, 1, 2, 2}, {2, 2, -2}, {-2, 2, 2}};
 const std::vector<Rhythm> kCadences3 = {{6}, {4, 2}, {2, 4}};
 const std::vector<int> kSteps = {-3, -2, -2, -1, -1, -1, 0, 1, 1, 1, 2, 2, 3, 4, -4};
@@ -27,8 +27,11 @@ struct Motif {
 
 Motif MakeMotif(Dice& dice, const std::vector<Rhythm>& cells) {
     Motif m{dice.Pick(cells), {}};
-    for (const int d : m.rhythm)
-        if (d > 0) m.contour.push_back(dice.Pick(kSteps));
+    for (const int d : m.rhythm) {
+        if (d > 0) {
+            m.contour.push_back(dice.Pick(kSteps));
+        }
+    }
     return m;
 }
 
@@ -46,15 +49,20 @@ SectionPlan PlanSection(const SongStyle& style, char letter, int occurrence) {
     Motif varied = MakeMotif(dice, cells);
     const Motif cadence = MakeMotif(dice, cadences);
     // A repeat keeps the first phrase and answers the second one differently.
-    Dice later(style.seed * 97 + static_cast<uint32_t>(letter) + 13 * static_cast<uint32_t>(occurrence));
+    Dice later(style.seed * 97 + static_cast<uint32_t>(letter) +
+               13 * static_cast<uint32_t>(occurrence));
     const Motif varied2 = MakeMotif(later, cells);
     const Motif cadence2 = MakeMotif(later, cadences);
-    if (occurrence > 0) varied = MakeMotif(later, cells);
+    if (occurrence > 0) {
+        varied = MakeMotif(later, cells);
+    }
     return {{first, second, varied, cadence, first, second, varied2, cadence2}};
 }
 
 int Reflect(int step, int low, int high) {
-    while (step < low || step > high) step = step < low ? 2 * low - step : 2 * high - step;
+    while (step < low || step > high) {
+        step = step < low ? 2 * low - step : 2 * high - step;
+    }
     return step;
 }
 
@@ -65,8 +73,12 @@ struct LeadVoice {
 };
 
 std::vector<LeadVoice> Voices(const SectionAt& section) {
-    if (section.letter == 'B') return {{kSecondLeadChannel, 0, 100}};
-    if (section.occurrence == 0) return {{kLeadChannel, 0, 100}};
+    if (section.letter == 'B') {
+        return {{kSecondLeadChannel, 0, 100}};
+    }
+    if (section.occurrence == 0) {
+        return {{kLeadChannel, 0, 100}};
+    }
     return {{kLeadChannel, 0, 100}, {kSecondLeadChannel, -12, 72}};
 }
 
@@ -96,21 +108,25 @@ void AddMelody(const SongStyle& style, const Timeline& time, Score& score) {
                 step = Reflect(step + motif.contour[note], style.lowestStep + lift,
                                style.highestStep + lift);
                 const bool last = note + 1 == sounding;
-                if (cadence && last)
-                    step = chord == 0 ? Reflect(7 * ((step + 3) / 7), style.lowestStep, style.highestStep + lift)
+                if (cadence && last) {
+                    step = chord == 0 ? Reflect(7 * ((step + 3) / 7), style.lowestStep,
+                                                style.highestStep + lift)
                                       : NearestChordStep(step, chord);
-                else if (onset % strongEvery == 0 || eighths >= 4)
+                } else if (onset % strongEvery == 0 || eighths >= 4) {
                     step = NearestChordStep(step, chord);
-                if (step - previous > 4 || previous - step > 4)  // no wide leaps
+                }
+                if (step - previous > 4 || previous - step > 4) {  // no wide leaps
                     step = NearestChordStep(previous + (step > previous ? 2 : -2), chord);
+                }
                 ++note;
                 const double start = time.Beat(bar, onset * 0.5);
                 const double seconds = eighths * 0.5 * time.beatSeconds * 0.92;
                 const int accent = onset == 0 ? 8 : (onset % strongEvery == 0 ? 4 : 0);
-                for (const LeadVoice& v : Voices(section))
+                for (const LeadVoice& v : Voices(section)) {
                     score.notes.push_back({start, seconds, v.channel,
                                            StepKey(style.key, step, chord) + v.transpose,
                                            v.velocity - 10 + accent});
+                }
             }
             onset += eighths;
         }

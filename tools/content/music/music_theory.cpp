@@ -6,15 +6,21 @@ namespace {
 constexpr int kMajor[7] = {0, 2, 4, 5, 7, 9, 11};
 constexpr int kMinor[7] = {0, 2, 3, 5, 7, 8, 10};
 
-int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
-int Mod7(int a) { return ((a % 7) + 7) % 7; }
+int FloorDiv(int a, int b) {
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+int Mod7(int a) {
+    return ((a % 7) + 7) % 7;
+}
 }  // namespace
 
 int StepKey(const Key& key, int step, int chordDegree) {
     const int octave = FloorDiv(step, 7);
     const int degree = Mod7(step);
     int semitone = key.minor ? kMinor[degree] : kMajor[degree];
-    if (key.minor && degree == 6 && Mod7(chordDegree) == 4) semitone += 1;
+    if (key.minor && degree == 6 && Mod7(chordDegree) == 4) {
+        semitone += 1;
+    }
     return key.tonic + 12 * octave + semitone;
 }
 
@@ -25,8 +31,12 @@ bool IsChordStep(int step, int chordDegree) {
 
 int NearestChordStep(int step, int chordDegree) {
     for (int distance = 0; distance < 4; ++distance) {
-        if (IsChordStep(step - distance, chordDegree)) return step - distance;
-        if (IsChordStep(step + distance, chordDegree)) return step + distance;
+        if (IsChordStep(step - distance, chordDegree)) {
+            return step - distance;
+        }
+        if (IsChordStep(step + distance, chordDegree)) {
+            return step + distance;
+        }
     }
     return step;
 }

@@ -26,7 +26,9 @@ public:
     int Below(int n) { return static_cast<int>(Next() % static_cast<uint32_t>(n)); }
     bool Chance(int percent) { return Below(100) < percent; }
     template <typename T>
-    const T& Pick(const std::vector<T>& items) { return items[static_cast<size_t>(Below(static_cast<int>(items.size())))]; }
+    const T& Pick(const std::vector<T>& items) {
+        return items[static_cast<size_t>(Below(static_cast<int>(items.size())))];
+    }
 
 private:
     uint32_t state;

@@ -17,9 +17,9 @@ struct SongStyle {
     Key key;
     std::vector<int> chordsA;  // chord degree per bar, 8 bars
     std::vector<int> chordsB;
-    const char* form;          // section letters, e.g. "ABA"
+    const char* form;  // section letters, e.g. "ABA"
     int leadProgram, secondLeadProgram, harmonyProgram, padProgram, bassProgram;
-    int timpaniProgram;        // -1 for none
+    int timpaniProgram;          // -1 for none
     int leadVolume, bassVolume;  // channel volumes (0-127) that balance the mix
     HarmonyPattern harmony;
     BassPattern bass;

@@ -13,41 +13,53 @@ constexpr int kW = 32, kH = 48, kPitchX = 38, kPitchY = 56;
 
 RgbaImage Cut(const RgbaImage& set, int column, int row) {
     RgbaImage cell(kW, kH);
-    for (int y = 0; y < kH; ++y)
+    for (int y = 0; y < kH; ++y) {
         for (int x = 0; x < kW; ++x) {
             const uint8_t* s = set.At(column * kW + x, row * kH + y);
-            for (int c = 0; c < 4; ++c) cell.At(x, y)[c] = s[c];
+            for (int c = 0; c < 4; ++c) {
+                cell.At(x, y)[c] = s[c];
+            }
         }
+    }
     return cell;
 }
 
 // The board's raised look: the cell stamped at (3,3), (2,2), (1,1), (0,0).
 RgbaImage Raise(const RgbaImage& cell) {
     RgbaImage out(kW + 3, kH + 3);
-    for (int offset = 3; offset >= 0; --offset)
-        for (int y = 0; y < kH; ++y)
+    for (int offset = 3; offset >= 0; --offset) {
+        for (int y = 0; y < kH; ++y) {
             for (int x = 0; x < kW; ++x) {
                 const uint8_t* s = cell.At(x, y);
-                if (s[3] == 0) continue;
-                for (int c = 0; c < 4; ++c) out.At(x + offset, y + offset)[c] = s[c];
+                if (s[3] == 0) {
+                    continue;
+                }
+                for (int c = 0; c < 4; ++c) {
+                    out.At(x + offset, y + offset)[c] = s[c];
+                }
             }
+        }
+    }
     return out;
 }
 
 // Alpha-blends src over dst at (x, y).
 void Over(const RgbaImage& src, RgbaImage& dst, int x, int y) {
-    for (int j = 0; j < src.height; ++j)
+    for (int j = 0; j < src.height; ++j) {
         for (int i = 0; i < src.width; ++i) {
             const uint8_t* s = src.At(i, j);
             uint8_t* d = dst.At(x + i, y + j);
             const int a = s[3];
-            for (int c = 0; c < 3; ++c) d[c] = static_cast<uint8_t>((s[c] * a + d[c] * (255 - a)) / 255);
+            for (int c = 0; c < 3; ++c) {
+                d[c] = static_cast<uint8_t>((s[c] * a + d[c] * (255 - a)) / 255);
+            }
         }
+    }
 }
 
 RgbaImage Background(int w, int h) {
     RgbaImage img(w, h);
-    for (int y = 0; y < h; ++y)
+    for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             uint8_t* p = img.At(x, y);
             const bool check = ((x / 16) + (y / 16)) % 2 == 0;
@@ -56,14 +68,19 @@ RgbaImage Background(int w, int h) {
             p[2] = check ? 70 : 80;
             p[3] = 255;
         }
+    }
     return img;
 }
 
 RgbaImage Doubled(const RgbaImage& img) {
     RgbaImage out(img.width * 2, img.height * 2);
-    for (int y = 0; y < out.height; ++y)
-        for (int x = 0; x < out.width; ++x)
-            for (int c = 0; c < 4; ++c) out.At(x, y)[c] = img.At(x / 2, y / 2)[c];
+    for (int y = 0; y < out.height; ++y) {
+        for (int x = 0; x < out.width; ++x) {
+            for (int c = 0; c < 4; ++c) {
+                out.At(x, y)[c] = img.At(x / 2, y / 2)[c];
+            }
+        }
+    }
     return out;
 }
 
@@ -72,10 +89,13 @@ void DrawRouteDemo(const RgbaImage& set, RgbaImage& sheet, int x0, int y0) {
     struct Step {
         int col, row, piece;
     };
-    const Step steps[] = {{1, 0, 1}, {2, 0, 1}, {3, 0, 2}, {3, 1, 0}, {3, 2, 4}, {4, 2, 1}, {5, 2, 1}};
+    const Step steps[] = {{1, 0, 1}, {2, 0, 1}, {3, 0, 2}, {3, 1, 0},
+                          {3, 2, 4}, {4, 2, 1}, {5, 2, 1}};
     Over(Raise(Cut(set, 0, 1)), sheet, x0, y0);
     Over(Raise(Cut(set, 0, 1)), sheet, x0 + 6 * kW, y0 + 2 * kH);
-    for (const Step& s : steps) Over(Cut(set, 2 + s.piece, 0), sheet, x0 + s.col * kW, y0 + s.row * kH);
+    for (const Step& s : steps) {
+        Over(Cut(set, 2 + s.piece, 0), sheet, x0 + s.col * kW, y0 + s.row * kH);
+    }
 }
 
 }  // namespace
@@ -100,10 +120,16 @@ int main(int argc, char** argv) {
         }
     }
     const int yTools = 4 + 8 * kPitchY;
-    for (int column = 0; column < 13; ++column) Over(Cut(set, column, 0), sheet, 4 + column * kPitchX, yTools);
-    for (int piece = 0; piece < 16; ++piece)
-        Over(Cut(set, piece, 5), sheet, 4 + 14 * kPitchX + (piece % 4) * kW, yTools + (piece / 4) * kH);
+    for (int column = 0; column < 13; ++column) {
+        Over(Cut(set, column, 0), sheet, 4 + column * kPitchX, yTools);
+    }
+    for (int piece = 0; piece < 16; ++piece) {
+        Over(Cut(set, piece, 5), sheet, 4 + 14 * kPitchX + (piece % 4) * kW,
+             yTools + (piece / 4) * kH);
+    }
     DrawRouteDemo(set, sheet, 4, yTools + kH + 8);
-    if (!WritePng(Doubled(sheet), argv[2])) return 1;
+    if (!WritePng(Doubled(sheet), argv[2])) {
+        return 1;
+    }
     return 0;
 }

@@ -40,14 +40,16 @@ Ink FindInk(cairo_surface_t* s) {
     const unsigned char* d = cairo_image_surface_get_data(s);
     const int stride = cairo_image_surface_get_stride(s);
     Ink ink{kCanvas, kCanvas, -1, -1};
-    for (int y = 0; y < kCanvas; ++y)
-        for (int x = 0; x < kCanvas; ++x)
+    for (int y = 0; y < kCanvas; ++y) {
+        for (int x = 0; x < kCanvas; ++x) {
             if (d[y * stride + x * 4 + 3] > 8) {
                 ink.x0 = std::min(ink.x0, x);
                 ink.y0 = std::min(ink.y0, y);
                 ink.x1 = std::max(ink.x1, x + 1);
                 ink.y1 = std::max(ink.y1, y + 1);
             }
+        }
+    }
     return ink;
 }
 }  // namespace
@@ -68,8 +70,12 @@ EmojiPainter::EmojiPainter(const std::string& fontPath) : impl(new Impl) {
 }
 
 EmojiPainter::~EmojiPainter() {
-    if (impl->fontFace) cairo_font_face_destroy(impl->fontFace);
-    if (impl->face) FT_Done_Face(impl->face);
+    if (impl->fontFace) {
+        cairo_font_face_destroy(impl->fontFace);
+    }
+    if (impl->face) {
+        FT_Done_Face(impl->face);
+    }
     FT_Done_FreeType(impl->library);
     delete impl;
 }
@@ -79,7 +85,9 @@ bool EmojiPainter::Has(uint32_t code) const {
 }
 
 void EmojiPainter::Draw(cairo_t* cr, uint32_t code, double cx, double cy, double size) const {
-    if (!Has(code)) return;
+    if (!Has(code)) {
+        return;
+    }
     cairo_surface_t* glyph = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kCanvas, kCanvas);
     cairo_t* g = cairo_create(glyph);
     cairo_set_font_face(g, impl->fontFace);

@@ -44,7 +44,9 @@ void HomeScene(cairo_t* cr) {
     cairo_curve_to(cr, 64, 178, 62, 165, 60, 148);
     Fill(cr, {0.85, 0.75, 0.55});
     for (double x = 2; x < 128; x += 8) {
-        if (x > 12 && x < 76) continue;
+        if (x > 12 && x < 76) {
+            continue;
+        }
         Rect(cr, x, 150, 3, 16, {0.95, 0.95, 0.92});
     }
     Rect(cr, 0, 154, 14, 2, {0.95, 0.95, 0.92});
@@ -63,9 +65,13 @@ void ForestScene(cairo_t* cr) {
         cairo_close_path(cr);
         Fill(cr, {1, 1, 0.85}, 0.12);
     }
-    for (int i = 0; i < 7; ++i) PineTree(cr, 4 + i * 20, 120, 60, {0.3, 0.5, 0.4});
+    for (int i = 0; i < 7; ++i) {
+        PineTree(cr, 4 + i * 20, 120, 60, {0.3, 0.5, 0.4});
+    }
     Hill(cr, 125, 64, 118, 125, {0.3, 0.55, 0.3});
-    for (int i = 0; i < 5; ++i) PineTree(cr, 12 + i * 28 + (i % 2) * 6, 160, 80, {0.12, 0.4, 0.18});
+    for (int i = 0; i < 5; ++i) {
+        PineTree(cr, 12 + i * 28 + (i % 2) * 6, 160, 80, {0.12, 0.4, 0.18});
+    }
     Hill(cr, 160, 60, 150, 158, {0.25, 0.5, 0.2});
     cairo_move_to(cr, 56, 150);
     cairo_curve_to(cr, 50, 165, 40, 180, 34, 192);
@@ -82,7 +88,9 @@ void ForestScene(cairo_t* cr) {
     }
     // A deer by the path.
     Rect(cr, 94, 150, 18, 8, {0.6, 0.38, 0.2});
-    for (const double x : {95.0, 99.0, 106.0, 110.0}) Rect(cr, x, 157, 1.6, 9, {0.5, 0.3, 0.15});
+    for (const double x : {95.0, 99.0, 106.0, 110.0}) {
+        Rect(cr, x, 157, 1.6, 9, {0.5, 0.3, 0.15});
+    }
     Rect(cr, 108, 141, 4, 11, {0.6, 0.38, 0.2});
     cairo_arc(cr, 112, 141, 3.5, 0, 2 * kPi);
     Fill(cr, {0.6, 0.38, 0.2});
@@ -100,7 +108,7 @@ void SeasideScene(cairo_t* cr) {
     Sun(cr, 30, 34, 10, {1.0, 0.85, 0.45});
     Cloud(cr, 70, 24, 1.0);
     Rect(cr, 0, 96, 128, 70, {0.15, 0.5, 0.75});
-    for (int row = 0; row < 6; ++row)
+    for (int row = 0; row < 6; ++row) {
         for (int i = 0; i < 6; ++i) {
             const double x = i * 24 + (row % 2) * 12, y = 104 + row * 10;
             cairo_move_to(cr, x, y);
@@ -109,6 +117,7 @@ void SeasideScene(cairo_t* cr) {
             cairo_set_source_rgba(cr, 1, 1, 1, 0.6);
             cairo_stroke(cr);
         }
+    }
     // Sailboat.
     Triangle(cr, 40, 112, 40, 80, 58, 112, {1, 1, 1});
     Triangle(cr, 38, 112, 38, 88, 26, 112, {0.95, 0.4, 0.3});
@@ -198,7 +207,9 @@ void MountainScene(cairo_t* cr) {
     }
     cairo_stroke(cr);
     Hill(cr, 165, 64, 160, 165, {0.3, 0.55, 0.25});
-    for (int i = 0; i < 4; ++i) PineTree(cr, 6 + i * 10, 170, 36 - i * 3, {0.12, 0.38, 0.2});
+    for (int i = 0; i < 4; ++i) {
+        PineTree(cr, 6 + i * 10, 170, 36 - i * 3, {0.12, 0.38, 0.2});
+    }
     // Chalet.
     Rect(cr, 86, 148, 30, 22, {0.6, 0.38, 0.2});
     Triangle(cr, 82, 150, 101, 134, 120, 150, {0.45, 0.2, 0.12});
@@ -228,7 +239,9 @@ void CastleScene(cairo_t* cr) {
     Hill(cr, 140, 64, 118, 140, {0.25, 0.35, 0.3});
     // Walls with battlements.
     Rect(cr, 26, 96, 76, 34, {0.6, 0.57, 0.65});
-    for (double x = 26; x < 100; x += 8) Rect(cr, x, 91, 5, 6, {0.6, 0.57, 0.65});
+    for (double x = 26; x < 100; x += 8) {
+        Rect(cr, x, 91, 5, 6, {0.6, 0.57, 0.65});
+    }
     Tower(cr, 14, 76, 16, 130);
     Tower(cr, 98, 76, 16, 130);
     Tower(cr, 54, 56, 20, 100);
@@ -236,7 +249,9 @@ void CastleScene(cairo_t* cr) {
     cairo_line_to(cr, 73, 130);
     cairo_line_to(cr, 55, 130);
     Fill(cr, {0.25, 0.15, 0.1});
-    for (const double x : {36.0, 84.0}) Rect(cr, x, 106, 5, 7, {1.0, 0.85, 0.4});
+    for (const double x : {36.0, 84.0}) {
+        Rect(cr, x, 106, 5, 7, {1.0, 0.85, 0.4});
+    }
     Hill(cr, 150, 40, 138, 160, {0.18, 0.3, 0.22});
     cairo_move_to(cr, 58, 130);
     cairo_curve_to(cr, 54, 150, 44, 170, 36, 192);
@@ -272,8 +287,9 @@ void FairScene(cairo_t* cr) {
     }
     // Circus tent.
     const Rgb red = {0.85, 0.15, 0.2}, white = {1, 0.97, 0.95};
-    for (int s = 0; s < 6; ++s)
+    for (int s = 0; s < 6; ++s) {
         Triangle(cr, 96, 82, 66 + s * 10, 140, 76 + s * 10, 140, s % 2 ? white : red);
+    }
     Rect(cr, 95.5, 74, 1, 8, {0.3, 0.3, 0.3});
     Triangle(cr, 96.5, 74, 104, 76.5, 96.5, 79, {0.2, 0.5, 0.9});
     Triangle(cr, 90, 140, 96, 118, 102, 140, {0.3, 0.1, 0.1});
@@ -312,11 +328,23 @@ void FairScene(cairo_t* cr) {
 
 void PaintScene(cairo_t* cr, SceneKind scene) {
     switch (scene) {
-    case SceneKind::Home: HomeScene(cr); break;
-    case SceneKind::Forest: ForestScene(cr); break;
-    case SceneKind::Seaside: SeasideScene(cr); break;
-    case SceneKind::Mountains: MountainScene(cr); break;
-    case SceneKind::Castle: CastleScene(cr); break;
-    case SceneKind::Fair: FairScene(cr); break;
+        case SceneKind::Home:
+            HomeScene(cr);
+            break;
+        case SceneKind::Forest:
+            ForestScene(cr);
+            break;
+        case SceneKind::Seaside:
+            SeasideScene(cr);
+            break;
+        case SceneKind::Mountains:
+            MountainScene(cr);
+            break;
+        case SceneKind::Castle:
+            CastleScene(cr);
+            break;
+        case SceneKind::Fair:
+            FairScene(cr);
+            break;
     }
 }

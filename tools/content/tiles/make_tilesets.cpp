@@ -27,10 +27,18 @@ bool CheckPictures(const TileTheme& theme, const EmojiPainter& emoji) {
             ok = false;
         }
     };
-    for (const uint32_t c : theme.singles) check(c);
-    for (const uint32_t c : theme.familyA) check(c);
-    for (const uint32_t c : theme.familyB) check(c);
-    for (const uint32_t c : theme.extras) check(c);
+    for (const uint32_t c : theme.singles) {
+        check(c);
+    }
+    for (const uint32_t c : theme.familyA) {
+        check(c);
+    }
+    for (const uint32_t c : theme.familyB) {
+        check(c);
+    }
+    for (const uint32_t c : theme.extras) {
+        check(c);
+    }
     return ok && theme.singles.size() == 30;
 }
 
@@ -65,12 +73,16 @@ RgbaImage TileSet(const TileTheme& theme, const EmojiPainter& emoji) {
     const RgbaImage picture = Picture(theme.scene);
     for (int piece = 0; piece < 16; ++piece) {
         RgbaImage cut(kCellWidth, kCellHeight);
-        for (int y = 0; y < kCellHeight; ++y)
+        for (int y = 0; y < kCellHeight; ++y) {
             for (int x = 0; x < kCellWidth; ++x) {
-                const uint8_t* s = picture.At((piece % 4) * kCellWidth + x, (piece / 4) * kCellHeight + y);
+                const uint8_t* s =
+                    picture.At((piece % 4) * kCellWidth + x, (piece / 4) * kCellHeight + y);
                 uint8_t* d = cut.At(x, y);
-                for (int c = 0; c < 4; ++c) d[c] = s[c];
+                for (int c = 0; c < 4; ++c) {
+                    d[c] = s[c];
+                }
             }
+        }
         Blit(cut, sheet, piece * kCellWidth, 5 * kCellHeight);
     }
     return sheet;
@@ -88,7 +100,9 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(out);
     for (int i = 0; i < kThemeCount; ++i) {
         const TileTheme& theme = Theme(i);
-        if (!CheckPictures(theme, emoji)) return 1;
+        if (!CheckPictures(theme, emoji)) {
+            return 1;
+        }
         const std::string path = (out / ("tileset" + std::to_string(i + 1) + ".png")).string();
         if (!WritePng(TileSet(theme, emoji), path)) {
             std::fprintf(stderr, "content_tilesets: cannot write %s\n", path.c_str());

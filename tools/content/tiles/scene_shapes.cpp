@@ -85,8 +85,8 @@ void Triangle(cairo_t* cr, double x1, double y1, double x2, double y2, double x3
     Fill(cr, c);
 }
 
-void Dots(cairo_t* cr, int count, double x0, double y0, double w, double h, double r,
-          const Rgb& c, unsigned seed) {
+void Dots(cairo_t* cr, int count, double x0, double y0, double w, double h, double r, const Rgb& c,
+          unsigned seed) {
     unsigned state = seed;
     auto next = [&state]() {
         state = state * 1664525u + 1013904223u;

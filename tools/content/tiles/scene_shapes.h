@@ -15,5 +15,5 @@ void RoundTree(cairo_t* cr, double x, double baseY, double h);
 void Rect(cairo_t* cr, double x, double y, double w, double h, const Rgb& c);
 void Triangle(cairo_t* cr, double x1, double y1, double x2, double y2, double x3, double y3,
               const Rgb& c);
-void Dots(cairo_t* cr, int count, double x0, double y0, double w, double h, double r,
-          const Rgb& c, unsigned seed);
+void Dots(cairo_t* cr, int count, double x0, double y0, double w, double h, double r, const Rgb& c,
+          unsigned seed);

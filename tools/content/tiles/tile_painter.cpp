@@ -35,10 +35,11 @@ void TileBody(cairo_t* cr, const TileTheme& theme, bool selected) {
     SetRgb(cr, outline);
     cairo_fill(cr);
     RoundedRect(cr, 1.5, 1.5, kCellWidth - 3, kCellHeight - 3, 3.8);
-    if (selected)
+    if (selected) {
         VerticalGradient(cr, 2, 46, {1.0, 0.95, 0.6}, {1.0, 0.76, 0.28});
-    else
+    } else {
         VerticalGradient(cr, 2, 46, theme.face, theme.faceLow);
+    }
     cairo_fill(cr);
     // A thin light rim along the top and left edges of the face.
     cairo_set_line_width(cr, 1.0);
@@ -87,9 +88,15 @@ void DiamondFrame(cairo_t* cr) {
 }
 
 uint32_t FacePicture(const TileTheme& theme, int face) {
-    if (face < 30) return theme.singles[face];
-    if (face < 34) return theme.familyA[face - 30];
-    if (face < 38) return theme.familyB[face - 34];
+    if (face < 30) {
+        return theme.singles[face];
+    }
+    if (face < 34) {
+        return theme.familyA[face - 30];
+    }
+    if (face < 38) {
+        return theme.familyB[face - 34];
+    }
     return theme.extras[face - 38];
 }
 
@@ -144,12 +151,13 @@ void PaintBlock(cairo_t* cr, const TileTheme& theme, int kind) {
         cairo_move_to(cr, 27, 5);
         cairo_line_to(cr, 5, 43);
         cairo_stroke(cr);
-        for (const double x : {6.0, 26.0})
+        for (const double x : {6.0, 26.0}) {
             for (const double y : {6.0, 42.0}) {
                 cairo_arc(cr, x, y, 1.6, 0, 2 * kPi);
                 cairo_set_source_rgba(cr, 1, 1, 1, 0.7);
                 cairo_fill(cr);
             }
+        }
     }
 }
 
@@ -160,7 +168,9 @@ namespace {
 constexpr double kSideX[4] = {0, 1, 0, -1}, kSideY[4] = {-1, 0, 1, 0};
 constexpr double kCentreX = 16, kCentreY = 24;
 
-double SideEdge(int side) { return side % 2 == 0 ? kCentreY : kCentreX; }
+double SideEdge(int side) {
+    return side % 2 == 0 ? kCentreY : kCentreX;
+}
 
 // The route line from the middle of one side to the middle of the other;
 // corners turn on a curve of radius r so the line stays smooth.
@@ -186,10 +196,11 @@ void PaintRoutePiece(cairo_t* cr, const TileTheme& theme, int piece) {
     for (int pass = 0; pass < 3; ++pass) {
         RoutePath(cr, sides[piece][0], sides[piece][1]);
         cairo_set_line_width(cr, widths[pass]);
-        if (pass == 2)
+        if (pass == 2) {
             cairo_set_source_rgba(cr, 1, 1, 0.95, alphas[pass]);
-        else
+        } else {
             SetRgb(cr, theme.route, alphas[pass]);
+        }
         cairo_stroke(cr);
     }
 }
@@ -213,10 +224,11 @@ void Star(cairo_t* cr, double cx, double cy, double r) {
     for (int i = 0; i < 10; ++i) {
         const double a = -kPi / 2 + i * kPi / 5;
         const double rr = i % 2 == 0 ? r : r * 0.45;
-        if (i == 0)
+        if (i == 0) {
             cairo_move_to(cr, cx + rr * std::cos(a), cy + rr * std::sin(a));
-        else
+        } else {
             cairo_line_to(cr, cx + rr * std::cos(a), cy + rr * std::sin(a));
+        }
     }
     cairo_close_path(cr);
 }
@@ -225,10 +237,11 @@ void Star(cairo_t* cr, double cx, double cy, double r) {
 void ArcArrow(cairo_t* cr, double r, double a0, double a1) {
     cairo_set_line_width(cr, 3.2);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    if (a1 > a0)
+    if (a1 > a0) {
         cairo_arc(cr, 16, 24, r, a0, a1);
-    else
+    } else {
         cairo_arc_negative(cr, 16, 24, r, a0, a1);
+    }
     cairo_stroke(cr);
     const double dir = a1 > a0 ? 1 : -1;
     const double hx = 16 + r * std::cos(a1), hy = 24 + r * std::sin(a1);
@@ -245,33 +258,33 @@ void ArcArrow(cairo_t* cr, double r, double a0, double a1) {
 
 void PaintBonus(cairo_t* cr, int item, const EmojiPainter& emoji) {
     switch (item) {
-    case 0:  // score: a gold coin with a star
-        Badge(cr, {1.0, 0.9, 0.4}, {0.85, 0.55, 0.05});
-        Star(cr, 16, 24.5, 10);
-        cairo_set_source_rgb(cr, 1, 1, 0.95);
-        cairo_fill_preserve(cr);
-        cairo_set_line_width(cr, 1);
-        cairo_set_source_rgb(cr, 0.6, 0.35, 0);
-        cairo_stroke(cr);
-        break;
-    case 1:  // undo: one arrow turning back
-        Badge(cr, {0.5, 0.75, 1.0}, {0.1, 0.3, 0.8});
-        cairo_set_source_rgb(cr, 1, 1, 1);
-        ArcArrow(cr, 7, 0.3 * kPi, -0.95 * kPi);
-        break;
-    case 2:  // retry: two arrows round a circle
-        Badge(cr, {0.55, 0.95, 0.55}, {0.1, 0.55, 0.15});
-        cairo_set_source_rgb(cr, 1, 1, 1);
-        ArcArrow(cr, 7.5, -0.9 * kPi, -0.1 * kPi);
-        ArcArrow(cr, 7.5, 0.1 * kPi, 0.9 * kPi);
-        break;
-    case 3:  // hint: a light bulb
-        Badge(cr, {1.0, 0.98, 0.7}, {0.95, 0.7, 0.1});
-        emoji.Draw(cr, 0x1F4A1, 16, 24, 21);
-        break;
-    default:  // time: a stopwatch
-        Badge(cr, {1.0, 0.6, 0.55}, {0.8, 0.1, 0.1});
-        emoji.Draw(cr, 0x23F1, 16, 24.5, 20);
-        break;
+        case 0:  // score: a gold coin with a star
+            Badge(cr, {1.0, 0.9, 0.4}, {0.85, 0.55, 0.05});
+            Star(cr, 16, 24.5, 10);
+            cairo_set_source_rgb(cr, 1, 1, 0.95);
+            cairo_fill_preserve(cr);
+            cairo_set_line_width(cr, 1);
+            cairo_set_source_rgb(cr, 0.6, 0.35, 0);
+            cairo_stroke(cr);
+            break;
+        case 1:  // undo: one arrow turning back
+            Badge(cr, {0.5, 0.75, 1.0}, {0.1, 0.3, 0.8});
+            cairo_set_source_rgb(cr, 1, 1, 1);
+            ArcArrow(cr, 7, 0.3 * kPi, -0.95 * kPi);
+            break;
+        case 2:  // retry: two arrows round a circle
+            Badge(cr, {0.55, 0.95, 0.55}, {0.1, 0.55, 0.15});
+            cairo_set_source_rgb(cr, 1, 1, 1);
+            ArcArrow(cr, 7.5, -0.9 * kPi, -0.1 * kPi);
+            ArcArrow(cr, 7.5, 0.1 * kPi, 0.9 * kPi);
+            break;
+        case 3:  // hint: a light bulb
+            Badge(cr, {1.0, 0.98, 0.7}, {0.95, 0.7, 0.1});
+            emoji.Draw(cr, 0x1F4A1, 16, 24, 21);
+            break;
+        default:  // time: a stopwatch
+            Badge(cr, {1.0, 0.6, 0.55}, {0.8, 0.1, 0.1});
+            emoji.Draw(cr, 0x23F1, 16, 24.5, 20);
+            break;
     }
 }
