@@ -27,8 +27,8 @@ int main(int argc, char** argv) {
     SetAppTitle(APP_TITLE);
     SetUserFolderName(USER_FOLDER);
     SetArchivePrefix(ARCHIVE_PREFIX);
-    const int startLevel = ParseStartLevel(argc, argv);
-    if (startLevel != 0) {
+    SetStartLevel(ParseStartLevel(argc, argv));
+    if (StartLevel() != 0) {
         SetArchivePrefix("");
     }
     SetSongLoader([](const std::string& path) { return LoadAssetSound(path, 0); });

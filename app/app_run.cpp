@@ -12,6 +12,18 @@ int ParseStartLevel(int argc, const char* const* argv) {
     return (level >= 1 && level <= LAST_START_LEVEL) ? level : 0;
 }
 
+namespace {
+int startLevel = 0;
+}  // namespace
+
+void SetStartLevel(int level) {
+    startLevel = level;
+}
+
+int StartLevel() {
+    return startLevel;
+}
+
 void RunApp() {
     _AppModule::BeginApp();
     while (_AppModule::Tick() != 0) {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/line_helpers.h"
 #include "app/user_folder.h"
 #include "platform/debug_log.h"
 
@@ -192,4 +193,29 @@ std::string AppConstantsManager::GetConstantValue(const std::string& key,
 void AppConstantsManager::SetConstantValue(const std::string& key, const std::string& value,
                                            int deferWrite) {
     AddConstant(key, value, deferWrite);
+}
+
+std::string AppConstantsManager::Get(const SettingKey& key) {
+    return GetConstantValue(key.name, key.defaultValue, key.storeDefault);
+}
+
+int AppConstantsManager::GetInt(const SettingKey& key) {
+    return ToInt(Get(key));
+}
+
+void AppConstantsManager::Set(const SettingKey& key, const std::string& value, int deferWrite) {
+    SetConstantValue(key.name, value, deferWrite);
+}
+
+std::string AppConstantsManager::GetPlayer(int player, const SettingKey& key) {
+    return GetConstantValue(PlayerKey(player, key), key.defaultValue, key.storeDefault);
+}
+
+int AppConstantsManager::GetPlayerInt(int player, const SettingKey& key) {
+    return ToInt(GetPlayer(player, key));
+}
+
+void AppConstantsManager::SetPlayer(int player, const SettingKey& key, const std::string& value,
+                                    int deferWrite) {
+    SetConstantValue(PlayerKey(player, key), value, deferWrite);
 }

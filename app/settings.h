@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "app/settings_keys.h"
+
 class AppConstantsManager {
 public:
     // The program's one store, created empty on first use (start-up reads it).
@@ -23,6 +25,14 @@ public:
     std::string GetConstantValue(const std::string& key, const std::string& defaultValue,
                                  int storeDefault);
     void SetConstantValue(const std::string& key, const std::string& value, int deferWrite);
+
+    // Named keys: the key's own default, stored when the key says so.
+    std::string Get(const SettingKey& key);
+    int GetInt(const SettingKey& key);
+    void Set(const SettingKey& key, const std::string& value, int deferWrite);
+    std::string GetPlayer(int player, const SettingKey& key);
+    int GetPlayerInt(int player, const SettingKey& key);
+    void SetPlayer(int player, const SettingKey& key, const std::string& value, int deferWrite);
 
     // Every entry in key order (empty before the first read or store).
     const std::map<std::string, std::string>& Constants() const;
