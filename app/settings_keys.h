@@ -27,7 +27,6 @@ inline constexpr SettingKey PLAYER_RETRIES{"retries", "0", 1};
 inline constexpr SettingKey PLAYER_UNDOS{"undos", "0", 1};
 inline constexpr SettingKey PLAYER_COMPLETE{"complete", "0", 0};
 
-
 }  // namespace settings_keys
 
 // The key of a per-player setting: "player" + n + the key's suffix.
