@@ -1,0 +1,198 @@
+// The relaxed-mode chooser: a reached level with a tile set, song and
+// background, the locked ones disabled and drawn with a lock.
+#include <vector>
+
+#include "app/assets.h"
+#include "app/line_helpers.h"
+#include "app/settings.h"
+#include "forms/gui.h"
+#include "platform/music.h"
+#include "platform/numbers.h"
+#include "screens/main_menu.h"
+#include "screens/main_menu_forms.h"
+#include "screens/progress_screen.h"
+#include "toolkit/sprite.h"
+
+namespace {
+
+constexpr int MASKED_AND_FILTERED = -1;
+
+std::string Numbered(const char* prefix, int n) {
+    return prefix + std::to_string(n);
+}
+
+// A random choice among 1..count where allowed(n) holds; 1 when none does.
+template <typename Allowed>
+int RandomAllowed(int count, Allowed allowed) {
+    std::vector<int> choices;
+    for (int n = 1; n <= count; ++n) {
+        if (allowed(n)) {
+            choices.push_back(n);
+        }
+    }
+    if (choices.empty()) {
+        return 1;
+    }
+    return choices[static_cast<size_t>(Rand(0, static_cast<int>(choices.size()) - 1))];
+}
+
+}  // namespace
+
+bool myMainMenu::_Unlocked(const int* table, int size, int n) const {
+    if (iPlayerLevel < 1) {
+        return true;
+    }
+    return progress && n >= 0 && n < size && table[n] == 1;
+}
+
+void myMainMenu::PrepareRelaxedModeUI() {
+    const int player = UserID();
+    iPlayerLevel = AppSettings().GetPlayerInt(player, settings_keys::PLAYER_COMPLETE) == 0
+                       ? PlayerLevel()
+                       : -1;
+    progress = iPlayerLevel >= 1 ? progressScreen::getProgress(iPlayerLevel) : nullptr;
+    const int tileSets = constInt("MaxTileSets");
+    const int songs = CountSongs();
+    const int backgrounds = constInt("NumberBackgrounds");
+    const int levels = constInt("NumberOfLevels");
+    auto enable = [this](const std::string& control, bool on) {
+        appGUI->DisableControl(menu_forms::RELAXED, control, on ? 0 : 1);
+    };
+    const int* sets = progress ? progress->unlockedTilesets : nullptr;
+    const int* music = progress ? progress->unlockedMusic : nullptr;
+    const int* pictures = progress ? progress->unlockedBackgrounds : nullptr;
+    for (int i = 1; i <= tileSets; ++i) {
+        enable(Numbered("set_", i), _Unlocked(sets, PROGRESS_TILESETS, i));
+    }
+    for (int i = 1; i <= songs; ++i) {
+        enable(Numbered("song_", i), _Unlocked(music, PROGRESS_SONGS, i));
+    }
+    for (int i = 1; i <= backgrounds; ++i) {
+        enable(Numbered("bg_", i), _Unlocked(pictures, PROGRESS_BACKGROUNDS, i));
+    }
+    for (int i = 1; i <= levels; ++i) {
+        enable(Numbered("relax_", i), iPlayerLevel < 1 || i <= iPlayerLevel);
+    }
+    if (!_Unlocked(sets, PROGRESS_TILESETS, iRelaxedTileset)) {
+        iRelaxedTileset = 1;
+    }
+    if (!_Unlocked(music, PROGRESS_SONGS, iRelaxedMusic)) {
+        iRelaxedMusic = 1;
+    }
+    if (!_Unlocked(pictures, PROGRESS_BACKGROUNDS, iRelaxedBackground)) {
+        iRelaxedBackground = 1;
+    }
+    relaxedBG = LoadAssetImage(constString(Numbered("Background", iRelaxedBackground)),
+                               MASKED_AND_FILTERED);
+}
+
+void myMainMenu::_OnFreeplay(int /*n*/) {
+    beginFadeImage();
+    appGUI->HideWindow(menu_forms::MENU);
+    PrepareRelaxedModeUI();
+    appGUI->ShowWindow(menu_forms::RELAXED, 1);
+}
+
+void myMainMenu::_OnRelaxedBack(int /*n*/) {
+    beginFadeImage();
+    appGUI->HideWindow(menu_forms::RELAXED);
+    appGUI->ShowWindow(menu_forms::MENU, 1);
+}
+
+void myMainMenu::_OnRelaxedRandom(int /*n*/) {
+    _BeginFadeToGame();
+    iRelaxedTileset = iRelaxedMusic = iRelaxedBackground = iRelaxedLevel = 1;
+    const int complete = ToInt(
+        AppSettings().GetConstantValue(PlayerKey(UserID(), settings_keys::PLAYER_COMPLETE), "", 0));
+    if (iPlayerLevel <= 1 && complete == 0) {
+        return;
+    }
+    // Only what the player has reached, unless the story is complete (or the
+    // reached level has no record, which leaves everything open).
+    const ProgressScreenPtr reached =
+        complete != 1 && iPlayerLevel >= 1 ? progressScreen::getProgress(iPlayerLevel) : nullptr;
+    auto open = [&reached](const int* table, int size) {
+        return [&reached, table, size](int n) { return !reached || (n < size && table[n] == 1); };
+    };
+    iRelaxedTileset =
+        RandomAllowed(constInt("MaxTileSets"),
+                      open(reached ? reached->unlockedTilesets : nullptr, PROGRESS_TILESETS));
+    iRelaxedMusic = RandomAllowed(CountSongs(),
+                                  open(reached ? reached->unlockedMusic : nullptr, PROGRESS_SONGS));
+    iRelaxedBackground =
+        RandomAllowed(constInt("NumberBackgrounds"),
+                      open(reached ? reached->unlockedBackgrounds : nullptr, PROGRESS_BACKGROUNDS));
+    const int lastLevel =
+        complete != 1 && iPlayerLevel >= 1 ? iPlayerLevel : constInt("NumberOfLevels");
+    iRelaxedLevel = RandomAllowed(lastLevel, [](int) { return true; });
+}
+
+void myMainMenu::_HandleRelaxedChoices() {
+    if (!appGUI) {
+        return;
+    }
+    const std::list<std::string> hits = appGUI->buttonsHit;
+    for (const std::string& name : hits) {
+        if (StartsWithNoCase(name, "relax_")) {
+            const int n = ToInt(name.substr(6));
+            if (n >= 1) {
+                iRelaxedLevel = n;
+                _BeginFadeToGame();
+            }
+        } else if (StartsWithNoCase(name, "set_")) {
+            iRelaxedTileset = ToInt(name.substr(4));
+        } else if (StartsWithNoCase(name, "song_")) {
+            iRelaxedMusic = ToInt(name.substr(5));
+            RequestSong(Numbered("music", iRelaxedMusic));
+        } else if (StartsWithNoCase(name, "bg_")) {
+            iRelaxedBackground = ToInt(name.substr(3));
+            relaxedBG = LoadAssetImage(constString(Numbered("Background", iRelaxedBackground)),
+                                       MASKED_AND_FILTERED);
+        }
+    }
+}
+
+void myMainMenu::_DrawOverButton(const std::string& sprite, const std::string& button) const {
+    const auto found = Sprites.find(ToLower(sprite));
+    if (found == Sprites.end() || !found->second) {
+        return;
+    }
+    const ControlPtr control = appGUI->GetControl(menu_forms::RELAXED, button);
+    if (control && control->isVisible) {
+        found->second->DrawDirectEx(static_cast<float>(control->position.xs),
+                                    static_cast<float>(control->position.ys));
+    }
+}
+
+void myMainMenu::_DrawRelaxedMarks() const {
+    const int tileSets = constInt("MaxTileSets");
+    const int songs = CountSongs();
+    const int backgrounds = constInt("NumberBackgrounds");
+    auto locked = [this](const std::string& button) {
+        const ControlPtr control = appGUI->GetControl(menu_forms::RELAXED, button);
+        return control && control->disabled != 0;
+    };
+    if (iPlayerLevel > 0) {
+        for (int i = iPlayerLevel + 1; i <= constInt("NumberOfLevels"); ++i) {
+            _DrawOverButton("LevelLocked", Numbered("relax_", i));
+        }
+        for (int i = 1; i <= tileSets; ++i) {
+            if (locked(Numbered("set_", i))) {
+                _DrawOverButton("BigLock", Numbered("set_", i));
+            }
+        }
+        for (int i = 1; i <= songs; ++i) {
+            if (locked(Numbered("song_", i))) {
+                _DrawOverButton("BigLock", Numbered("song_", i));
+            }
+        }
+        for (int i = 1; i <= backgrounds; ++i) {
+            if (locked(Numbered("bg_", i))) {
+                _DrawOverButton("SmallLock", Numbered("bg_", i));
+            }
+        }
+    }
+    _DrawOverButton("BigHL", Numbered("set_", iRelaxedTileset));
+    _DrawOverButton("BigHL", Numbered("song_", iRelaxedMusic));
+    _DrawOverButton("SmallHL", Numbered("bg_", iRelaxedBackground));
+}

@@ -1,0 +1,61 @@
+// The main menu's way into a game: a new player first, then the story
+// pictures before the first level, then the fade into the game.
+#include "app/assets.h"
+#include "app/settings.h"
+#include "forms/gui.h"
+#include "platform/clock.h"
+#include "platform/music.h"
+#include "platform/numbers.h"
+#include "screens/main_menu.h"
+#include "screens/main_menu_forms.h"
+
+namespace {
+constexpr int MASKED_AND_FILTERED = -1;
+}  // namespace
+
+int myMainMenu::PlayerLevel() const {
+    return AppSettings().GetPlayerInt(UserID(), settings_keys::PLAYER_LEVEL);
+}
+
+void myMainMenu::_LoadStoryPicture() {
+    storyImage = LoadAssetImage(constString("storyscreen" + std::to_string(currentStoryScreen + 1)),
+                                MASKED_AND_FILTERED);
+}
+
+void myMainMenu::_ShowFirstStoryPicture() {
+    _LoadStoryPicture();
+    appGUI->ShowWindow(menu_forms::STORY, 1);
+}
+
+void myMainMenu::_OnStart(int /*n*/) {
+    SeedRnd(MilliSecs());
+    if (currentPlayerName.empty()) {
+        // A name must be given first: no cancel on this form.
+        beginFadeImage();
+        startAfterNewUser = 1;
+        appGUI->HideWindow(menu_forms::MENU);
+        appGUI->HideControl(menu_forms::NEW_USER, "newuser_cancel");
+        appGUI->SetControlCaptionText(menu_forms::NEW_USER, "newuser_name", "");
+        appGUI->ShowWindow(menu_forms::NEW_USER, 1);
+        return;
+    }
+    if (constInt("NumberStoryScreens") > 0 && PlayerLevel() == 1) {
+        beginFadeImage();
+        appGUI->HideWindow(menu_forms::MENU);
+        _ShowFirstStoryPicture();
+        return;
+    }
+    _BeginFadeToGame();
+}
+
+void myMainMenu::_OnStoryNext(int /*n*/) {
+    beginFadeImage();
+    ++currentStoryScreen;
+    if (currentStoryScreen < constInt("NumberStoryScreens")) {
+        _LoadStoryPicture();
+        return;
+    }
+    fadeToBlack = FADE_MS;
+    RequestSong("");
+    fadeTarget = FADE_TO_STARTGAME;
+}
