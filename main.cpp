@@ -15,7 +15,6 @@
 namespace {
 
 const char* const APP_TITLE = "Tessalune - a tile-pair puzzle (c) 2026 the Tessalune developers";
-const char* const ARCHIVE_PREFIX = "zip::incbin::data.zip//";
 const char* const USER_FOLDER = "Tessalune/";
 
 }  // namespace
@@ -26,7 +25,7 @@ int main(int argc, char** argv) {
     AppConstantsManager::SetScrambling(true);
     SetAppTitle(APP_TITLE);
     SetUserFolderName(USER_FOLDER);
-    SetArchivePrefix(ARCHIVE_PREFIX);
+    SetArchivePrefix(SHIPPED_ARCHIVE_PREFIX);
     SetStartLevel(ParseStartLevel(argc, argv));
     if (StartLevel() != 0) {
         SetArchivePrefix("");

@@ -13,14 +13,6 @@ constexpr int DISPLAY_HERTZ = 60;
 const char* const DEFAULT_LOCALE = "data\\locale\\english.txt";
 }  // namespace
 
-AppConstantsManager& AppSettings() {
-    if (!_AppModule::appSettings) {
-        _AppModule::appSettings = AppConstantsManager::Shared();
-        _AppModule::appSettings->ReadConstants();
-    }
-    return *_AppModule::appSettings;
-}
-
 bool IsFullscreen() {
     return ToInt(AppSettings().GetConstantValue("Fullscreen", "1", 1)) != 0;
 }

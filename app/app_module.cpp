@@ -13,7 +13,6 @@ int _AppModule::lastTickMS = MilliSecs();
 int _AppModule::loadingProgress = 0;
 std::shared_ptr<_qxGUI> _AppModule::appGUI;
 std::shared_ptr<_kwa_RenderState> _AppModule::appRenderState;
-std::shared_ptr<AppConstantsManager> _AppModule::appSettings;
 
 namespace {
 

@@ -15,7 +15,6 @@ class _kwa_MasterSprite;
 class _kwa_ParticleEmitter;
 class _kwa_RenderState;
 class _qxGUI;
-class AppConstantsManager;
 class LoadingProfile;
 
 constexpr int APP_INTRO = 0;
@@ -53,7 +52,6 @@ public:
     static int lastTickMS;
     static int loadingProgress;
     static std::shared_ptr<_qxGUI> appGUI;
-    static std::shared_ptr<AppConstantsManager> appSettings;
     static std::shared_ptr<_kwa_RenderState> appRenderState;
     static std::string currentPlayerName;
     static std::shared_ptr<highScore> highScores[HIGHSCORE_TABLES][HIGHSCORE_POSITIONS];
@@ -152,8 +150,6 @@ struct AppDisplay {
     static int height;
     static int depth;
 };
-// The settings store, created and read on first use.
-AppConstantsManager& AppSettings();
 bool IsFullscreen();
 // Loads the locale file the settings name, unless a table is loaded already.
 void LoadLocaleFromSettings();

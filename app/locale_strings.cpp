@@ -61,6 +61,10 @@ std::string localeStringManager::getLocaleString(const std::string& key) {
     return "unknown locale" + key;
 }
 
+void localeStringManager::Reset() {
+    Table().reset();
+}
+
 std::string LocaleText(const std::string& text) {
     return StartsWithNoCase(text, "##") ? localeStringManager::getLocaleString(text) : text;
 }

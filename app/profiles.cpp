@@ -14,10 +14,6 @@ constexpr int MAX_PROFILES = 9;
 constexpr int WRITE_NOW = 0;
 constexpr int DEFER_WRITE = 1;
 
-AppConstantsManager& Store() {
-    return *AppConstantsManager::Shared();
-}
-
 std::string NameKey(int n) {
     return "player" + std::to_string(n) + "name";
 }
@@ -49,14 +45,14 @@ std::shared_ptr<highScore> MakeEntry(const std::string& score, const std::string
 }  // namespace
 
 int _AppModule::UserID() {
-    return ToInt(Store().GetConstantValue("lastplayer", "0", 1));
+    return ToInt(AppSettings().GetConstantValue("lastplayer", "0", 1));
 }
 
 std::string _AppModule::PlayerProfileName(int n) {
     if (n == 0) {
         return "";
     }
-    return Store().GetConstantValue(NameKey(n), "", 0);
+    return AppSettings().GetConstantValue(NameKey(n), "", 0);
 }
 
 int _AppModule::CountUsers() {
@@ -74,19 +70,19 @@ int _AppModule::AddNewUser(const std::string& name) {
     while (slot <= MAX_PROFILES && !PlayerProfileName(slot).empty()) {
         ++slot;
     }
-    Store().SetConstantValue("lastplayer", std::to_string(slot), DEFER_WRITE);
-    Store().SetConstantValue(NameKey(slot), name, WRITE_NOW);
+    AppSettings().SetConstantValue("lastplayer", std::to_string(slot), DEFER_WRITE);
+    AppSettings().SetConstantValue(NameKey(slot), name, WRITE_NOW);
     currentPlayerName = name;
     return slot;
 }
 
 void _AppModule::SelectUser(int n) {
     currentPlayerName = PlayerProfileName(n);
-    Store().SetConstantValue("lastplayer", std::to_string(n), WRITE_NOW);
+    AppSettings().SetConstantValue("lastplayer", std::to_string(n), WRITE_NOW);
 }
 
 void _AppModule::RemoveUser(int n) {
-    Store().RemoveConstant(NameKey(n), WRITE_NOW);
+    AppSettings().RemoveConstant(NameKey(n), WRITE_NOW);
 }
 
 std::string _AppModule::_scoreString(int table, int position) {
@@ -96,7 +92,7 @@ std::string _AppModule::_scoreString(int table, int position) {
 void _AppModule::ReadHighScores() {
     for (int t = 0; t < HIGHSCORE_TABLES; ++t) {
         for (int p = 0; p < HIGHSCORE_POSITIONS; ++p) {
-            const std::string text = Store().GetConstantValue(_scoreString(t, p), "", 0);
+            const std::string text = AppSettings().GetConstantValue(_scoreString(t, p), "", 0);
             if (text.empty()) {
                 highScores[t][p] = nullptr;
                 continue;
@@ -119,11 +115,11 @@ void _AppModule::WriteHighScores() {
             }
             const std::string text = entry->score + "," + entry->name;
             if (text.size() > 2) {
-                Store().SetConstantValue(_scoreString(t, p), text, DEFER_WRITE);
+                AppSettings().SetConstantValue(_scoreString(t, p), text, DEFER_WRITE);
             }
         }
     }
-    Store().WriteConstants();
+    AppSettings().WriteConstants();
 }
 
 int _AppModule::addHighScore(int table, int64_t score) {

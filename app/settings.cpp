@@ -58,12 +58,24 @@ bool& Scrambling() {
     return on;
 }
 
+std::unique_ptr<AppConstantsManager>& SharedStore() {
+    static std::unique_ptr<AppConstantsManager> store;
+    return store;
+}
+
 }  // namespace
 
-std::shared_ptr<AppConstantsManager> AppConstantsManager::Shared() {
-    static const std::shared_ptr<AppConstantsManager> store =
-        std::make_shared<AppConstantsManager>();
-    return store;
+AppConstantsManager& AppSettings() {
+    auto& store = SharedStore();
+    if (!store) {
+        store = std::make_unique<AppConstantsManager>();
+        store->ReadConstants();
+    }
+    return *store;
+}
+
+void ResetAppSettings() {
+    SharedStore().reset();
 }
 
 void AppConstantsManager::SetScrambling(bool on) {

@@ -10,9 +10,6 @@
 
 class AppConstantsManager {
 public:
-    // The program's one store, created empty on first use (start-up reads it).
-    static std::shared_ptr<AppConstantsManager> Shared();
-
     // Scrambled file format: off until start-up switches it on.
     static void SetScrambling(bool on);
     static bool IsScrambling();
@@ -47,3 +44,8 @@ private:
 
     std::unique_ptr<std::map<std::string, std::string>> _appConstants;
 };
+
+// The program's one store, read from the settings file on first use.
+AppConstantsManager& AppSettings();
+// Forgets the store, so that the next AppSettings() reads the file again.
+void ResetAppSettings();

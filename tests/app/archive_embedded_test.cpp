@@ -35,14 +35,14 @@ protected:
         SetArchivePrefix("zip::incbin::data.zip//");
         char buffer[4096];
         oldFolder = getcwd(buffer, sizeof buffer) != nullptr ? buffer : ".";
-        ASSERT_EQ(chdir(scratch.path.c_str()), 0);
+        ASSERT_EQ(chdir(scratch.Path().string().c_str()), 0);
     }
     void TearDown() override {
         EXPECT_EQ(chdir(oldFolder.c_str()), 0);
         SetArchivePrefix("");
     }
 
-    archive_test::ScratchFolder scratch;
+    ScratchUserFolder scratch;
     std::string oldFolder;
 };
 
@@ -56,7 +56,7 @@ TEST_F(EmbeddedArchive, HoldsEveryStagedFile) {
         SCOPED_TRACE(path);
         StreamPtr stream = OpenAssetFile(path);
         ASSERT_NE(stream, nullptr);
-        EXPECT_EQ(ReadAll(*stream), archive_test::ReadBytes(TESS_BINARY_DIR "/" + path));
+        EXPECT_EQ(ReadAll(*stream), ReadFileBytes(TESS_BINARY_DIR "/" + path));
     }
     EXPECT_TRUE(log.Lines().empty());
 }

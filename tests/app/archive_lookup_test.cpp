@@ -13,7 +13,6 @@
 #include "platform/stream.h"
 
 using archive_test::BuildZip;
-using archive_test::ScratchFolder;
 
 namespace {
 
@@ -62,7 +61,7 @@ protected:
     }
     void TearDown() override { SetArchivePrefix(""); }
 
-    ScratchFolder scratch;
+    ScratchUserFolder scratch;
 };
 
 }  // namespace
@@ -77,7 +76,7 @@ TEST_F(ArchiveLookup, FindsEntriesWhateverTheSeparatorsAndCase) {
 
 TEST_F(ArchiveLookup, MissingEntryLogsOnceThenTriesThePlainFile) {
     const std::string plain = scratch.File("plain.txt");
-    archive_test::WriteBytes(plain, "from disk");
+    WriteFileBytes(plain, "from disk");
     DebugLogCapture log;
     EXPECT_EQ(ReadAsset(plain), "from disk");
     ASSERT_EQ(log.Lines().size(), 1u);
@@ -93,17 +92,19 @@ TEST_F(ArchiveLookup, MissingEntryLogsOnceThenTriesThePlainFile) {
 TEST_F(ArchiveLookup, EmptyPrefixReadsPlainFilesWithoutADebugLine) {
     SetArchivePrefix("");
     DebugLogCapture log;
-    EXPECT_EQ(OpenAssetFile("data/game/game.txt"), nullptr);
+    EXPECT_EQ(OpenAssetFile("data/nowhere/game.txt"), nullptr);
     EXPECT_TRUE(log.Lines().empty());
 }
 
 TEST_F(ArchiveLookup, PlainFallbackMatchesSeparatorsAndCaseOnDisk) {
     SetArchivePrefix("");
-    std::filesystem::create_directories(scratch.path + "/data/loadingscreen");
-    archive_test::WriteBytes(scratch.File("data/loadingscreen/loadingscreen.txt"), "staged");
-    EXPECT_EQ(ReadAsset(scratch.path + "/data/loadingScreen/loadingscreen.txt"), "staged");
-    EXPECT_EQ(ReadAsset(scratch.path + "\\DATA\\LoadingScreen\\LoadingScreen.txt"), "staged");
-    EXPECT_EQ(OpenAssetFile(scratch.path + "/data/loadingScreen/other.txt"), nullptr);
+    std::filesystem::create_directories(scratch.Path().string() + "/data/loadingscreen");
+    WriteFileBytes(scratch.File("data/loadingscreen/loadingscreen.txt"), "staged");
+    EXPECT_EQ(ReadAsset(scratch.Path().string() + "/data/loadingScreen/loadingscreen.txt"),
+              "staged");
+    EXPECT_EQ(ReadAsset(scratch.Path().string() + "\\DATA\\LoadingScreen\\LoadingScreen.txt"),
+              "staged");
+    EXPECT_EQ(OpenAssetFile(scratch.Path().string() + "/data/loadingScreen/other.txt"), nullptr);
 }
 
 TEST_F(ArchiveLookup, NamesOfTwoHundredFiftySixCharactersAreRefused) {

@@ -1,62 +1,16 @@
 #pragma once
-// Helpers for the archive, settings and profile tests: a scratch folder that
-// stands in for the user data folder, and zip archives built on the spot.
+// Zip archives built on the spot for the archive tests; the scratch folders
+// are in tests/support.
 #include <zip.h>
 
-#include <cstdlib>
+#include "support/scratch_folder.h"
+
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace archive_test {
-
-// A fresh folder, used as TESSALUNE_DATA_DIR while the object lives.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tess-archive-XXXXXX").string();
-        path = mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
-        const char* old = std::getenv("TESSALUNE_DATA_DIR");
-        hadOld = old != nullptr;
-        if (hadOld) {
-            oldValue = old;
-        }
-        setenv("TESSALUNE_DATA_DIR", path.c_str(), 1);
-    }
-    ~ScratchFolder() {
-        if (hadOld) {
-            setenv("TESSALUNE_DATA_DIR", oldValue.c_str(), 1);
-        } else {
-            unsetenv("TESSALUNE_DATA_DIR");
-        }
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    std::string File(const std::string& name) const { return path + "/" + name; }
-
-    std::string path;
-
-private:
-    bool hadOld = false;
-    std::string oldValue;
-};
-
-inline std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
 
 using ZipEntries = std::vector<std::pair<std::string, std::string>>;
 
@@ -70,7 +24,7 @@ inline std::string BuildZip(const std::string& scratchFile, const ZipEntries& en
         zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 0);
     }
     zip_close(archive);
-    std::string bytes = ReadBytes(scratchFile);
+    std::string bytes = ReadFileBytes(scratchFile);
     std::filesystem::remove(scratchFile);
     return bytes;
 }

@@ -30,7 +30,7 @@ public:
         shown.push_back(loadingProgress);
         loadingScreen::Draw();
         if (shown.size() == 2 && std::getenv("TESS_SAVE_FRAMES") != nullptr) {
-            SaveBackBufferPNG(std::string(TESS_BINARY_DIR) + "/loading_screen_midload.png");
+            ShippedDataTest::SaveFrame("loading_screen_midload");
         }
         midLoadBar = GrabPixmap(350, 540, 100, 20);
     }
@@ -38,28 +38,18 @@ public:
     PixmapPtr midLoadBar;
 };
 
-class LoadingScreenTest : public ::testing::Test {
+class LoadingScreenTest : public ShippedDataTest {
 protected:
-    static void SetUpTestSuite() {
-        if (!GraphicsOpen() || GraphicsWidth() != 800) {
-            OpenGraphics(800, 600, 0, 60);
-        }
-        RegisterEmbeddedArchive();
-        RegisterZipProtocol();
-    }
     void SetUp() override {
-        ResetShell();
-        UseManualClock(true, 0);
-        SetArchivePrefix("zip::incbin::data.zip//");
+        ShippedDataTest::SetUp();
         localeStringManager::loadLocaleStrings("data/locale/english.txt", 1);
-        _AppModule::LoadGUI("data/gui/gui.txt");
         screen = RecordingLoadingScreen::Create();
     }
     void TearDown() override {
         if (screen) {
             screen->UnloadResources();
         }
-        ResetShell();
+        ShippedDataTest::TearDown();
     }
 
     std::shared_ptr<RecordingLoadingScreen> screen;

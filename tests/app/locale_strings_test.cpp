@@ -12,11 +12,11 @@ protected:
     void SetUp() override { SetArchivePrefix(""); }
 
     void Load(const std::string& text) {
-        archive_test::WriteBytes(file, text);
+        WriteFileBytes(file, text);
         localeStringManager::loadLocaleStrings(file, 1);
     }
 
-    archive_test::ScratchFolder scratch;
+    ScratchUserFolder scratch;
     const std::string file = scratch.File("english.txt");
 };
 
@@ -42,7 +42,7 @@ TEST_F(LocaleStrings, KeysAreCaseSensitiveAndKeepEverythingAfterTheFirstEquals) 
 
 TEST_F(LocaleStrings, SecondLoadWithoutReloadKeepsTheFirstTable) {
     Load("##A=first\n");
-    archive_test::WriteBytes(file, "##A=second\n");
+    WriteFileBytes(file, "##A=second\n");
     localeStringManager::loadLocaleStrings(file, 0);
     EXPECT_EQ(localeStringManager::getLocaleString("##A"), "first");
     localeStringManager::loadLocaleStrings(file, 1);

@@ -13,12 +13,12 @@ protected:
     static void TearDownTestSuite() { CloseGraphics(); }
 
     void SetUp() override {
-        ResetShell();
+        ResetProgramState();
         UseManualClock(true, 1000);
         _AppModule::lastTickMS = 1000;
     }
     void TearDown() override {
-        ResetShell();
+        ResetProgramState();
         UseManualClock(false);
     }
 

@@ -3,20 +3,17 @@
 
 #include "app/app_module.h"
 #include "app/settings.h"
-#include "archive_test_support.h"
+#include "support/program_state.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
 class Profiles : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Store().ReadConstants();  // empty: the scratch folder has no file yet
-        ClearTables();
-        _AppModule::currentPlayerName = "";
-    }
-    void TearDown() override { ClearTables(); }
+    void SetUp() override { ResetProgramState(); }  // the scratch folder has no file yet
+    void TearDown() override { ResetProgramState(); }
 
-    static AppConstantsManager& Store() { return *AppConstantsManager::Shared(); }
+    static AppConstantsManager& Store() { return AppSettings(); }
     static void ClearTables() {
         for (auto& table : _AppModule::highScores) {
             for (auto& entry : table) {
@@ -33,7 +30,7 @@ protected:
         return rows;
     }
 
-    archive_test::ScratchFolder scratch;
+    ScratchUserFolder scratch;
 };
 
 }  // namespace

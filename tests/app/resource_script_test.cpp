@@ -9,8 +9,8 @@ namespace {
 
 class ResourceScriptTest : public ::testing::Test {
 protected:
-    void SetUp() override { ResetShell(); }
-    void TearDown() override { ResetShell(); }
+    void SetUp() override { ResetProgramState(); }
+    void TearDown() override { ResetProgramState(); }
 
     std::shared_ptr<RecordingModule> Load(const std::string& script, int slot = APP_GAME) {
         auto module = RecordingModule::Create(folder.Write("game.txt", script), slot);

@@ -48,7 +48,7 @@ int CompleteVersion() {
 }  // namespace
 
 TEST(SettingsCrashSafety, KilledWriterLeavesAnOldOrNewCompleteStore) {
-    archive_test::ScratchFolder scratch;
+    ScratchUserFolder scratch;
     AppConstantsManager::SetScrambling(true);
     {
         AppConstantsManager store;

@@ -8,10 +8,6 @@
 #include "archive_test_support.h"
 #include "platform/debug_log.h"
 
-using archive_test::ReadBytes;
-using archive_test::ScratchFolder;
-using archive_test::WriteBytes;
-
 namespace {
 
 class SettingsStore : public ::testing::Test {
@@ -19,9 +15,9 @@ protected:
     void SetUp() override { AppConstantsManager::SetScrambling(true); }
     void TearDown() override { AppConstantsManager::SetScrambling(false); }
 
-    std::string FileText() const { return ReadBytes(AppConstantsManager::FilePath()); }
+    std::string FileText() const { return ReadFileBytes(AppConstantsManager::FilePath()); }
 
-    ScratchFolder scratch;
+    ScratchUserFolder scratch;
 };
 
 size_t CountLines(const std::string& text) {
@@ -59,8 +55,8 @@ TEST_F(SettingsStore, RoundTripThroughTheScrambledFile) {
 }
 
 TEST_F(SettingsStore, HandWrittenPlainFileIsReadAndRewrittenScrambled) {
-    WriteBytes(AppConstantsManager::FilePath(),
-               "soundvolume=0.5\r\nlastplayer=2\nno equals here\n=empty key\n");
+    WriteFileBytes(AppConstantsManager::FilePath(),
+                   "soundvolume=0.5\r\nlastplayer=2\nno equals here\n=empty key\n");
     AppConstantsManager store;
     store.ReadConstants();
     EXPECT_EQ(store.GetConstantValue("soundvolume", "0.70", 0), "0.5");
@@ -119,7 +115,7 @@ TEST_F(SettingsStore, BadFilesGiveDefaultsAndTheNextWriteIsWellFormed) {
         std::string("\0\0\0=\0", 5),
     };
     for (const std::string& content : cases) {
-        WriteBytes(AppConstantsManager::FilePath(), content);
+        WriteFileBytes(AppConstantsManager::FilePath(), content);
         AppConstantsManager store;
         store.ReadConstants();
         store.SetConstantValue("fresh", "value", 0);
@@ -129,7 +125,7 @@ TEST_F(SettingsStore, BadFilesGiveDefaultsAndTheNextWriteIsWellFormed) {
         EXPECT_EQ(reread.GetConstantValue("fresh", "", 0), "value");
     }
     DebugLogCapture log;
-    WriteBytes(AppConstantsManager::FilePath(), std::string(1024 * 1024, 'x') + "=1\nkept=1\n");
+    WriteFileBytes(AppConstantsManager::FilePath(), std::string(1024 * 1024, 'x') + "=1\nkept=1\n");
     AppConstantsManager store;
     store.ReadConstants();
     EXPECT_TRUE(log.Contains("too long"));
@@ -160,7 +156,7 @@ TEST_F(SettingsStore, FailedWriteKeepsTheOldFileAndTheValuesInMemory) {
 }
 
 TEST_F(SettingsStore, UnwritableFolderIsReportedNotFatal) {
-    WriteBytes(scratch.File("plainfile"), "x");
+    WriteFileBytes(scratch.File("plainfile"), "x");
     setenv("TESSALUNE_DATA_DIR", scratch.File("plainfile/sub").c_str(), 1);
     AppConstantsManager store;
     DebugLogCapture log;

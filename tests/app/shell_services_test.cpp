@@ -35,17 +35,10 @@ const char* const OPTIONS_FORM =
 
 class ShellServicesTest : public ShippedDataTest {
 protected:
-    void SetUp() override {
-        ShippedDataTest::SetUp();
-        AppConstantsManager::Shared()->ReadConstants();
-        _AppModule::appSettings = AppConstantsManager::Shared();
-    }
-
     static std::string Stored(const std::string& key) {
-        return AppConstantsManager::Shared()->GetConstantValue(key, "", 0);
+        return AppSettings().GetConstantValue(key, "", 0);
     }
 
-    archive_test::ScratchFolder userData;
     ScratchFolder forms;
 };
 
@@ -65,7 +58,7 @@ TEST_F(ShellServicesTest, ScreenModeFollowsItsToggleButton) {
     auto toggle =
         std::dynamic_pointer_cast<_qxButton>(_AppModule::appGUI->GetControl("options", "opt_full"));
     ASSERT_NE(toggle, nullptr);
-    AppConstantsManager::Shared()->SetConstantValue("Fullscreen", "0", 0);
+    AppSettings().SetConstantValue("Fullscreen", "0", 0);
 
     _AppModule::UpdateFullscreenButton("options", "opt_full");
     EXPECT_EQ(toggle->GetToggleValue(), 0);

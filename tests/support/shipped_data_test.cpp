@@ -1,0 +1,89 @@
+#include "support/shipped_data_test.h"
+
+#include <filesystem>
+#include <memory>
+
+#include "app/app_module.h"
+#include "app/assets.h"
+#include "app/embedded_archive.h"
+#include "app/zip_archive.h"
+#include "platform/clock.h"
+#include "platform/graphics.h"
+#include "platform/test_seams.h"
+#include "support/program_state.h"
+#include "support/scratch_folder.h"
+
+namespace {
+
+constexpr int LEFT_BUTTON = 1;
+
+std::unique_ptr<ScratchUserFolder>& UserData() {
+    static std::unique_ptr<ScratchUserFolder> folder;
+    return folder;
+}
+
+}  // namespace
+
+void MountShippedArchive() {
+    RegisterEmbeddedArchive();
+    RegisterZipProtocol();
+    SetArchivePrefix(SHIPPED_ARCHIVE_PREFIX);
+}
+
+void ShippedDataTest::SetUpTestSuite() {
+    if (!UserData()) {
+        UserData() = std::make_unique<ScratchUserFolder>();
+    }
+    // No frame pacing: the manual clock moves only when a test moves it.
+    OpenGraphics(SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0);
+}
+
+void ShippedDataTest::TearDownTestSuite() {
+    CloseGraphics();
+}
+
+void ShippedDataTest::SetUp() {
+    ResetProgramState();
+    UserData()->Empty();
+    MountShippedArchive();
+    UseManualClock(true, START_MS);
+    _AppModule::lastTickMS = START_MS;
+    _AppModule::LoadGUI("data/gui/gui.txt");
+}
+
+void ShippedDataTest::TearDown() {
+    ResetProgramState();
+    UseManualClock(false);
+}
+
+void ShippedDataTest::StepFrames(int n, int msPerFrame) {
+    for (int i = 0; i < n; ++i) {
+        // Flip may have moved the clock on already (a display opened with pacing).
+        AdvanceClock(_AppModule::lastTickMS + msPerFrame - MilliSecs());
+        _AppModule::Tick();
+    }
+}
+
+void ShippedDataTest::Click(int x, int y) {
+    InjectMouseMove(x, y);
+    StepFrames(1);
+    InjectMouseButton(LEFT_BUTTON, true);
+    StepFrames(1);
+    InjectMouseButton(LEFT_BUTTON, false);
+    StepFrames(1);
+}
+
+std::string ShippedDataTest::FrameFolder() {
+    return std::string(TESS_BINARY_DIR) + "/test-frames/";
+}
+
+std::string ShippedDataTest::SaveFrame(const std::string& name) {
+    std::filesystem::create_directories(FrameFolder());
+    const std::string path = FrameFolder() + name + ".png";
+    SaveBackBufferPNG(path);
+    return path;
+}
+
+std::string ShippedDataTest::UserFolder() {
+    return UserData() ? UserData()->Path().string() + "/" : std::string();
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The fixture for tests that run the game's own data: a scratch user folder
+// for the process (TESSALUNE_DATA_DIR, emptied before each test), the shipped
+// archive mounted as the game mounts it, a headless 800 x 600 display opened
+// once per suite, the form manager loaded from data/gui/gui.txt, a manual
+// clock at START_MS, and ResetProgramState() before and after each test.
+#include <string>
+
+#include <gtest/gtest.h>
+
+class ShippedDataTest : public ::testing::Test {
+public:
+    static constexpr int START_MS = 5000;
+    static constexpr int SCREEN_WIDTH = 800;
+    static constexpr int SCREEN_HEIGHT = 600;
+
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs _AppModule::Tick() n times, each msPerFrame later on the manual clock.
+    static void StepFrames(int n, int msPerFrame = 16);
+    // Moves the mouse to (x, y) for one tick, holds the left button down for
+    // one tick, releases it for one tick.
+    static void Click(int x, int y);
+    // Saves the back buffer as FrameFolder() + name + ".png"; returns the path.
+    static std::string SaveFrame(const std::string& name);
+    // Where SaveFrame writes: "<build>/test-frames/".
+    static std::string FrameFolder();
+    // The scratch user data folder of this process, with a trailing "/".
+    static std::string UserFolder();
+};
+
+// Mounts the linked-in archive and reads assets from it, as the game does.
+void MountShippedArchive();
