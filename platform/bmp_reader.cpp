@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr uint32_t kPlainRgb = 0;
-constexpr uint32_t kBitFields = 3;
+constexpr uint32_t PLAIN_RGB = 0;
+constexpr uint32_t BIT_FIELDS = 3;
 
 // One colour channel of a 32-bit pixel, by its mask.
 struct Channel {
@@ -49,7 +49,7 @@ struct BmpLayout {
 };
 
 bool ReadMasks(const ByteReader& in, uint32_t headerSize, uint32_t compression, BmpLayout& layout) {
-    if (layout.bits == 24 || compression == kPlainRgb) {
+    if (layout.bits == 24 || compression == PLAIN_RGB) {
         layout.red = Channel::FromMask(0x00FF0000u);
         layout.green = Channel::FromMask(0x0000FF00u);
         layout.blue = Channel::FromMask(0x000000FFu);
@@ -83,7 +83,7 @@ bool ReadLayout(const ByteReader& in, BmpLayout& layout) {
     if (headerSize < 40 || (layout.bits != 24 && layout.bits != 32)) {
         return false;
     }
-    if (compression != kPlainRgb && !(compression == kBitFields && layout.bits == 32)) {
+    if (compression != PLAIN_RGB && !(compression == BIT_FIELDS && layout.bits == 32)) {
         return false;
     }
     layout.rowBytes =

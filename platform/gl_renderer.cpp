@@ -20,7 +20,7 @@ struct ImageTexture {
 
 namespace {
 
-const char* const kVertexShader = R"(#version 330 core
+const char* const VERTEX_SHADER = R"(#version 330 core
 uniform vec2 uScreen;
 layout(location = 0) in vec2 aPos;
 layout(location = 1) in vec2 aUV;
@@ -34,7 +34,7 @@ void main() {
 }
 )";
 
-const char* const kFragmentShader = R"(#version 330 core
+const char* const FRAGMENT_SHADER = R"(#version 330 core
 uniform sampler2D uTexture;
 uniform float uAlphaTest;
 in vec2 vUV;
@@ -88,8 +88,8 @@ GLuint CompileShader(GLenum kind, const char* source) {
 }
 
 GLuint LinkProgram() {
-    const GLuint vertex = CompileShader(GL_VERTEX_SHADER, kVertexShader);
-    const GLuint fragment = CompileShader(GL_FRAGMENT_SHADER, kFragmentShader);
+    const GLuint vertex = CompileShader(GL_VERTEX_SHADER, VERTEX_SHADER);
+    const GLuint fragment = CompileShader(GL_FRAGMENT_SHADER, FRAGMENT_SHADER);
     if (vertex == 0 || fragment == 0) {
         return 0;
     }

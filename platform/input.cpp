@@ -10,11 +10,11 @@
 namespace {
 
 bool ValidButton(int button) {
-    return button >= 1 && button < InputState::kButtons;
+    return button >= 1 && button < InputState::BUTTONS;
 }
 
 bool ValidKey(int key) {
-    return key > 0 && key < InputState::kKeys;
+    return key > 0 && key < InputState::KEYS;
 }
 
 int ButtonOfSdl(int sdlButton) {
@@ -118,7 +118,7 @@ void InputState::Key(int key, bool down, bool repeat) {
 }
 
 void InputState::Char(int character) {
-    if (character > 0 && character < 256 && chars.size() < kCharQueue) {
+    if (character > 0 && character < 256 && chars.size() < CHAR_QUEUE) {
         chars.push_back(character);
     }
 }

@@ -3,17 +3,17 @@
 #include <deque>
 
 struct InputState {
-    static constexpr int kKeys = 256;
-    static constexpr int kButtons = 4;  // 1 left, 2 right, 3 middle
-    static constexpr size_t kCharQueue = 256;
+    static constexpr int KEYS = 256;
+    static constexpr int BUTTONS = 4;  // 1 left, 2 right, 3 middle
+    static constexpr size_t CHAR_QUEUE = 256;
 
     int mouseX = 0;
     int mouseY = 0;
     int wheel = 0;
-    bool buttonDown[kButtons] = {};
-    int buttonHits[kButtons] = {};
-    bool keyDown[kKeys] = {};
-    int keyHits[kKeys] = {};
+    bool buttonDown[BUTTONS] = {};
+    int buttonHits[BUTTONS] = {};
+    bool keyDown[KEYS] = {};
+    int keyHits[KEYS] = {};
     std::deque<int> chars;
     bool closeRequested = false;
 

@@ -20,10 +20,10 @@ struct TChannel {
 
 namespace {
 
-constexpr int kRate = 44100;
+constexpr int RATE = 44100;
 // Without a device nothing drains the mix list, so channels nobody else holds
 // are dropped once it grows this long.
-constexpr size_t kIdleListLimit = 256;
+constexpr size_t IDLE_LIST_LIMIT = 256;
 
 struct Mixer {
     std::recursive_mutex lock;
@@ -54,7 +54,7 @@ void Enlist(const ChannelPtr& channel) {
     if (std::find(m.playing.begin(), m.playing.end(), channel) == m.playing.end()) {
         m.playing.push_back(channel);
     }
-    if (m.device == 0 && m.playing.size() > kIdleListLimit) {
+    if (m.device == 0 && m.playing.size() > IDLE_LIST_LIMIT) {
         std::erase_if(m.playing, [](const ChannelPtr& c) { return c.use_count() == 1; });
     }
 }
@@ -82,7 +82,7 @@ bool MixChannel(TChannel& channel, int32_t* sums, int frames) {
 }  // namespace
 
 int MixerRate() {
-    return kRate;
+    return RATE;
 }
 
 bool OpenAudio() {
@@ -97,7 +97,7 @@ bool OpenAudio() {
         return false;
     }
     SDL_AudioSpec want{};
-    want.freq = kRate;
+    want.freq = RATE;
     want.format = AUDIO_S16SYS;
     want.channels = 2;
     want.samples = 1024;

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr float kFadeStopsBelow = 0.1f;  // a fade from a quieter volume stops at once
+constexpr float FADE_STOPS_BELOW = 0.1f;  // a fade from a quieter volume stops at once
 
 struct MusicService {
     std::map<std::string, SoundPtr> songs;
@@ -98,7 +98,7 @@ void RequestSong(const std::string& name) {
     MusicService& s = S();
     if (s.channel && Playing(s.channel)) {
         s.fadeLevel = s.songVolume;
-        if (s.fadeLevel >= kFadeStopsBelow) {
+        if (s.fadeLevel >= FADE_STOPS_BELOW) {
             s.queued = name;
         } else {
             StopMusic();

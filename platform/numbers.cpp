@@ -12,7 +12,7 @@ std::mt19937& Generator() {
     return generator;
 }
 
-constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
+constexpr double RADIANS_PER_DEGREE = std::numbers::pi / 180.0;
 
 }  // namespace
 
@@ -33,13 +33,13 @@ void SeedRnd(int seed) {
 }
 
 double Sin(double degrees) {
-    return std::sin(degrees * kRadiansPerDegree);
+    return std::sin(degrees * RADIANS_PER_DEGREE);
 }
 
 double Cos(double degrees) {
-    return std::cos(degrees * kRadiansPerDegree);
+    return std::cos(degrees * RADIANS_PER_DEGREE);
 }
 
 double ATan2(double y, double x) {
-    return std::atan2(y, x) / kRadiansPerDegree;
+    return std::atan2(y, x) / RADIANS_PER_DEGREE;
 }

@@ -72,7 +72,7 @@ bool ReadAllFrames(OggVorbis_File& file, int channels, DecodedSound& out) {
         }
         const auto* samples = reinterpret_cast<const int16_t*>(buffer);
         const size_t frames = static_cast<size_t>(got) / (2 * static_cast<size_t>(channels));
-        if (static_cast<int64_t>(out.stereo.size() / 2 + frames) > kMaxSoundFrames) {
+        if (static_cast<int64_t>(out.stereo.size() / 2 + frames) > MAX_SOUND_FRAMES) {
             return Fail("too long");
         }
         for (size_t i = 0; i < frames; ++i) {

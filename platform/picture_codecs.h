@@ -6,8 +6,8 @@
 
 #include "platform/pixmap.h"
 
-constexpr int kMaxPictureSide = 16384;
-constexpr int64_t kMaxPictureBytes = int64_t{256} << 20;
+constexpr int MAX_PICTURE_SIDE = 16384;
+constexpr int64_t MAX_PICTURE_BYTES = int64_t{256} << 20;
 
 // True when a width x height picture may be decoded; logs the refusal otherwise.
 bool PictureSizeAllowed(int width, int height, const char* format);

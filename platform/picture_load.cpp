@@ -6,9 +6,9 @@
 #include "platform/stream.h"
 
 bool PictureSizeAllowed(int width, int height, const char* format) {
-    const bool allowed = width >= 1 && height >= 1 && width <= kMaxPictureSide &&
-                         height <= kMaxPictureSide &&
-                         int64_t{width} * height * 4 <= kMaxPictureBytes;
+    const bool allowed = width >= 1 && height >= 1 && width <= MAX_PICTURE_SIDE &&
+                         height <= MAX_PICTURE_SIDE &&
+                         int64_t{width} * height * 4 <= MAX_PICTURE_BYTES;
     if (!allowed) {
         DebugLog(std::string("picture: ") + format + " of unsupported size " +
                  std::to_string(width) + " x " + std::to_string(height));

@@ -20,7 +20,7 @@ PixmapPtr CreatePixmap(int width, int height, int format) {
     if (format != PF_A8 && format != PF_BGRA8888) {
         return nullptr;
     }
-    if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide) {
+    if (width < 1 || height < 1 || width > MAX_PICTURE_SIDE || height > MAX_PICTURE_SIDE) {
         return nullptr;
     }
     auto pixmap = std::make_shared<TPixmap>();

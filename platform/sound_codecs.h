@@ -11,7 +11,7 @@ struct DecodedSound {
 };
 
 // Longest sound we decode, in frames at the mixer rate (about 25 minutes).
-constexpr int64_t kMaxSoundFrames = int64_t{64} << 20;
+constexpr int64_t MAX_SOUND_FRAMES = int64_t{64} << 20;
 
 bool DecodeWav(const uint8_t* data, size_t size, DecodedSound& out);
 bool DecodeOgg(const uint8_t* data, size_t size, DecodedSound& out);

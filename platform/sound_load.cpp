@@ -45,7 +45,7 @@ SoundPtr DecodeSound(const uint8_t* data, size_t size) {
         return nullptr;
     }
     if (int64_t{static_cast<int64_t>(decoded.stereo.size() / 2)} * MixerRate() / decoded.rate >
-        kMaxSoundFrames) {
+        MAX_SOUND_FRAMES) {
         DebugLog("sound: too long");
         return nullptr;
     }

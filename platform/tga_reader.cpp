@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr size_t kHeaderSize = 18;
+constexpr size_t HEADER_SIZE = 18;
 
 struct TgaLayout {
     int width;
@@ -18,7 +18,7 @@ struct TgaLayout {
 };
 
 bool ReadLayout(const ByteReader& in, TgaLayout& layout) {
-    if (!in.Has(0, kHeaderSize)) {
+    if (!in.Has(0, HEADER_SIZE)) {
         return false;
     }
     const uint32_t colorMapType = in.U8(1);
@@ -35,7 +35,7 @@ bool ReadLayout(const ByteReader& in, TgaLayout& layout) {
     layout.packed = imageType == 10;
     layout.topDown = (descriptor & 0x20) != 0;
     layout.rightToLeft = (descriptor & 0x10) != 0;
-    layout.pixelOffset = kHeaderSize + in.U8(0) + colorMapBytes;
+    layout.pixelOffset = HEADER_SIZE + in.U8(0) + colorMapBytes;
     return true;
 }
 

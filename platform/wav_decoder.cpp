@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr uint32_t kPcm = 1;
-constexpr uint32_t kExtensible = 0xFFFE;
+constexpr uint32_t PCM = 1;
+constexpr uint32_t EXTENSIBLE = 0xFFFE;
 
 struct WavFormat {
     int channels = 0;
@@ -27,14 +27,14 @@ bool ReadFormat(const ByteReader& in, size_t at, size_t size, WavFormat& format)
         return false;
     }
     uint32_t tag = in.U16(at);
-    if (tag == kExtensible && size >= 26 && in.Has(at, 26)) {
+    if (tag == EXTENSIBLE && size >= 26 && in.Has(at, 26)) {
         tag = in.U16(at + 24);  // the sub-format's first two bytes
     }
     format.channels = static_cast<int>(in.U16(at + 2));
     format.rate = static_cast<int>(in.U32(at + 4));
     format.bits = static_cast<int>(in.U16(at + 14));
     format.found = true;
-    return tag == kPcm && (format.channels == 1 || format.channels == 2) &&
+    return tag == PCM && (format.channels == 1 || format.channels == 2) &&
            (format.bits == 8 || format.bits == 16) && format.rate >= 1000 && format.rate <= 192000;
 }
 
@@ -76,7 +76,7 @@ bool DecodeWav(const uint8_t* data, size_t size, DecodedSound& out) {
             }
             const size_t frameBytes = static_cast<size_t>(format.channels) * (format.bits / 8);
             const size_t frames = chunkSize / frameBytes;
-            if (static_cast<int64_t>(frames) > kMaxSoundFrames) {
+            if (static_cast<int64_t>(frames) > MAX_SOUND_FRAMES) {
                 return Fail("too long");
             }
             out.rate = format.rate;

@@ -16,14 +16,14 @@
 
 namespace {
 
-const char* const kLoadingScript = "data/loadingScreen/loadingscreen.txt";
+const char* const LOADING_SCRIPT = "data/loadingScreen/loadingscreen.txt";
 
 // A loading screen that remembers the progress of every frame it drew.
 class RecordingLoadingScreen : public loadingScreen {
 public:
     static std::shared_ptr<RecordingLoadingScreen> Create() {
         auto screen = std::make_shared<RecordingLoadingScreen>();
-        screen->Initialise(kLoadingScript, APP_LOADINGSCREEN);
+        screen->Initialise(LOADING_SCRIPT, APP_LOADINGSCREEN);
         return screen;
     }
     void Draw() override {

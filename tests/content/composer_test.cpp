@@ -15,7 +15,7 @@ int BarOf(const Timeline& t, double seconds) {
 }
 
 bool IsMelody(const NoteEvent& n) {
-    return n.channel == kLeadChannel || n.channel == kSecondLeadChannel;
+    return n.channel == LEAD_CHANNEL || n.channel == SECOND_LEAD_CHANNEL;
 }
 
 // Onsets of the melody in a bar, in eighths from its start.
@@ -53,7 +53,7 @@ TEST_P(Composer, NotesStayInKeyAndInsideTheLoop) {
         EXPECT_LE(n.start + n.length, score.seconds + t.Bar(1));
         EXPECT_GE(n.velocity, 1);
         EXPECT_LE(n.velocity, 127);
-        if (n.channel == kDrumChannel) {
+        if (n.channel == DRUM_CHANNEL) {
             continue;
         }
         const int chord = chords[static_cast<size_t>(BarOf(t, n.start))];
@@ -124,9 +124,9 @@ TEST_P(Composer, EveryBarHasBassHarmonyAndRhythm) {
                 channels.insert(n.channel);
             }
         }
-        EXPECT_TRUE(channels.count(kBassChannel)) << bar;
-        EXPECT_TRUE(channels.count(kHarmonyChannel)) << bar;
-        EXPECT_TRUE(channels.count(kDrumChannel)) << bar;
+        EXPECT_TRUE(channels.count(BASS_CHANNEL)) << bar;
+        EXPECT_TRUE(channels.count(HARMONY_CHANNEL)) << bar;
+        EXPECT_TRUE(channels.count(DRUM_CHANNEL)) << bar;
     }
 }
 

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kPrintableLatin1 = 95 + 96;  // 32..126 and 160..255
+constexpr int PRINTABLE_LATIN1 = 95 + 96;  // 32..126 and 160..255
 
 void ExpectPrintableGlyphs(const TBMFont& font) {
     for (int code = 32; code < 256; ++code) {
@@ -75,7 +75,7 @@ TEST_P(FontFiles, ParseWithTheirSizeSpacingGlyphsAndKerning) {
     EXPECT_EQ(font->SpacingVert, 1);
     EXPECT_EQ(font->Packed, 0);
     EXPECT_EQ(font->Pages, 1);
-    EXPECT_EQ(font->GlyphCount(), kPrintableLatin1);
+    EXPECT_EQ(font->GlyphCount(), PRINTABLE_LATIN1);
     EXPECT_EQ(font->Kerning, 1);
     ExpectPrintableGlyphs(*font);
     ExpectGlyphsInBounds(*font);
@@ -106,7 +106,7 @@ TEST_F(ContentTest, TestFontsCoverTheOtherShapesOfTheFormat) {
     ASSERT_NE(v2, nullptr);
     EXPECT_EQ(v2->BMFVersion, 2);
     EXPECT_EQ(v2->FontSize, 18);
-    EXPECT_EQ(v2->GlyphCount(), kPrintableLatin1);
+    EXPECT_EQ(v2->GlyphCount(), PRINTABLE_LATIN1);
     EXPECT_EQ(v2->Kerning, 1);
     ExpectPrintableGlyphs(*v2);
 
@@ -115,7 +115,7 @@ TEST_F(ContentTest, TestFontsCoverTheOtherShapesOfTheFormat) {
     EXPECT_EQ(packed->BMFVersion, 3);
     EXPECT_EQ(packed->Packed, 1);
     EXPECT_EQ(packed->Pages, 4);
-    EXPECT_EQ(packed->GlyphCount(), kPrintableLatin1);
+    EXPECT_EQ(packed->GlyphCount(), PRINTABLE_LATIN1);
     int perChannel[4] = {0, 0, 0, 0};
     for (const uint16_t page : packed->Page) {
         ASSERT_LT(page, 4);

@@ -10,7 +10,7 @@
 
 namespace {
 
-const std::vector<std::string> kEffects = {
+const std::vector<std::string> EFFECTS = {
     "choosefirst",    "choosesecond", "wrong", "getbonus", "picfound", "levelappears",
     "levelcompleted", "gameover",     "beat",  "hover",    "click"};
 
@@ -55,11 +55,11 @@ TEST_P(SoundEffects, DecodeShortCleanAndWithHeadroom) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Effects, SoundEffects, ::testing::ValuesIn(kEffects));
+INSTANTIATE_TEST_SUITE_P(Effects, SoundEffects, ::testing::ValuesIn(EFFECTS));
 
 TEST_F(ContentTest, SoundEffectsShareOneLoudness) {
     std::vector<double> levels;
-    for (const std::string& name : kEffects) {
+    for (const std::string& name : EFFECTS) {
         const SoundPtr sound = LoadAssetSound(EffectPath(name), 0);
         ASSERT_NE(sound, nullptr) << name;
         levels.push_back(content_test::ActiveRmsDb(*sound));
@@ -69,7 +69,7 @@ TEST_F(ContentTest, SoundEffectsShareOneLoudness) {
         mean += l / levels.size();
     }
     for (size_t i = 0; i < levels.size(); ++i) {
-        EXPECT_NEAR(levels[i], mean, 3.0) << kEffects[i];
+        EXPECT_NEAR(levels[i], mean, 3.0) << EFFECTS[i];
     }
     EXPECT_NEAR(mean, -20.0, 3.0);
 }

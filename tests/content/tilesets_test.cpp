@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int kW = 32, kH = 48;
+constexpr int TILE_W = 32, TILE_H = 48;
 
 uint32_t Alpha(const TPixmap& p, int x, int y) {
     return ReadPixel(p, x, y) >> 24;
@@ -21,10 +21,10 @@ uint32_t Alpha(const TPixmap& p, int x, int y) {
 // Sum of channel differences between two cells (column, row in cells).
 long CellDistance(const TPixmap& a, int ca, int ra, const TPixmap& b, int cb, int rb) {
     long sum = 0;
-    for (int y = 0; y < kH; ++y) {
-        for (int x = 0; x < kW; ++x) {
-            const uint32_t p = ReadPixel(a, ca * kW + x, ra * kH + y);
-            const uint32_t q = ReadPixel(b, cb * kW + x, rb * kH + y);
+    for (int y = 0; y < TILE_H; ++y) {
+        for (int x = 0; x < TILE_W; ++x) {
+            const uint32_t p = ReadPixel(a, ca * TILE_W + x, ra * TILE_H + y);
+            const uint32_t q = ReadPixel(b, cb * TILE_W + x, rb * TILE_H + y);
             for (int s = 0; s < 32; s += 8) {
                 sum +=
                     std::abs(static_cast<int>((p >> s) & 0xFF) - static_cast<int>((q >> s) & 0xFF));
@@ -42,9 +42,9 @@ int FaceRow(int face, bool selected) {
 }
 
 bool CellEmpty(const TPixmap& p, int column, int row) {
-    for (int y = 0; y < kH; ++y) {
-        for (int x = 0; x < kW; ++x) {
-            if (Alpha(p, column * kW + x, row * kH + y) != 0) {
+    for (int y = 0; y < TILE_H; ++y) {
+        for (int x = 0; x < TILE_W; ++x) {
+            if (Alpha(p, column * TILE_W + x, row * TILE_H + y) != 0) {
                 return false;
             }
         }
@@ -55,7 +55,7 @@ bool CellEmpty(const TPixmap& p, int column, int row) {
 }  // namespace
 
 namespace {
-constexpr int kMinShapeDistance = 60;
+constexpr int MIN_SHAPE_DISTANCE = 60;
 }  // namespace
 
 class TileSets : public ContentTest, public ::testing::WithParamInterface<int> {
@@ -91,20 +91,20 @@ namespace {
 // Which pixels of each normal face belong to its picture: those whose
 // brightness differs from the plain face, taken as the median over all faces.
 std::vector<std::vector<bool>> PictureMasks(const TPixmap& sheet) {
-    std::vector<std::vector<int>> light(42, std::vector<int>(kW * kH));
+    std::vector<std::vector<int>> light(42, std::vector<int>(TILE_W * TILE_H));
     for (int face = 0; face < 42; ++face) {
-        for (int y = 0; y < kH; ++y) {
-            for (int x = 0; x < kW; ++x) {
-                const uint32_t p =
-                    ReadPixel(sheet, FaceColumn(face) * kW + x, FaceRow(face, false) * kH + y);
-                light[face][y * kW + x] =
+        for (int y = 0; y < TILE_H; ++y) {
+            for (int x = 0; x < TILE_W; ++x) {
+                const uint32_t p = ReadPixel(sheet, FaceColumn(face) * TILE_W + x,
+                                             FaceRow(face, false) * TILE_H + y);
+                light[face][y * TILE_W + x] =
                     static_cast<int>(((p >> 16) & 0xFF) * 3 + ((p >> 8) & 0xFF) * 6 + (p & 0xFF)) /
                     10;
             }
         }
     }
-    std::vector<std::vector<bool>> masks(42, std::vector<bool>(kW * kH));
-    for (int i = 0; i < kW * kH; ++i) {
+    std::vector<std::vector<bool>> masks(42, std::vector<bool>(TILE_W * TILE_H));
+    for (int i = 0; i < TILE_W * TILE_H; ++i) {
         std::vector<int> column;
         for (int face = 0; face < 42; ++face) {
             column.push_back(light[face][i]);
@@ -138,7 +138,7 @@ TEST_P(TileSets, FacesDifferPairwiseByShape) {
             SCOPED_TRACE(std::to_string(a) + " vs " + std::to_string(b));
             const int distance = ShapeDistance(masks[a], masks[b]);
 
-            EXPECT_GT(distance, kMinShapeDistance);
+            EXPECT_GT(distance, MIN_SHAPE_DISTANCE);
         }
     }
 }
@@ -160,10 +160,10 @@ TEST_P(TileSets, FacesHaveASolidEdgeForTheRaisedLook) {
     for (int face = 0; face < 42; ++face) {
         for (const bool selected : {false, true}) {
             SCOPED_TRACE(face);
-            const int x0 = FaceColumn(face) * kW, y0 = FaceRow(face, selected) * kH;
-            EXPECT_EQ(Alpha(*sheet, x0 + kW - 1, y0 + kH / 2), 255u);
-            EXPECT_EQ(Alpha(*sheet, x0 + kW / 2, y0 + kH - 1), 255u);
-            EXPECT_EQ(Alpha(*sheet, x0 + kW / 2, y0 + kH / 2), 255u);
+            const int x0 = FaceColumn(face) * TILE_W, y0 = FaceRow(face, selected) * TILE_H;
+            EXPECT_EQ(Alpha(*sheet, x0 + TILE_W - 1, y0 + TILE_H / 2), 255u);
+            EXPECT_EQ(Alpha(*sheet, x0 + TILE_W / 2, y0 + TILE_H - 1), 255u);
+            EXPECT_EQ(Alpha(*sheet, x0 + TILE_W / 2, y0 + TILE_H / 2), 255u);
         }
     }
 }
@@ -174,10 +174,10 @@ TEST_P(TileSets, FamiliesShareTheirFrameAndNoOtherFaceHasIt) {
     // Frame marks above the picture: ring family (faces 30-33) and diamond
     // family (34-37) each carry their own at the same spot.
     auto mark = [&](int face) {
-        return ReadPixel(*sheet, FaceColumn(face) * kW + 16, FaceRow(face, false) * kH + 6);
+        return ReadPixel(*sheet, FaceColumn(face) * TILE_W + 16, FaceRow(face, false) * TILE_H + 6);
     };
     auto sideMark = [&](int face) {
-        return ReadPixel(*sheet, FaceColumn(face) * kW + 10, FaceRow(face, false) * kH + 5);
+        return ReadPixel(*sheet, FaceColumn(face) * TILE_W + 10, FaceRow(face, false) * TILE_H + 5);
     };
     for (int face = 31; face < 34; ++face) {
         EXPECT_EQ(mark(face), mark(30)) << face;
@@ -203,11 +203,11 @@ TEST_P(TileSets, RoutePiecesJoinTheirSidesWithOneLineWidth) {
     const int joins[6] = {1 | 4, 8 | 2, 8 | 4, 2 | 4, 1 | 2, 1 | 8};
     // Opaque run length across a side, from its midpoint outwards.
     auto profile = [&](int piece, int side) {
-        const int x0 = (2 + piece) * kW;
+        const int x0 = (2 + piece) * TILE_W;
         int width = 0;
         for (int t = -12; t <= 12; ++t) {
-            const int x = side == 1 || side == 4 ? x0 + 16 + t : (side == 2 ? x0 + kW - 1 : x0);
-            const int y = side == 1 ? 0 : side == 4 ? kH - 1 : 24 + t;
+            const int x = side == 1 || side == 4 ? x0 + 16 + t : (side == 2 ? x0 + TILE_W - 1 : x0);
+            const int y = side == 1 ? 0 : side == 4 ? TILE_H - 1 : 24 + t;
             if (Alpha(*sheet, x, y) > 128) {
                 ++width;
             }
@@ -240,18 +240,19 @@ TEST_P(TileSets, BonusItemsAndPicturePieces) {
     // neighbouring edge pixels are much closer than unrelated ones.
     long across = 0, unrelated = 0;
     for (int piece = 0; piece < 16; ++piece) {
-        for (int y = 0; y < kH; y += 4) {
-            for (int x = 0; x < kW; x += 4) {
-                EXPECT_EQ(Alpha(*sheet, piece * kW + x, 240 + y), 255u);
+        for (int y = 0; y < TILE_H; y += 4) {
+            for (int x = 0; x < TILE_W; x += 4) {
+                EXPECT_EQ(Alpha(*sheet, piece * TILE_W + x, 240 + y), 255u);
             }
         }
         if (piece % 4 == 3) {
             continue;
         }
-        for (int y = 0; y < kH; ++y) {
-            const uint32_t left = ReadPixel(*sheet, piece * kW + kW - 1, 240 + y);
-            const uint32_t right = ReadPixel(*sheet, (piece + 1) * kW, 240 + y);
-            const uint32_t far = ReadPixel(*sheet, ((piece + 6) % 16) * kW + 5, 240 + (y * 7) % kH);
+        for (int y = 0; y < TILE_H; ++y) {
+            const uint32_t left = ReadPixel(*sheet, piece * TILE_W + TILE_W - 1, 240 + y);
+            const uint32_t right = ReadPixel(*sheet, (piece + 1) * TILE_W, 240 + y);
+            const uint32_t far =
+                ReadPixel(*sheet, ((piece + 6) % 16) * TILE_W + 5, 240 + (y * 7) % TILE_H);
             for (int s = 0; s < 24; s += 8) {
                 across += std::abs(static_cast<int>((left >> s) & 0xFF) -
                                    static_cast<int>((right >> s) & 0xFF));

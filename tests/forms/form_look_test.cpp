@@ -11,7 +11,7 @@
 
 namespace {
 
-const char* const kDialog =
+const char* const DIALOG =
     "name=look\nmodal=true\nbordercolor=10,8,30,170\n"
     "<image>\nclone=dialogPanel\nx=160\ny=120\n</image>\n"
     "<label>\nx=160\ny=140\nwidth=480\nheight=40\nfont=desyrel32.fnt\ncaptioncolor=255,209,102,"
@@ -32,7 +32,7 @@ const char* const kDialog =
     "<button>\nclone=smallButton\nname=look_yes\nx=250\ny=356\ncaptiontext=Yes\n</button>\n"
     "<button>\nclone=smallButton\nname=look_no\nx=418\ny=356\ncaptiontext=No\n</button>\n";
 
-const char* const kBackdrop =
+const char* const BACKDROP =
     "name=backdrop\n<button>\nclone=bigButton\nname=back_play\nx=270\ny=40\ncaptiontext=Play\n</"
     "button>\n"
     "<button>\nclone=bigButton\nname=back_quit\nx=270\ny=500\ncaptiontext=Quit\n</button>\n";
@@ -46,8 +46,8 @@ TEST_F(FormsTest, ShippedControlsDrawAsTheFormPlacesThem) {
                               "inputfield", "dialogpanel"}) {
         EXPECT_NE(_qxGUI::getClone(clone), nullptr) << clone;
     }
-    gui->ShowWindow(LoadForm(*gui, "backdrop.txt", kBackdrop), 1);
-    gui->ShowWindow(LoadForm(*gui, "look.txt", kDialog), 1);
+    gui->ShowWindow(LoadForm(*gui, "backdrop.txt", BACKDROP), 1);
+    gui->ShowWindow(LoadForm(*gui, "look.txt", DIALOG), 1);
     std::dynamic_pointer_cast<_qxButton>(gui->GetControl("look", "look_full"))->SetToggleValue(0);
     std::dynamic_pointer_cast<_qxButton>(gui->GetControl("look", "look_volume"))
         ->SetSliderValue(0.7f, 1.0f);

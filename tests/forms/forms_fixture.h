@@ -18,7 +18,7 @@
 
 class FormsTest : public ::testing::Test {
 protected:
-    static constexpr int kFrameMs = 16;
+    static constexpr int FRAME_MS = 16;
 
     static void SetUpTestSuite() {
         if (!GraphicsOpen() || GraphicsWidth() != 800) {
@@ -71,7 +71,7 @@ protected:
     }
 
     // One frame of the form manager, after the input injected so far.
-    static void Frame(_qxGUI& gui, int ms = kFrameMs) {
+    static void Frame(_qxGUI& gui, int ms = FRAME_MS) {
         gui.Update(ms);
         AdvanceClock(ms);
     }

@@ -6,8 +6,8 @@
 
 namespace {
 
-const std::string kMenuForm = "name=menu\n" + ButtonBlock("menu_start", 100, 100, 100, 40);
-const std::string kExitForm = "name=exit\nmodal=true\nbordercolor=0,0,0,210\n" +
+const std::string MENU_FORM = "name=menu\n" + ButtonBlock("menu_start", 100, 100, 100, 40);
+const std::string EXIT_FORM = "name=exit\nmodal=true\nbordercolor=0,0,0,210\n" +
                               ButtonBlock("exit_yes", 300, 300, 80, 40) +
                               ButtonBlock("exit_no", 420, 300, 80, 40);
 
@@ -15,7 +15,7 @@ const std::string kExitForm = "name=exit\nmodal=true\nbordercolor=0,0,0,210\n" +
 
 TEST_F(FormsTest, ClickIsReportedForOneUpdateOnly) {
     const GuiPtr gui = MakeGui("");
-    gui->ShowWindow(LoadForm(*gui, "menu.txt", kMenuForm), 1);
+    gui->ShowWindow(LoadForm(*gui, "menu.txt", MENU_FORM), 1);
     MoveMouse(150, 120);
     Frame(*gui);
     PressMouse();
@@ -31,8 +31,8 @@ TEST_F(FormsTest, ClickIsReportedForOneUpdateOnly) {
 
 TEST_F(FormsTest, ModalFormBlocksTheOthersAndDrawsItsVeil) {
     const GuiPtr gui = MakeGui("");
-    gui->ShowWindow(LoadForm(*gui, "menu.txt", kMenuForm), 1);
-    gui->ShowWindow(LoadForm(*gui, "exit.txt", kExitForm), 1);
+    gui->ShowWindow(LoadForm(*gui, "menu.txt", MENU_FORM), 1);
+    gui->ShowWindow(LoadForm(*gui, "exit.txt", EXIT_FORM), 1);
     ASSERT_EQ(gui->modalWindow, gui->GetWindow("exit"));
 
     Click(*gui, 150, 120);
@@ -56,7 +56,7 @@ TEST_F(FormsTest, ModalFormBlocksTheOthersAndDrawsItsVeil) {
 
 TEST_F(FormsTest, ShowingASecondFormResetsTheFirstOnesPressedControls) {
     const GuiPtr gui = MakeGui("");
-    gui->ShowWindow(LoadForm(*gui, "menu.txt", kMenuForm), 1);
+    gui->ShowWindow(LoadForm(*gui, "menu.txt", MENU_FORM), 1);
     LoadForm(*gui, "other.txt", "name=other\n" + ButtonBlock("other_ok", 500, 500, 50, 50));
     MoveMouse(150, 120);
     Frame(*gui);
@@ -120,7 +120,7 @@ TEST_F(FormsTest, LeadInBlocksControlsUntilItEnds) {
 
 TEST_F(FormsTest, LookupsOnMissingFormsAndControlsAreHarmless) {
     const GuiPtr gui = MakeGui("");
-    LoadForm(*gui, "menu.txt", kMenuForm);
+    LoadForm(*gui, "menu.txt", MENU_FORM);
     gui->ShowWindow("nothing", 1);
     gui->HideWindow("nothing");
     gui->DisableControl("menu", "nothing", 1);
@@ -139,7 +139,7 @@ TEST_F(FormsTest, LookupsOnMissingFormsAndControlsAreHarmless) {
 
 TEST_F(FormsTest, DisabledOrHiddenButtonsIgnoreTheMouse) {
     const GuiPtr gui = MakeGui("");
-    gui->ShowWindow(LoadForm(*gui, "menu.txt", kMenuForm), 1);
+    gui->ShowWindow(LoadForm(*gui, "menu.txt", MENU_FORM), 1);
     gui->DisableControl("menu", "menu_start", 1);
     Click(*gui, 150, 120);
     EXPECT_EQ(gui->ButtonHit("menu_start"), 0);
@@ -156,7 +156,7 @@ TEST_F(FormsTest, DisabledOrHiddenButtonsIgnoreTheMouse) {
 
 TEST_F(FormsTest, MouseOverCountsTheRightAndBottomEdges) {
     const GuiPtr gui = MakeGui("");
-    gui->ShowWindow(LoadForm(*gui, "menu.txt", kMenuForm), 1);
+    gui->ShowWindow(LoadForm(*gui, "menu.txt", MENU_FORM), 1);
     MoveMouse(200, 140);
     EXPECT_EQ(gui->MouseOver("menu", "menu_start"), 1);
     MoveMouse(100, 120);
@@ -168,7 +168,7 @@ TEST_F(FormsTest, MouseOverCountsTheRightAndBottomEdges) {
 
 TEST_F(FormsTest, UnloadingTheModalFormClearsIt) {
     const GuiPtr gui = MakeGui("");
-    gui->ShowWindow(LoadForm(*gui, "exit.txt", kExitForm), 1);
+    gui->ShowWindow(LoadForm(*gui, "exit.txt", EXIT_FORM), 1);
     gui->UnloadWindow("exit");
     EXPECT_EQ(gui->modalWindow, nullptr);
     EXPECT_EQ(gui->GetWindow("exit"), nullptr);
@@ -194,7 +194,7 @@ TEST_F(FormsTest, FontAndCloneFallbacks) {
 TEST_F(FormsTest, MissingGuiFileLeavesNoFonts) {
     const GuiPtr gui = _qxGUI::Create((scratch / "absent.txt").string(), 1024, 768);
     EXPECT_EQ(_qxGUI::getFont("desyrel18.fnt"), nullptr);
-    gui->ShowWindow(LoadForm(*gui, "menu.txt", kMenuForm + "<label>\ncaptiontext=hi\n</label>\n"),
+    gui->ShowWindow(LoadForm(*gui, "menu.txt", MENU_FORM + "<label>\ncaptiontext=hi\n</label>\n"),
                     1);
     Frame(*gui);
     DrawFrame(*gui);

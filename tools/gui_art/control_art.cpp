@@ -26,19 +26,19 @@ bool IsDown(ControlState state) {
     return state == ControlState::Down || state == ControlState::OffDown;
 }
 
-const Rgb kGold = Hex(0xFFD166);
-const Rgb kDeepTeal = Hex(0x135450);
-const Rgb kCream = Hex(0xFFF6E0);
+const Rgb GOLD = Hex(0xFFD166);
+const Rgb DEEP_TEAL = Hex(0x135450);
+const Rgb CREAM = Hex(0xFFF6E0);
 
 BodyLook LookOf(ControlState state) {
     const bool off = IsOff(state);
     Rgb top = off ? Hex(0x98A2B6) : Hex(0x4CC3BA);
     Rgb bottom = off ? Hex(0x5E6880) : Hex(0x1F7F78);
-    Rgb rim = off ? Hex(0x3C4356) : kDeepTeal;
+    Rgb rim = off ? Hex(0x3C4356) : DEEP_TEAL;
     if (IsOver(state)) {
         top = Mix(top, Hex(0xFFFFFF), 0.22);
         bottom = Mix(bottom, Hex(0xFFFFFF), 0.12);
-        rim = kGold;
+        rim = GOLD;
     }
     if (IsDown(state)) {
         std::swap(top, bottom);
@@ -130,7 +130,7 @@ RgbaImage PaintCheckBox(int size, ControlState state) {
         SetColour(cr, Hex(0x0E3B38), 0.6);
         cairo_stroke_preserve(cr);
         cairo_set_line_width(cr, s * 0.10);
-        SetColour(cr, IsOver(state) ? kGold : kCream);
+        SetColour(cr, IsOver(state) ? GOLD : CREAM);
         cairo_stroke(cr);
     }
     return canvas.Image();
@@ -149,7 +149,7 @@ RgbaImage PaintSliderKnob(int width, int height, ControlState state) {
     }
     cairo_set_line_width(cr, 1.6);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    SetColour(cr, kDeepTeal, 0.75);
+    SetColour(cr, DEEP_TEAL, 0.75);
     cairo_stroke(cr);
     return canvas.Image();
 }

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr ControlState kAllStates[] = {ControlState::Normal,  ControlState::Over,
+constexpr ControlState ALL_STATES[] = {ControlState::Normal,  ControlState::Over,
                                        ControlState::Down,    ControlState::OffNormal,
                                        ControlState::OffOver, ControlState::OffDown};
 
@@ -32,7 +32,7 @@ private:
 
 void WriteControls(Writer& out) {
     const std::string dir = "gui/images/";
-    for (const ControlState state : kAllStates) {
+    for (const ControlState state : ALL_STATES) {
         const std::string suffix = StateSuffix(state) + ".png";
         out.Write(dir + "smallbutton_" + suffix, PaintButton(132, 44, state));
         out.Write(dir + "bigbutton_" + suffix, PaintButton(260, 56, state));

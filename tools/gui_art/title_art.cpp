@@ -7,7 +7,7 @@
 
 namespace {
 
-const double kPi = 3.14159265358979323846;
+const double PI = 3.14159265358979323846;
 
 void PaintSky(cairo_t* cr, int w, int h) {
     cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, h);
@@ -28,7 +28,7 @@ void PaintStars(cairo_t* cr, int w, int h) {
         const double y = dice.Range(0, h * 0.7);
         const double size = 0.5 + 1.6 * dice.Next() * dice.Next();
         const double alpha = 0.35 + 0.65 * dice.Next() * (1.0 - y / h);
-        cairo_arc(cr, x, y, size, 0, 2 * kPi);
+        cairo_arc(cr, x, y, size, 0, 2 * PI);
         cairo_set_source_rgba(cr, 1.0, 0.97, 0.88, alpha);
         cairo_fill(cr);
         if (size > 1.5) {  // a few bright ones sparkle
@@ -47,7 +47,7 @@ void PaintMoon(cairo_t* cr, double cx, double cy, double r) {
     cairo_pattern_t* glow = cairo_pattern_create_radial(cx, cy, r * 0.8, cx, cy, r * 2.6);
     cairo_pattern_add_color_stop_rgba(glow, 0, 1.0, 0.93, 0.70, 0.35);
     cairo_pattern_add_color_stop_rgba(glow, 1, 1.0, 0.93, 0.70, 0.0);
-    cairo_arc(cr, cx, cy, r * 2.6, 0, 2 * kPi);
+    cairo_arc(cr, cx, cy, r * 2.6, 0, 2 * PI);
     cairo_set_source(cr, glow);
     cairo_fill(cr);
     cairo_pattern_destroy(glow);
@@ -57,12 +57,12 @@ void PaintMoon(cairo_t* cr, double cx, double cy, double r) {
         cairo_pattern_create_radial(cx - r * 0.3, cy - r * 0.3, r * 0.1, cx, cy, r);
     cairo_pattern_add_color_stop_rgb(face, 0, 1.0, 0.98, 0.88);
     cairo_pattern_add_color_stop_rgb(face, 1, 0.98, 0.84, 0.52);
-    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+    cairo_arc(cr, cx, cy, r, 0, 2 * PI);
     cairo_set_source(cr, face);
     cairo_fill(cr);
     cairo_pattern_destroy(face);
     cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
-    cairo_arc(cr, cx + r * 0.45, cy - r * 0.22, r * 0.86, 0, 2 * kPi);
+    cairo_arc(cr, cx + r * 0.45, cy - r * 0.22, r * 0.86, 0, 2 * PI);
     cairo_set_source_rgba(cr, 0, 0, 0, 1);
     cairo_fill(cr);
     cairo_pop_group_to_source(cr);
@@ -99,7 +99,7 @@ void PaintSymbol(cairo_t* cr, Symbol symbol, double s) {
     switch (symbol) {
         case Symbol::Star:
             for (int i = 0; i < 10; ++i) {
-                const double a = -kPi / 2 + i * kPi / 5;
+                const double a = -PI / 2 + i * PI / 5;
                 const double r = i % 2 == 0 ? s * 0.42 : s * 0.18;
                 cairo_line_to(cr, r * std::cos(a), r * std::sin(a));
             }
@@ -107,9 +107,9 @@ void PaintSymbol(cairo_t* cr, Symbol symbol, double s) {
             SetColour(cr, Hex(0xF2A91E));
             break;
         case Symbol::Moon:
-            cairo_arc(cr, 0, 0, s * 0.36, 0, 2 * kPi);
+            cairo_arc(cr, 0, 0, s * 0.36, 0, 2 * PI);
             cairo_new_sub_path(cr);
-            cairo_arc_negative(cr, s * 0.16, -s * 0.10, s * 0.30, 2 * kPi, 0);
+            cairo_arc_negative(cr, s * 0.16, -s * 0.10, s * 0.30, 2 * PI, 0);
             cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
             SetColour(cr, Hex(0x3D5FC4));
             break;
@@ -121,13 +121,13 @@ void PaintSymbol(cairo_t* cr, Symbol symbol, double s) {
             break;
         case Symbol::Flower:
             for (int i = 0; i < 5; ++i) {
-                const double a = i * 2 * kPi / 5;
+                const double a = i * 2 * PI / 5;
                 cairo_new_sub_path(cr);
-                cairo_arc(cr, s * 0.2 * std::cos(a), s * 0.2 * std::sin(a), s * 0.15, 0, 2 * kPi);
+                cairo_arc(cr, s * 0.2 * std::cos(a), s * 0.2 * std::sin(a), s * 0.15, 0, 2 * PI);
             }
             SetColour(cr, Hex(0xB65CD6));
             cairo_fill(cr);
-            cairo_arc(cr, 0, 0, s * 0.11, 0, 2 * kPi);
+            cairo_arc(cr, 0, 0, s * 0.11, 0, 2 * PI);
             SetColour(cr, Hex(0xFFD166));
             break;
         case Symbol::Drop:
@@ -146,7 +146,7 @@ void PaintTile(cairo_t* cr, double cx, double cy, double size, double degrees, S
     const double h = size;
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
-    cairo_rotate(cr, degrees * kPi / 180.0);
+    cairo_rotate(cr, degrees * PI / 180.0);
     RoundedRect(cr, -w / 2 + 4, -h / 2 + 6, w, h, 9);
     cairo_set_source_rgba(cr, 0, 0, 0.05, 0.35);
     cairo_fill(cr);

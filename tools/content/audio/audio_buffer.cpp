@@ -12,7 +12,7 @@ float Peak(const StereoBuffer& audio) {
 }
 
 float ActiveRms(const StereoBuffer& audio) {
-    const int window = kSampleRate / 20;
+    const int window = SAMPLE_RATE / 20;
     const float peak = Peak(audio);
     if (peak <= 0) {
         return 0;
@@ -57,8 +57,8 @@ void MatchLoudness(StereoBuffer& audio, float targetRms, float peakLimit) {
 
 void FadeEdges(StereoBuffer& audio, float fadeInMs, float fadeOutMs) {
     const int frames = audio.Frames();
-    const int in = std::min(frames, static_cast<int>(fadeInMs * kSampleRate / 1000));
-    const int out = std::min(frames, static_cast<int>(fadeOutMs * kSampleRate / 1000));
+    const int in = std::min(frames, static_cast<int>(fadeInMs * SAMPLE_RATE / 1000));
+    const int out = std::min(frames, static_cast<int>(fadeOutMs * SAMPLE_RATE / 1000));
     for (int i = 0; i < in; ++i) {
         const float g = static_cast<float>(i) / in;
         audio.samples[2 * i] *= g;
@@ -103,12 +103,12 @@ void LimitPeaks(StereoBuffer& audio, float ceiling) {
                                      std::fabs(audio.samples[2 * static_cast<size_t>(f) + 1]));
         gain[static_cast<size_t>(f)] = level > ceiling ? ceiling / level : 1.0f;
     }
-    const float release = 1.0f / (0.06f * kSampleRate);
+    const float release = 1.0f / (0.06f * SAMPLE_RATE);
     for (int f = 1; f < frames; ++f) {
         const float recovered = gain[f - 1] + (1.0f - gain[f - 1]) * release * 5;
         gain[f] = std::min(gain[f], recovered);
     }
-    const float attack = 1.0f / (0.002f * kSampleRate);
+    const float attack = 1.0f / (0.002f * SAMPLE_RATE);
     for (int f = frames - 2; f >= 0; --f) {
         gain[f] = std::min(gain[f], gain[f + 1] + attack);
     }

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <vector>
 
-constexpr int kSampleRate = 44100;
+constexpr int SAMPLE_RATE = 44100;
 
 struct StereoBuffer {
     std::vector<float> samples;  // left, right, left, right, ...

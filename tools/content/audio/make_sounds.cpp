@@ -14,8 +14,8 @@ namespace {
 
 // Trims, fades and levels a sound, then writes it.
 bool Finish(StereoBuffer audio, const std::filesystem::path& path) {
-    TrimTail(audio, 0.002f, kSampleRate / 50);
-    MatchLoudness(audio, kTargetRms, kPeakLimit);
+    TrimTail(audio, 0.002f, SAMPLE_RATE / 50);
+    MatchLoudness(audio, TARGET_RMS, PEAK_LIMIT);
     FadeEdges(audio, 3, 15);
     if (!WriteOggVorbis(audio, 0.5f, path.string())) {
         std::fprintf(stderr, "content_sounds: cannot write %s\n", path.string().c_str());

@@ -36,7 +36,7 @@ bool WriteOggVorbis(const StereoBuffer& audio, float quality, const std::string&
     }
     vorbis_info info;
     vorbis_info_init(&info);
-    if (vorbis_encode_init_vbr(&info, 2, kSampleRate, quality) != 0) {
+    if (vorbis_encode_init_vbr(&info, 2, SAMPLE_RATE, quality) != 0) {
         std::fclose(file);
         return false;
     }

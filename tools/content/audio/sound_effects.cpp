@@ -3,8 +3,8 @@
 namespace {
 
 // GM programs (0-based).
-constexpr int kGlockenspiel = 9, kMusicBox = 10, kMarimba = 12, kStrings = 48, kHarp = 46;
-constexpr int kTrombone = 57, kBrass = 61, kBassoon = 70, kCelesta = 8;
+constexpr int GLOCKENSPIEL = 9, MUSIC_BOX = 10, MARIMBA = 12, STRINGS = 48, HARP = 46;
+constexpr int TROMBONE = 57, BRASS = 61, BASSOON = 70, CELESTA = 8;
 
 NoteEvent Note(double start, double length, int key, int velocity, int channel = 0) {
     return {start, length, channel, key, velocity};
@@ -28,28 +28,27 @@ std::vector<NoteEvent> Join(std::vector<NoteEvent> a, const std::vector<NoteEven
 
 std::vector<EffectDefinition> InstrumentEffects() {
     std::vector<EffectDefinition> effects;
-    effects.push_back({"choosefirst", {{0, kMarimba, 110, 64, 20}}, {Note(0, 0.25, 79, 105)}});
+    effects.push_back({"choosefirst", {{0, MARIMBA, 110, 64, 20}}, {Note(0, 0.25, 79, 105)}});
     effects.push_back({"choosesecond",
-                       {{0, kMarimba, 110, 64, 20}},
+                       {{0, MARIMBA, 110, 64, 20}},
                        {Note(0, 0.12, 79, 90), Note(0.07, 0.25, 86, 110)}});
-    effects.push_back({"wrong",
-                       {{0, kBassoon, 110, 64, 20}},
-                       {Note(0, 0.14, 57, 100), Note(0.17, 0.32, 54, 95)}});
     effects.push_back(
-        {"getbonus", {{0, kGlockenspiel, 100, 64, 40}}, Run({84, 88, 91, 96}, 0.06, 0.35, 100)});
+        {"wrong", {{0, BASSOON, 110, 64, 20}}, {Note(0, 0.14, 57, 100), Note(0.17, 0.32, 54, 95)}});
+    effects.push_back(
+        {"getbonus", {{0, GLOCKENSPIEL, 100, 64, 40}}, Run({84, 88, 91, 96}, 0.06, 0.35, 100)});
     effects.push_back({"picfound",
-                       {{0, kMusicBox, 110, 50, 50}, {1, kCelesta, 90, 78, 50}},
+                       {{0, MUSIC_BOX, 110, 50, 50}, {1, CELESTA, 90, 78, 50}},
                        Join(Run({79, 84, 88, 91, 96}, 0.09, 0.6, 100),
                             {Note(0.5, 0.9, 72, 80, 1), Note(0.5, 0.9, 76, 80, 1),
                              Note(0.5, 0.9, 79, 80, 1), Note(0.5, 0.9, 84, 90, 1)})});
     effects.push_back(
         {"levelappears",
-         {{0, kHarp, 115, 64, 60}},
+         {{0, HARP, 115, 64, 60}},
          Join(Run({60, 62, 64, 65, 67, 69, 71, 72, 74, 76, 77, 79, 81, 83}, 0.035, 0.9, 85),
               {Note(0.49, 1.0, 84, 100)})});
     effects.push_back(
         {"levelcompleted",
-         {{0, kBrass, 110, 64, 50}, {1, kStrings, 90, 64, 60}},
+         {{0, BRASS, 110, 64, 50}, {1, STRINGS, 90, 64, 60}},
          Join(Join(Run({67, 72, 76}, 0.14, 0.13, 105),
                    {Note(0.42, 0.3, 79, 110), Note(0.78, 1.1, 72, 105), Note(0.78, 1.1, 76, 105),
                     Note(0.78, 1.1, 79, 110), Note(0.78, 1.1, 84, 115)}),
@@ -57,7 +56,7 @@ std::vector<EffectDefinition> InstrumentEffects() {
                Note(0.78, 1.2, 67, 90, 1)})});
     effects.push_back(
         {"gameover",
-         {{0, kTrombone, 110, 64, 50}, {1, kStrings, 80, 64, 60}},
+         {{0, TROMBONE, 110, 64, 50}, {1, STRINGS, 80, 64, 60}},
          {Note(0, 0.34, 55, 100), Note(0.38, 0.34, 54, 96), Note(0.76, 0.34, 53, 92),
           Note(1.14, 1.1, 52, 90), Note(1.14, 1.2, 40, 70, 1), Note(1.14, 1.2, 47, 70, 1)}});
     return effects;

@@ -16,8 +16,8 @@ struct Change {
 std::vector<Change> Schedule(const std::vector<NoteEvent>& notes) {
     std::vector<Change> changes;
     for (const NoteEvent& n : notes) {
-        const long on = std::lround(n.start * kSampleRate);
-        const long off = std::max(on + 1, std::lround((n.start + n.length) * kSampleRate));
+        const long on = std::lround(n.start * SAMPLE_RATE);
+        const long off = std::max(on + 1, std::lround((n.start + n.length) * SAMPLE_RATE));
         changes.push_back({on, true, n.channel, n.key, std::clamp(n.velocity, 1, 127)});
         changes.push_back({off, false, n.channel, n.key, 0});
     }
@@ -31,7 +31,7 @@ std::vector<Change> Schedule(const std::vector<NoteEvent>& notes) {
 // Runs the effects on silence so nothing of an earlier render leaks in.
 void FlushReverb(fluid_synth_t* synth) {
     std::vector<float> scratch(1024);
-    for (int i = 0; i < 4 * kSampleRate / 1024; ++i) {
+    for (int i = 0; i < 4 * SAMPLE_RATE / 1024; ++i) {
         fluid_synth_write_float(synth, 1024, scratch.data(), 0, 1, scratch.data(), 0, 1);
     }
 }
@@ -49,7 +49,7 @@ SynthRenderer::SynthRenderer(const std::string& soundfontPath) : impl(new Impl) 
     fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
     fluid_set_log_function(FLUID_DBG, nullptr, nullptr);
     impl->settings = new_fluid_settings();
-    fluid_settings_setnum(impl->settings, "synth.sample-rate", kSampleRate);
+    fluid_settings_setnum(impl->settings, "synth.sample-rate", SAMPLE_RATE);
     fluid_settings_setint(impl->settings, "synth.polyphony", 256);
     fluid_settings_setint(impl->settings, "synth.reverb.active", 1);
     fluid_settings_setint(impl->settings, "synth.chorus.active", 1);
@@ -91,7 +91,7 @@ StereoBuffer SynthRenderer::Render(const std::vector<ChannelSetup>& channels,
         fluid_synth_cc(synth, c.channel, 93, c.chorus);
     }
     StereoBuffer out;
-    const long total = std::lround(seconds * kSampleRate);
+    const long total = std::lround(seconds * SAMPLE_RATE);
     out.Resize(static_cast<int>(total));
     std::vector<float> left, right;
     long frame = 0;

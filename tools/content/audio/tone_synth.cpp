@@ -4,17 +4,17 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+constexpr double PI = 3.14159265358979323846;
 
 // A sine whose pitch falls from f0 to f1, with an exponential decay (seconds).
 void AddThump(StereoBuffer& out, double at, double f0, double f1, double decay, double level) {
-    const int start = static_cast<int>(at * kSampleRate);
-    const int length = static_cast<int>(decay * 6 * kSampleRate);
+    const int start = static_cast<int>(at * SAMPLE_RATE);
+    const int length = static_cast<int>(decay * 6 * SAMPLE_RATE);
     double phase = 0;
     for (int i = 0; i < length && start + i < out.Frames(); ++i) {
-        const double t = static_cast<double>(i) / kSampleRate;
+        const double t = static_cast<double>(i) / SAMPLE_RATE;
         const double f = f1 + (f0 - f1) * std::exp(-t / (decay * 0.6));
-        phase += 2 * kPi * f / kSampleRate;
+        phase += 2 * PI * f / SAMPLE_RATE;
         const double attack = std::min(1.0, t / 0.004);
         const double v = level * attack * std::exp(-t / decay) * std::sin(phase);
         out.samples[2 * static_cast<size_t>(start + i)] += static_cast<float>(v);
@@ -24,7 +24,7 @@ void AddThump(StereoBuffer& out, double at, double f0, double f1, double decay, 
 
 StereoBuffer Silence(double seconds) {
     StereoBuffer b;
-    b.Resize(static_cast<int>(seconds * kSampleRate));
+    b.Resize(static_cast<int>(seconds * SAMPLE_RATE));
     return b;
 }
 

@@ -14,9 +14,9 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr int kMargin = 4;
-constexpr double kShadowAlpha = 0.45;
+constexpr double PI = 3.14159265358979323846;
+constexpr int MARGIN = 4;
+constexpr double SHADOW_ALPHA = 0.45;
 
 RgbaImage Spark() {
     const CairoCanvas canvas(16, 16);
@@ -34,7 +34,7 @@ RgbaImage Star() {
     const CairoCanvas canvas(16, 16);
     cairo_t* cr = canvas.Cr();
     for (int i = 0; i < 8; ++i) {
-        const double a = i * kPi / 4 - kPi / 2, r = i % 2 == 0 ? 7.8 : 1.8;
+        const double a = i * PI / 4 - PI / 2, r = i % 2 == 0 ? 7.8 : 1.8;
         const double x = 8 + r * std::cos(a), y = 8 + r * std::sin(a);
         if (i == 0) {
             cairo_move_to(cr, x, y);
@@ -85,15 +85,15 @@ void BlurAlpha(RgbaImage& img, int radius) {
 }
 
 RgbaImage Shadow(double cornerRadius) {
-    const int w = 32 + 2 * kMargin, h = 48 + 2 * kMargin;
+    const int w = 32 + 2 * MARGIN, h = 48 + 2 * MARGIN;
     const CairoCanvas canvas(w, h);
     cairo_t* cr = canvas.Cr();
-    const double x = kMargin, y = kMargin, r = cornerRadius;
+    const double x = MARGIN, y = MARGIN, r = cornerRadius;
     cairo_new_sub_path(cr);
-    cairo_arc(cr, x + 32 - r, y + r, r, -kPi / 2, 0);
-    cairo_arc(cr, x + 32 - r, y + 48 - r, r, 0, kPi / 2);
-    cairo_arc(cr, x + r, y + 48 - r, r, kPi / 2, kPi);
-    cairo_arc(cr, x + r, y + r, r, kPi, 3 * kPi / 2);
+    cairo_arc(cr, x + 32 - r, y + r, r, -PI / 2, 0);
+    cairo_arc(cr, x + 32 - r, y + 48 - r, r, 0, PI / 2);
+    cairo_arc(cr, x + r, y + 48 - r, r, PI / 2, PI);
+    cairo_arc(cr, x + r, y + r, r, PI, 3 * PI / 2);
     cairo_close_path(cr);
     cairo_set_source_rgba(cr, 0, 0, 0, 1);
     cairo_fill(cr);
@@ -102,7 +102,7 @@ RgbaImage Shadow(double cornerRadius) {
     for (int i = 0; i < img.width * img.height; ++i) {
         uint8_t* p = img.rgba.data() + static_cast<size_t>(i) * 4;
         p[0] = p[1] = p[2] = 0;
-        p[3] = static_cast<uint8_t>(p[3] * kShadowAlpha);
+        p[3] = static_cast<uint8_t>(p[3] * SHADOW_ALPHA);
     }
     return img;
 }

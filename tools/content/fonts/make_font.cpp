@@ -59,8 +59,8 @@ int ChannelGroup(size_t index, bool packed) {
 }
 
 // RGBA byte index and BMFont channel bit of group c (blue, green, red, alpha).
-constexpr int kByteOfGroup[4] = {2, 1, 0, 3};
-constexpr uint8_t kBitOfGroup[4] = {1, 2, 4, 8};
+constexpr int BYTE_OF_GROUP[4] = {2, 1, 0, 3};
+constexpr uint8_t BIT_OF_GROUP[4] = {1, 2, 4, 8};
 
 bool WriteFont(const FontJob& job) {
     const GlyphSource source(job.fontPath, job.size);
@@ -103,7 +103,7 @@ bool WriteFont(const FontJob& job) {
     for (size_t i = 0; i < glyphs.size(); ++i) {
         const RenderedGlyph& g = glyphs[i];
         const int group = ChannelGroup(i, job.packed);
-        DrawGlyph(g, placed[i], job.packed ? kByteOfGroup[group] : -1, page);
+        DrawGlyph(g, placed[i], job.packed ? BYTE_OF_GROUP[group] : -1, page);
         BMGlyph out;
         out.id = g.code;
         out.x = static_cast<uint16_t>(placed[i].x);
@@ -113,7 +113,7 @@ bool WriteFont(const FontJob& job) {
         out.xOffset = static_cast<int16_t>(g.xOffset);
         out.yOffset = static_cast<int16_t>(g.yOffset);
         out.xAdvance = static_cast<int16_t>(g.xAdvance);
-        out.channel = job.packed ? kBitOfGroup[group] : 15;
+        out.channel = job.packed ? BIT_OF_GROUP[group] : 15;
         font.glyphs.push_back(out);
     }
     font.kerning = FindKerningPairs(job.fontPath, source.PixelsPerEm(), PrintableLatin1());

@@ -38,7 +38,7 @@ void HarmonyBar(const SongStyle& style, const Timeline& time, Score& score, int 
             const std::vector<int>& pattern = style.beatsPerBar == 4 ? four : three;
             for (int i = 0; i < eighths; ++i) {
                 score.notes.push_back(
-                    {time.Beat(bar, i * 0.5), eighth * 2.5, kHarmonyChannel,
+                    {time.Beat(bar, i * 0.5), eighth * 2.5, HARMONY_CHANNEL,
                      StepKey(style.key, root + pattern[static_cast<size_t>(i)] - 7, degree),
                      i == 0 ? 74 : 62});
             }
@@ -47,26 +47,26 @@ void HarmonyBar(const SongStyle& style, const Timeline& time, Score& score, int 
         case HarmonyPattern::Strum:
             for (const int at : {0, 3, 6}) {
                 Chord(score, style.key, degree, {0, 2, 4, 7}, time.Beat(bar, at * 0.5),
-                      eighth * (at == 6 ? 1.8 : 2.7), kHarmonyChannel, at == 0 ? 78 : 66, 0.008);
+                      eighth * (at == 6 ? 1.8 : 2.7), HARMONY_CHANNEL, at == 0 ? 78 : 66, 0.008);
             }
             break;
         case HarmonyPattern::Bossa: {
             const std::vector<int> even = {0, 3, 6}, odd = {2, 4, 7};
             for (const int at : bar % 2 == 0 ? even : odd) {
                 Chord(score, style.key, degree, {2, 4, 7, 9}, time.Beat(bar, at * 0.5),
-                      eighth * 1.5, kHarmonyChannel, 64, 0.006);
+                      eighth * 1.5, HARMONY_CHANNEL, 64, 0.006);
             }
             break;
         }
         case HarmonyPattern::Waltz:
             for (const int beat : {1, 2}) {
                 Chord(score, style.key, degree, {2, 4, 7}, time.Beat(bar, beat),
-                      time.beatSeconds * 0.8, kHarmonyChannel, 60, 0.0);
+                      time.beatSeconds * 0.8, HARMONY_CHANNEL, 60, 0.0);
             }
             break;
         case HarmonyPattern::Sustain:
             Chord(score, style.key, degree, {0, 2, 4}, time.Bar(bar), time.Bar(1) * 0.98,
-                  kHarmonyChannel, 62, 0.0);
+                  HARMONY_CHANNEL, 62, 0.0);
             break;
     }
 }
@@ -87,7 +87,7 @@ void BassBar(const SongStyle& style, const Timeline& time, Score& score, int bar
     }
     auto add = [&](double beat, double beats, int key, int velocity) {
         score.notes.push_back(
-            {time.Beat(bar, beat), beats * time.beatSeconds * 0.95, kBassChannel, key, velocity});
+            {time.Beat(bar, beat), beats * time.beatSeconds * 0.95, BASS_CHANNEL, key, velocity});
     };
     switch (style.bass) {
         case BassPattern::RootFifth:
@@ -122,7 +122,7 @@ void PadBar(const SongStyle& style, const Timeline& time, Score& score, int bar,
     }
     const SectionAt section = Section(style, bar);
     const int velocity = section.letter == 'A' && section.occurrence == 0 ? 44 : 56;
-    Chord(score, style.key, degree, {2, 4, 7}, time.Bar(bar), time.Bar(1) * 0.999, kPadChannel,
+    Chord(score, style.key, degree, {2, 4, 7}, time.Bar(bar), time.Bar(1) * 0.999, PAD_CHANNEL,
           velocity, 0.0);
 }
 
@@ -131,11 +131,11 @@ void TimpaniBar(const SongStyle& style, const Timeline& time, Score& score, int 
         return;
     }
     const int root = BassKey(style.key, degree);
-    score.notes.push_back({time.Bar(bar), time.beatSeconds, kTimpaniChannel, root, 85});
+    score.notes.push_back({time.Bar(bar), time.beatSeconds, TIMPANI_CHANNEL, root, 85});
     if (Section(style, bar).barInSection == 7) {
         for (int i = 0; i < 8; ++i) {
             score.notes.push_back({time.Beat(bar, 2 + i * 0.25), time.beatSeconds * 0.25,
-                                   kTimpaniChannel, root, 50 + i * 6});
+                                   TIMPANI_CHANNEL, root, 50 + i * 6});
         }
     }
 }

@@ -26,18 +26,18 @@ SectionAt Section(const SongStyle& style, int bar) {
 namespace {
 
 void SetUpChannels(const SongStyle& style, Score& score) {
-    score.channels.push_back({kLeadChannel, style.leadProgram, style.leadVolume, 64, 55, 10});
+    score.channels.push_back({LEAD_CHANNEL, style.leadProgram, style.leadVolume, 64, 55, 10});
     score.channels.push_back(
-        {kSecondLeadChannel, style.secondLeadProgram, style.leadVolume - 12, 50, 60, 10});
-    score.channels.push_back({kHarmonyChannel, style.harmonyProgram, 88, 82, 50, 20});
+        {SECOND_LEAD_CHANNEL, style.secondLeadProgram, style.leadVolume - 12, 50, 60, 10});
+    score.channels.push_back({HARMONY_CHANNEL, style.harmonyProgram, 88, 82, 50, 20});
     if (style.padProgram >= 0) {
-        score.channels.push_back({kPadChannel, style.padProgram, 70, 40, 70, 30});
+        score.channels.push_back({PAD_CHANNEL, style.padProgram, 70, 40, 70, 30});
     }
-    score.channels.push_back({kBassChannel, style.bassProgram, style.bassVolume, 64, 30, 0});
+    score.channels.push_back({BASS_CHANNEL, style.bassProgram, style.bassVolume, 64, 30, 0});
     if (style.timpaniProgram >= 0) {
-        score.channels.push_back({kTimpaniChannel, style.timpaniProgram, 90, 70, 50, 0});
+        score.channels.push_back({TIMPANI_CHANNEL, style.timpaniProgram, 90, 70, 50, 0});
     }
-    score.channels.push_back({kDrumChannel, 0, 82, 64, 40, 0});
+    score.channels.push_back({DRUM_CHANNEL, 0, 82, 64, 40, 0});
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include "score.h"
 
 namespace {
-constexpr double kTailSeconds = 5.0;  // rendered past the loop end and folded into its start
+constexpr double TAIL_SECONDS = 5.0;  // rendered past the loop end and folded into its start
 }
 
 int main(int argc, char** argv) {
@@ -31,10 +31,10 @@ int main(int argc, char** argv) {
         }
         const Score score = Compose(style);
         StereoBuffer audio =
-            synth.Render(score.channels, score.notes, score.seconds + kTailSeconds);
-        FoldTail(audio, static_cast<int>(score.seconds * kSampleRate + 0.5));
-        MatchLoudness(audio, kTargetRms, kPeakLimit * 2);
-        LimitPeaks(audio, kPeakLimit);
+            synth.Render(score.channels, score.notes, score.seconds + TAIL_SECONDS);
+        FoldTail(audio, static_cast<int>(score.seconds * SAMPLE_RATE + 0.5));
+        MatchLoudness(audio, TARGET_RMS, PEAK_LIMIT * 2);
+        LimitPeaks(audio, PEAK_LIMIT);
         const std::string path = (out / (std::string(style.file) + ".ogg")).string();
         if (!WriteOggVorbis(audio, 0.4f, path)) {
             std::fprintf(stderr, "content_music: cannot write %s\n", path.c_str());

@@ -8,17 +8,17 @@ namespace {
 
 using Rhythm = std::vector<int>;  // eighth notes; negative values are rests
 
-const std::vector<Rhythm> kCells4 = {{2, 2, 2, 2},  {3, 1, 2, 2},  {2, 1, 1, 2, 2}, {4, 2, 2},
-                                     {2, 2, 4},     {1, 1, 2, 4},  {3, 1, 4},       {2, 4, 2},
-                                     {2, 2, 2, -2}, {-2, 2, 2, 2}, {3, 1, 2, -2}};
-const std::vector<Rhythm> kCadences4 = {{4, 4}, {2, 6}, {8}, {2, 2, 4}};
-const std::vector<Rhythm> kCells3 = {{2, 2, 2}, {3, 1, 2},    {4, 2},     {2, 1, 1, 2},
-                                     {2, 4},    {1, 1, 2, 2}, {2, 2, -2}, {-2, 2, 2}};
-const std::vector<Rhythm> kCadences3 = {{6}, {4, 2}, {2, 4}};
-const std::vector<int> kSteps = {-3, -2, -2, -1, -1, -1, 0, 1, 1, 1, 2, 2, 3, 4, -4};
+const std::vector<Rhythm> CELLS4 = {{2, 2, 2, 2},  {3, 1, 2, 2},  {2, 1, 1, 2, 2}, {4, 2, 2},
+                                    {2, 2, 4},     {1, 1, 2, 4},  {3, 1, 4},       {2, 4, 2},
+                                    {2, 2, 2, -2}, {-2, 2, 2, 2}, {3, 1, 2, -2}};
+const std::vector<Rhythm> CADENCES4 = {{4, 4}, {2, 6}, {8}, {2, 2, 4}};
+const std::vector<Rhythm> CELLS3 = {{2, 2, 2}, {3, 1, 2},    {4, 2},     {2, 1, 1, 2},
+                                    {2, 4},    {1, 1, 2, 2}, {2, 2, -2}, {-2, 2, 2}};
+const std::vector<Rhythm> CADENCES3 = {{6}, {4, 2}, {2, 4}};
+const std::vector<int> STEPS = {-3, -2, -2, -1, -1, -1, 0, 1, 1, 1, 2, 2, 3, 4, -4};
 // Where each bar of a section heads: up to a high point in the second phrase,
 // home again at the end.
-constexpr int kArch[8] = {0, 2, 3, 1, 1, 3, 4, 0};
+constexpr int ARCH[8] = {0, 2, 3, 1, 1, 3, 4, 0};
 
 struct Motif {
     Rhythm rhythm;
@@ -29,7 +29,7 @@ Motif MakeMotif(Dice& dice, const std::vector<Rhythm>& cells) {
     Motif m{dice.Pick(cells), {}};
     for (const int d : m.rhythm) {
         if (d > 0) {
-            m.contour.push_back(dice.Pick(kSteps));
+            m.contour.push_back(dice.Pick(STEPS));
         }
     }
     return m;
@@ -42,8 +42,8 @@ struct SectionPlan {
 
 SectionPlan PlanSection(const SongStyle& style, char letter, int occurrence) {
     const bool waltz = style.beatsPerBar == 3;
-    const std::vector<Rhythm>& cells = waltz ? kCells3 : kCells4;
-    const std::vector<Rhythm>& cadences = waltz ? kCadences3 : kCadences4;
+    const std::vector<Rhythm>& cells = waltz ? CELLS3 : CELLS4;
+    const std::vector<Rhythm>& cadences = waltz ? CADENCES3 : CADENCES4;
     Dice dice(style.seed * 31 + static_cast<uint32_t>(letter));
     const Motif first = MakeMotif(dice, cells), second = MakeMotif(dice, cells);
     Motif varied = MakeMotif(dice, cells);
@@ -74,12 +74,12 @@ struct LeadVoice {
 
 std::vector<LeadVoice> Voices(const SectionAt& section) {
     if (section.letter == 'B') {
-        return {{kSecondLeadChannel, 0, 100}};
+        return {{SECOND_LEAD_CHANNEL, 0, 100}};
     }
     if (section.occurrence == 0) {
-        return {{kLeadChannel, 0, 100}};
+        return {{LEAD_CHANNEL, 0, 100}};
     }
-    return {{kLeadChannel, 0, 100}, {kSecondLeadChannel, -12, 72}};
+    return {{LEAD_CHANNEL, 0, 100}, {SECOND_LEAD_CHANNEL, -12, 72}};
 }
 
 }  // namespace
@@ -96,7 +96,7 @@ void AddMelody(const SongStyle& style, const Timeline& time, Score& score) {
         const bool cadence = section.barInSection % 4 == 3;
         const int chord = chords[bar];
         const int lift = section.letter == 'B' ? 2 : 0;
-        const int target = home - 2 + lift + kArch[section.barInSection];
+        const int target = home - 2 + lift + ARCH[section.barInSection];
         step += (target - step) / 3;
         int onset = 0;
         size_t note = 0;

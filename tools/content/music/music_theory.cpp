@@ -3,8 +3,8 @@
 #include <cstdlib>
 
 namespace {
-constexpr int kMajor[7] = {0, 2, 4, 5, 7, 9, 11};
-constexpr int kMinor[7] = {0, 2, 3, 5, 7, 8, 10};
+constexpr int MAJOR[7] = {0, 2, 4, 5, 7, 9, 11};
+constexpr int MINOR[7] = {0, 2, 3, 5, 7, 8, 10};
 
 int FloorDiv(int a, int b) {
     return a >= 0 ? a / b : -((-a + b - 1) / b);
@@ -17,7 +17,7 @@ int Mod7(int a) {
 int StepKey(const Key& key, int step, int chordDegree) {
     const int octave = FloorDiv(step, 7);
     const int degree = Mod7(step);
-    int semitone = key.minor ? kMinor[degree] : kMajor[degree];
+    int semitone = key.minor ? MINOR[degree] : MAJOR[degree];
     if (key.minor && degree == 6 && Mod7(chordDegree) == 4) {
         semitone += 1;
     }

@@ -6,8 +6,8 @@
 #include "song_style.h"
 
 // Channels of the parts.
-constexpr int kLeadChannel = 0, kSecondLeadChannel = 1, kHarmonyChannel = 2, kPadChannel = 3,
-              kBassChannel = 4, kTimpaniChannel = 5, kDrumChannel = 9;
+constexpr int LEAD_CHANNEL = 0, SECOND_LEAD_CHANNEL = 1, HARMONY_CHANNEL = 2, PAD_CHANNEL = 3,
+              BASS_CHANNEL = 4, TIMPANI_CHANNEL = 5, DRUM_CHANNEL = 9;
 
 struct Score {
     std::vector<ChannelSetup> channels;

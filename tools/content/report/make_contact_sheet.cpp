@@ -9,13 +9,13 @@
 
 namespace {
 
-constexpr int kW = 32, kH = 48, kPitchX = 38, kPitchY = 56;
+constexpr int TILE_W = 32, TILE_H = 48, PITCH_X = 38, PITCH_Y = 56;
 
 RgbaImage Cut(const RgbaImage& set, int column, int row) {
-    RgbaImage cell(kW, kH);
-    for (int y = 0; y < kH; ++y) {
-        for (int x = 0; x < kW; ++x) {
-            const uint8_t* s = set.At(column * kW + x, row * kH + y);
+    RgbaImage cell(TILE_W, TILE_H);
+    for (int y = 0; y < TILE_H; ++y) {
+        for (int x = 0; x < TILE_W; ++x) {
+            const uint8_t* s = set.At(column * TILE_W + x, row * TILE_H + y);
             for (int c = 0; c < 4; ++c) {
                 cell.At(x, y)[c] = s[c];
             }
@@ -26,10 +26,10 @@ RgbaImage Cut(const RgbaImage& set, int column, int row) {
 
 // The board's raised look: the cell stamped at (3,3), (2,2), (1,1), (0,0).
 RgbaImage Raise(const RgbaImage& cell) {
-    RgbaImage out(kW + 3, kH + 3);
+    RgbaImage out(TILE_W + 3, TILE_H + 3);
     for (int offset = 3; offset >= 0; --offset) {
-        for (int y = 0; y < kH; ++y) {
-            for (int x = 0; x < kW; ++x) {
+        for (int y = 0; y < TILE_H; ++y) {
+            for (int x = 0; x < TILE_W; ++x) {
                 const uint8_t* s = cell.At(x, y);
                 if (s[3] == 0) {
                     continue;
@@ -92,9 +92,9 @@ void DrawRouteDemo(const RgbaImage& set, RgbaImage& sheet, int x0, int y0) {
     const Step steps[] = {{1, 0, 1}, {2, 0, 1}, {3, 0, 2}, {3, 1, 0},
                           {3, 2, 4}, {4, 2, 1}, {5, 2, 1}};
     Over(Raise(Cut(set, 0, 1)), sheet, x0, y0);
-    Over(Raise(Cut(set, 0, 1)), sheet, x0 + 6 * kW, y0 + 2 * kH);
+    Over(Raise(Cut(set, 0, 1)), sheet, x0 + 6 * TILE_W, y0 + 2 * TILE_H);
     for (const Step& s : steps) {
-        Over(Cut(set, 2 + s.piece, 0), sheet, x0 + s.col * kW, y0 + s.row * kH);
+        Over(Cut(set, 2 + s.piece, 0), sheet, x0 + s.col * TILE_W, y0 + s.row * TILE_H);
     }
 }
 
@@ -106,28 +106,28 @@ int main(int argc, char** argv) {
         return 2;
     }
     const RgbaImage set = ReadPng(argv[1]);
-    if (set.width != 21 * kW || set.height != 6 * kH) {
+    if (set.width != 21 * TILE_W || set.height != 6 * TILE_H) {
         std::fprintf(stderr, "content_contact_sheet: %s is not a 672 x 288 tile set\n", argv[1]);
         return 1;
     }
-    RgbaImage sheet = Background(21 * kPitchX + 8, 8 * kPitchY + 4 * kH + 24);
+    RgbaImage sheet = Background(21 * PITCH_X + 8, 8 * PITCH_Y + 4 * TILE_H + 24);
     for (int variant = 0; variant < 4; ++variant) {
         const bool selected = variant % 2 == 1, raised = variant >= 2;
         for (int face = 0; face < 42; ++face) {
             const RgbaImage cell = Cut(set, face % 21, 1 + face / 21 + (selected ? 2 : 0));
-            const int x = 4 + (face % 21) * kPitchX, y = 4 + (variant * 2 + face / 21) * kPitchY;
+            const int x = 4 + (face % 21) * PITCH_X, y = 4 + (variant * 2 + face / 21) * PITCH_Y;
             Over(raised ? Raise(cell) : cell, sheet, x, y);
         }
     }
-    const int yTools = 4 + 8 * kPitchY;
+    const int yTools = 4 + 8 * PITCH_Y;
     for (int column = 0; column < 13; ++column) {
-        Over(Cut(set, column, 0), sheet, 4 + column * kPitchX, yTools);
+        Over(Cut(set, column, 0), sheet, 4 + column * PITCH_X, yTools);
     }
     for (int piece = 0; piece < 16; ++piece) {
-        Over(Cut(set, piece, 5), sheet, 4 + 14 * kPitchX + (piece % 4) * kW,
-             yTools + (piece / 4) * kH);
+        Over(Cut(set, piece, 5), sheet, 4 + 14 * PITCH_X + (piece % 4) * TILE_W,
+             yTools + (piece / 4) * TILE_H);
     }
-    DrawRouteDemo(set, sheet, 4, yTools + kH + 8);
+    DrawRouteDemo(set, sheet, 4, yTools + TILE_H + 8);
     if (!WritePng(Doubled(sheet), argv[2])) {
         return 1;
     }

@@ -7,8 +7,8 @@
 #include <algorithm>
 
 namespace {
-constexpr double kGlyphSize = 109.0;  // the font's bitmap strike
-constexpr int kCanvas = 160;
+constexpr double GLYPH_SIZE = 109.0;  // the font's bitmap strike
+constexpr int CANVAS = 160;
 
 std::string Utf8(uint32_t c) {
     std::string s;
@@ -39,9 +39,9 @@ Ink FindInk(cairo_surface_t* s) {
     cairo_surface_flush(s);
     const unsigned char* d = cairo_image_surface_get_data(s);
     const int stride = cairo_image_surface_get_stride(s);
-    Ink ink{kCanvas, kCanvas, -1, -1};
-    for (int y = 0; y < kCanvas; ++y) {
-        for (int x = 0; x < kCanvas; ++x) {
+    Ink ink{CANVAS, CANVAS, -1, -1};
+    for (int y = 0; y < CANVAS; ++y) {
+        for (int x = 0; x < CANVAS; ++x) {
             if (d[y * stride + x * 4 + 3] > 8) {
                 ink.x0 = std::min(ink.x0, x);
                 ink.y0 = std::min(ink.y0, y);
@@ -88,11 +88,11 @@ void EmojiPainter::Draw(cairo_t* cr, uint32_t code, double cx, double cy, double
     if (!Has(code)) {
         return;
     }
-    cairo_surface_t* glyph = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kCanvas, kCanvas);
+    cairo_surface_t* glyph = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, CANVAS, CANVAS);
     cairo_t* g = cairo_create(glyph);
     cairo_set_font_face(g, impl->fontFace);
-    cairo_set_font_size(g, kGlyphSize);
-    cairo_move_to(g, 10, kCanvas - 30);
+    cairo_set_font_size(g, GLYPH_SIZE);
+    cairo_move_to(g, 10, CANVAS - 30);
     cairo_show_text(g, Utf8(code).c_str());
     cairo_destroy(g);
     const Ink ink = FindInk(glyph);

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+constexpr double PI = 3.14159265358979323846;
 
 void Window(cairo_t* cr, double x, double y, double w, double h, const Rgb& glass) {
     Rect(cr, x - 1, y - 1, w + 2, h + 2, {0.95, 0.95, 0.9});
@@ -29,12 +29,12 @@ void HomeScene(cairo_t* cr) {
     Triangle(cr, 16, 106, 53, 74, 90, 106, {0.78, 0.25, 0.18});
     Rect(cr, 16, 104, 74, 3, {0.6, 0.18, 0.12});
     Rect(cr, 46, 122, 14, 26, {0.5, 0.3, 0.15});
-    cairo_arc(cr, 57, 136, 1.3, 0, 2 * kPi);
+    cairo_arc(cr, 57, 136, 1.3, 0, 2 * PI);
     Fill(cr, {1.0, 0.85, 0.3});
     Window(cr, 28, 114, 12, 11, {0.55, 0.8, 1.0});
     Window(cr, 66, 114, 12, 11, {0.55, 0.8, 1.0});
     for (int i = 0; i < 3; ++i) {  // smoke
-        cairo_arc(cr, 70 + i * 4, 62 - i * 8, 3 + i, 0, 2 * kPi);
+        cairo_arc(cr, 70 + i * 4, 62 - i * 8, 3 + i, 0, 2 * PI);
         Fill(cr, {1, 1, 1}, 0.7 - i * 0.15);
     }
     // Path and fence.
@@ -82,7 +82,7 @@ void ForestScene(cairo_t* cr) {
     for (int i = 0; i < 3; ++i) {
         const double x = 14 + i * 10 + (i == 2 ? 80 : 0), y = 176 - i * 3;
         Rect(cr, x - 1.5, y - 6, 3, 7, {0.98, 0.95, 0.88});
-        cairo_arc(cr, x, y - 6, 5, kPi, 2 * kPi);
+        cairo_arc(cr, x, y - 6, 5, PI, 2 * PI);
         Fill(cr, {0.85, 0.15, 0.1});
         Dots(cr, 3, x - 3, y - 10, 6, 3, 0.8, {1, 1, 1}, 3 + i);
     }
@@ -92,7 +92,7 @@ void ForestScene(cairo_t* cr) {
         Rect(cr, x, 157, 1.6, 9, {0.5, 0.3, 0.15});
     }
     Rect(cr, 108, 141, 4, 11, {0.6, 0.38, 0.2});
-    cairo_arc(cr, 112, 141, 3.5, 0, 2 * kPi);
+    cairo_arc(cr, 112, 141, 3.5, 0, 2 * PI);
     Fill(cr, {0.6, 0.38, 0.2});
     cairo_set_line_width(cr, 1.2);
     cairo_move_to(cr, 111, 138);
@@ -128,7 +128,7 @@ void SeasideScene(cairo_t* cr) {
     cairo_close_path(cr);
     Fill(cr, {0.5, 0.25, 0.15});
     // Rocks and lighthouse.
-    cairo_arc(cr, 104, 140, 26, kPi, 2 * kPi);
+    cairo_arc(cr, 104, 140, 26, PI, 2 * PI);
     Fill(cr, {0.45, 0.42, 0.4});
     cairo_move_to(cr, 96, 124);
     cairo_line_to(cr, 100, 62);
@@ -157,9 +157,9 @@ void SeasideScene(cairo_t* cr) {
     Fill(cr, {0.96, 0.85, 0.6});
     // Umbrella and shells.
     Rect(cr, 29, 150, 2, 28, {0.5, 0.35, 0.2});
-    cairo_arc(cr, 30, 152, 16, kPi, 2 * kPi);
+    cairo_arc(cr, 30, 152, 16, PI, 2 * PI);
     Fill(cr, {1.0, 0.45, 0.3});
-    cairo_arc(cr, 30, 152, 16, kPi * 1.33, kPi * 1.66);
+    cairo_arc(cr, 30, 152, 16, PI * 1.33, PI * 1.66);
     cairo_line_to(cr, 30, 152);
     Fill(cr, {1, 1, 1});
     Dots(cr, 8, 50, 170, 70, 18, 1.6, {1.0, 0.7, 0.75}, 5);
@@ -196,7 +196,7 @@ void MountainScene(cairo_t* cr) {
     cairo_save(cr);
     cairo_translate(cr, 64, 140);
     cairo_scale(cr, 1, 0.32);
-    cairo_arc(cr, 0, 0, 50, 0, 2 * kPi);
+    cairo_arc(cr, 0, 0, 50, 0, 2 * PI);
     cairo_restore(cr);
     Fill(cr, {0.45, 0.68, 0.9});
     cairo_set_line_width(cr, 1);
@@ -232,9 +232,9 @@ void Tower(cairo_t* cr, double x, double top, double w, double base) {
 void CastleScene(cairo_t* cr) {
     Sky(cr, {0.12, 0.1, 0.3}, {0.7, 0.45, 0.6}, 150);
     Dots(cr, 30, 0, 0, 128, 70, 0.7, {1, 1, 0.9}, 21);
-    cairo_arc(cr, 100, 26, 10, 0, 2 * kPi);
+    cairo_arc(cr, 100, 26, 10, 0, 2 * PI);
     Fill(cr, {1.0, 0.97, 0.8});
-    cairo_arc(cr, 105, 22, 9, 0, 2 * kPi);
+    cairo_arc(cr, 105, 22, 9, 0, 2 * PI);
     Fill(cr, {0.17, 0.13, 0.35});
     Hill(cr, 140, 64, 118, 140, {0.25, 0.35, 0.3});
     // Walls with battlements.
@@ -245,7 +245,7 @@ void CastleScene(cairo_t* cr) {
     Tower(cr, 14, 76, 16, 130);
     Tower(cr, 98, 76, 16, 130);
     Tower(cr, 54, 56, 20, 100);
-    cairo_arc(cr, 64, 122, 9, kPi, 2 * kPi);
+    cairo_arc(cr, 64, 122, 9, PI, 2 * PI);
     cairo_line_to(cr, 73, 130);
     cairo_line_to(cr, 55, 130);
     Fill(cr, {0.25, 0.15, 0.1});
@@ -268,10 +268,10 @@ void FairScene(cairo_t* cr) {
     const double cx = 40, cy = 70, r = 30;
     cairo_set_line_width(cr, 1.5);
     cairo_set_source_rgb(cr, 0.35, 0.25, 0.45);
-    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+    cairo_arc(cr, cx, cy, r, 0, 2 * PI);
     cairo_stroke(cr);
     for (int i = 0; i < 8; ++i) {
-        const double a = i * kPi / 4;
+        const double a = i * PI / 4;
         cairo_move_to(cr, cx, cy);
         cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
     }
@@ -282,7 +282,7 @@ void FairScene(cairo_t* cr) {
     cairo_stroke(cr);
     const Rgb cabins[4] = {{0.9, 0.2, 0.3}, {0.2, 0.6, 0.9}, {1.0, 0.8, 0.1}, {0.3, 0.75, 0.3}};
     for (int i = 0; i < 8; ++i) {
-        const double a = i * kPi / 4;
+        const double a = i * PI / 4;
         Rect(cr, cx + r * std::cos(a) - 4, cy + r * std::sin(a), 8, 7, cabins[i % 4]);
     }
     // Circus tent.
@@ -301,7 +301,7 @@ void FairScene(cairo_t* cr) {
         cairo_save(cr);
         cairo_translate(cr, bx, by);
         cairo_scale(cr, 1, 1.2);
-        cairo_arc(cr, 0, 0, 6, 0, 2 * kPi);
+        cairo_arc(cr, 0, 0, 6, 0, 2 * PI);
         cairo_restore(cr);
         Fill(cr, balloons[i]);
         cairo_move_to(cr, bx, by + 7);

@@ -4,7 +4,7 @@
 
 #include "tile_themes.h"
 
-constexpr int kPictureWidth = 128;
-constexpr int kPictureHeight = 192;
+constexpr int PICTURE_WIDTH = 128;
+constexpr int PICTURE_HEIGHT = 192;
 
 void PaintScene(cairo_t* cr, SceneKind scene);

@@ -11,12 +11,12 @@
 
 namespace {
 
-constexpr int kColumns = 21;
-constexpr int kRows = 6;
+constexpr int COLUMNS = 21;
+constexpr int ROWS = 6;
 
 void AtCell(cairo_t* cr, int column, int row) {
     cairo_identity_matrix(cr);
-    cairo_translate(cr, column * kCellWidth, row * kCellHeight);
+    cairo_translate(cr, column * CELL_WIDTH, row * CELL_HEIGHT);
 }
 
 bool CheckPictures(const TileTheme& theme, const EmojiPainter& emoji) {
@@ -43,13 +43,13 @@ bool CheckPictures(const TileTheme& theme, const EmojiPainter& emoji) {
 }
 
 RgbaImage Picture(SceneKind scene) {
-    const CairoCanvas canvas(kPictureWidth, kPictureHeight);
+    const CairoCanvas canvas(PICTURE_WIDTH, PICTURE_HEIGHT);
     PaintScene(canvas.Cr(), scene);
     return canvas.Image();
 }
 
 RgbaImage TileSet(const TileTheme& theme, const EmojiPainter& emoji) {
-    const CairoCanvas canvas(kColumns * kCellWidth, kRows * kCellHeight);
+    const CairoCanvas canvas(COLUMNS * CELL_WIDTH, ROWS * CELL_HEIGHT);
     cairo_t* cr = canvas.Cr();
     for (int kind = 0; kind < 2; ++kind) {
         AtCell(cr, kind, 0);
@@ -63,27 +63,27 @@ RgbaImage TileSet(const TileTheme& theme, const EmojiPainter& emoji) {
         AtCell(cr, 8 + item, 0);
         PaintBonus(cr, item, emoji);
     }
-    for (int face = 0; face < kFaceCount; ++face) {
+    for (int face = 0; face < FACE_COUNT; ++face) {
         for (int selected = 0; selected < 2; ++selected) {
-            AtCell(cr, face % kColumns, 1 + face / kColumns + 2 * selected);
+            AtCell(cr, face % COLUMNS, 1 + face / COLUMNS + 2 * selected);
             PaintFace(cr, theme, face, selected != 0, emoji);
         }
     }
     RgbaImage sheet = canvas.Image();
     const RgbaImage picture = Picture(theme.scene);
     for (int piece = 0; piece < 16; ++piece) {
-        RgbaImage cut(kCellWidth, kCellHeight);
-        for (int y = 0; y < kCellHeight; ++y) {
-            for (int x = 0; x < kCellWidth; ++x) {
+        RgbaImage cut(CELL_WIDTH, CELL_HEIGHT);
+        for (int y = 0; y < CELL_HEIGHT; ++y) {
+            for (int x = 0; x < CELL_WIDTH; ++x) {
                 const uint8_t* s =
-                    picture.At((piece % 4) * kCellWidth + x, (piece / 4) * kCellHeight + y);
+                    picture.At((piece % 4) * CELL_WIDTH + x, (piece / 4) * CELL_HEIGHT + y);
                 uint8_t* d = cut.At(x, y);
                 for (int c = 0; c < 4; ++c) {
                     d[c] = s[c];
                 }
             }
         }
-        Blit(cut, sheet, piece * kCellWidth, 5 * kCellHeight);
+        Blit(cut, sheet, piece * CELL_WIDTH, 5 * CELL_HEIGHT);
     }
     return sheet;
 }
@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
     const EmojiPainter emoji(argv[1]);
     const std::filesystem::path out = argv[2];
     std::filesystem::create_directories(out);
-    for (int i = 0; i < kThemeCount; ++i) {
+    for (int i = 0; i < THEME_COUNT; ++i) {
         const TileTheme& theme = Theme(i);
         if (!CheckPictures(theme, emoji)) {
             return 1;

@@ -3,7 +3,7 @@
 #include <cmath>
 
 namespace {
-constexpr double kPi = 3.14159265358979323846;
+constexpr double PI = 3.14159265358979323846;
 }
 
 void Fill(cairo_t* cr, const Rgb& c, double alpha) {
@@ -25,11 +25,11 @@ void Sun(cairo_t* cr, double x, double y, double r, const Rgb& c) {
     cairo_pattern_t* p = cairo_pattern_create_radial(x, y, r * 0.6, x, y, r * 2.2);
     cairo_pattern_add_color_stop_rgba(p, 0, c.r, c.g, c.b, 0.5);
     cairo_pattern_add_color_stop_rgba(p, 1, c.r, c.g, c.b, 0);
-    cairo_arc(cr, x, y, r * 2.2, 0, 2 * kPi);
+    cairo_arc(cr, x, y, r * 2.2, 0, 2 * PI);
     cairo_set_source(cr, p);
     cairo_fill(cr);
     cairo_pattern_destroy(p);
-    cairo_arc(cr, x, y, r, 0, 2 * kPi);
+    cairo_arc(cr, x, y, r, 0, 2 * PI);
     Fill(cr, c);
 }
 
@@ -37,7 +37,7 @@ void Cloud(cairo_t* cr, double x, double y, double s) {
     const double bumps[4][3] = {{0, 0, 6}, {7, -4, 7}, {15, -1, 6}, {21, 1, 4.5}};
     for (const auto& b : bumps) {
         cairo_new_sub_path(cr);
-        cairo_arc(cr, x + b[0] * s, y + b[1] * s, b[2] * s, 0, 2 * kPi);
+        cairo_arc(cr, x + b[0] * s, y + b[1] * s, b[2] * s, 0, 2 * PI);
     }
     cairo_rectangle(cr, x, y, 21 * s, 4.5 * s);
     Fill(cr, {1, 1, 1}, 0.9);
@@ -65,9 +65,9 @@ void PineTree(cairo_t* cr, double x, double baseY, double h, const Rgb& c) {
 
 void RoundTree(cairo_t* cr, double x, double baseY, double h) {
     Rect(cr, x - h * 0.07, baseY - h * 0.45, h * 0.14, h * 0.45, {0.4, 0.25, 0.12});
-    cairo_arc(cr, x, baseY - h * 0.65, h * 0.33, 0, 2 * kPi);
+    cairo_arc(cr, x, baseY - h * 0.65, h * 0.33, 0, 2 * PI);
     Fill(cr, {0.22, 0.55, 0.2});
-    cairo_arc(cr, x - h * 0.1, baseY - h * 0.72, h * 0.16, 0, 2 * kPi);
+    cairo_arc(cr, x - h * 0.1, baseY - h * 0.72, h * 0.16, 0, 2 * PI);
     Fill(cr, {0.35, 0.7, 0.3});
 }
 
@@ -93,7 +93,7 @@ void Dots(cairo_t* cr, int count, double x0, double y0, double w, double h, doub
         return (state >> 8) / static_cast<double>(1u << 24);
     };
     for (int i = 0; i < count; ++i) {
-        cairo_arc(cr, x0 + next() * w, y0 + next() * h, r, 0, 2 * kPi);
+        cairo_arc(cr, x0 + next() * w, y0 + next() * h, r, 0, 2 * PI);
         Fill(cr, c);
     }
 }

@@ -4,9 +4,9 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-const Rgb kGold = {0.86, 0.62, 0.08};
-const Rgb kTeal = {0.08, 0.46, 0.66};
+constexpr double PI = 3.14159265358979323846;
+const Rgb GOLD = {0.86, 0.62, 0.08};
+const Rgb TEAL = {0.08, 0.46, 0.66};
 
 void SetRgb(cairo_t* cr, const Rgb& c, double alpha = 1.0) {
     cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
@@ -14,10 +14,10 @@ void SetRgb(cairo_t* cr, const Rgb& c, double alpha = 1.0) {
 
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
     cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w - r, y + r, r, -kPi / 2, 0);
-    cairo_arc(cr, x + w - r, y + h - r, r, 0, kPi / 2);
-    cairo_arc(cr, x + r, y + h - r, r, kPi / 2, kPi);
-    cairo_arc(cr, x + r, y + r, r, kPi, 3 * kPi / 2);
+    cairo_arc(cr, x + w - r, y + r, r, -PI / 2, 0);
+    cairo_arc(cr, x + w - r, y + h - r, r, 0, PI / 2);
+    cairo_arc(cr, x + r, y + h - r, r, PI / 2, PI);
+    cairo_arc(cr, x + r, y + r, r, PI, 3 * PI / 2);
     cairo_close_path(cr);
 }
 
@@ -31,10 +31,10 @@ void VerticalGradient(cairo_t* cr, double y0, double y1, const Rgb& top, const R
 
 void TileBody(cairo_t* cr, const TileTheme& theme, bool selected) {
     const Rgb outline = selected ? Rgb{0.8, 0.3, 0.02} : theme.side;
-    RoundedRect(cr, 0, 0, kCellWidth, kCellHeight, 5);
+    RoundedRect(cr, 0, 0, CELL_WIDTH, CELL_HEIGHT, 5);
     SetRgb(cr, outline);
     cairo_fill(cr);
-    RoundedRect(cr, 1.5, 1.5, kCellWidth - 3, kCellHeight - 3, 3.8);
+    RoundedRect(cr, 1.5, 1.5, CELL_WIDTH - 3, CELL_HEIGHT - 3, 3.8);
     if (selected) {
         VerticalGradient(cr, 2, 46, {1.0, 0.95, 0.6}, {1.0, 0.76, 0.28});
     } else {
@@ -61,11 +61,11 @@ void Diamond(cairo_t* cr, double cx, double cy, double rx, double ry) {
 
 // Family A: a gold ring with gold diamonds above and below.
 void RingFrame(cairo_t* cr) {
-    cairo_arc(cr, 16, 24, 13.5, 0, 2 * kPi);
+    cairo_arc(cr, 16, 24, 13.5, 0, 2 * PI);
     cairo_set_source_rgba(cr, 1.0, 0.96, 0.78, 1.0);
     cairo_fill_preserve(cr);
     cairo_set_line_width(cr, 2.4);
-    SetRgb(cr, kGold);
+    SetRgb(cr, GOLD);
     cairo_stroke(cr);
     for (const double y : {6.0, 42.0}) {
         Diamond(cr, 16, y, 3.2, 3.2);
@@ -79,7 +79,7 @@ void DiamondFrame(cairo_t* cr) {
     cairo_set_source_rgba(cr, 0.93, 0.97, 1.0, 1.0);
     cairo_fill_preserve(cr);
     cairo_set_line_width(cr, 2.2);
-    SetRgb(cr, kTeal);
+    SetRgb(cr, TEAL);
     cairo_stroke(cr);
     for (const double y : {3.5, 42.5}) {
         cairo_rectangle(cr, 9, y, 14, 2.2);
@@ -119,7 +119,7 @@ void PaintFace(cairo_t* cr, const TileTheme& theme, int face, bool selected,
 
 void PaintBlock(cairo_t* cr, const TileTheme& theme, int kind) {
     if (kind == 0) {
-        RoundedRect(cr, 0, 0, kCellWidth, kCellHeight, 3);
+        RoundedRect(cr, 0, 0, CELL_WIDTH, CELL_HEIGHT, 3);
         VerticalGradient(cr, 0, 48, {0.62, 0.62, 0.64}, {0.36, 0.36, 0.4});
         cairo_fill(cr);
         cairo_set_line_width(cr, 1.2);
@@ -137,10 +137,10 @@ void PaintBlock(cairo_t* cr, const TileTheme& theme, int kind) {
         }
         cairo_stroke(cr);
     } else {
-        RoundedRect(cr, 0, 0, kCellWidth, kCellHeight, 3);
+        RoundedRect(cr, 0, 0, CELL_WIDTH, CELL_HEIGHT, 3);
         SetRgb(cr, {theme.block.r * 0.6, theme.block.g * 0.6, theme.block.b * 0.6});
         cairo_fill(cr);
-        RoundedRect(cr, 3, 3, kCellWidth - 6, kCellHeight - 6, 2);
+        RoundedRect(cr, 3, 3, CELL_WIDTH - 6, CELL_HEIGHT - 6, 2);
         VerticalGradient(cr, 3, 45, {theme.block.r * 1.3, theme.block.g * 1.3, theme.block.b * 1.3},
                          theme.block);
         cairo_fill(cr);
@@ -153,7 +153,7 @@ void PaintBlock(cairo_t* cr, const TileTheme& theme, int kind) {
         cairo_stroke(cr);
         for (const double x : {6.0, 26.0}) {
             for (const double y : {6.0, 42.0}) {
-                cairo_arc(cr, x, y, 1.6, 0, 2 * kPi);
+                cairo_arc(cr, x, y, 1.6, 0, 2 * PI);
                 cairo_set_source_rgba(cr, 1, 1, 1, 0.7);
                 cairo_fill(cr);
             }
@@ -165,24 +165,24 @@ namespace {
 
 // Sides: 0 top, 1 right, 2 bottom, 3 left; the unit step from the cell's
 // centre towards each.
-constexpr double kSideX[4] = {0, 1, 0, -1}, kSideY[4] = {-1, 0, 1, 0};
-constexpr double kCentreX = 16, kCentreY = 24;
+constexpr double SIDE_X[4] = {0, 1, 0, -1}, SIDE_Y[4] = {-1, 0, 1, 0};
+constexpr double CENTRE_X = 16, CENTRE_Y = 24;
 
 double SideEdge(int side) {
-    return side % 2 == 0 ? kCentreY : kCentreX;
+    return side % 2 == 0 ? CENTRE_Y : CENTRE_X;
 }
 
 // The route line from the middle of one side to the middle of the other;
 // corners turn on a curve of radius r so the line stays smooth.
 void RoutePath(cairo_t* cr, int sideA, int sideB) {
     const double ex = SideEdge(sideA), eb = SideEdge(sideB), r = 9;
-    cairo_move_to(cr, kCentreX + kSideX[sideA] * ex, kCentreY + kSideY[sideA] * ex);
+    cairo_move_to(cr, CENTRE_X + SIDE_X[sideA] * ex, CENTRE_Y + SIDE_Y[sideA] * ex);
     if ((sideA + 2) % 4 != sideB) {
-        cairo_line_to(cr, kCentreX + kSideX[sideA] * r, kCentreY + kSideY[sideA] * r);
-        cairo_curve_to(cr, kCentreX, kCentreY, kCentreX, kCentreY, kCentreX + kSideX[sideB] * r,
-                       kCentreY + kSideY[sideB] * r);
+        cairo_line_to(cr, CENTRE_X + SIDE_X[sideA] * r, CENTRE_Y + SIDE_Y[sideA] * r);
+        cairo_curve_to(cr, CENTRE_X, CENTRE_Y, CENTRE_X, CENTRE_Y, CENTRE_X + SIDE_X[sideB] * r,
+                       CENTRE_Y + SIDE_Y[sideB] * r);
     }
-    cairo_line_to(cr, kCentreX + kSideX[sideB] * eb, kCentreY + kSideY[sideB] * eb);
+    cairo_line_to(cr, CENTRE_X + SIDE_X[sideB] * eb, CENTRE_Y + SIDE_Y[sideB] * eb);
 }
 
 }  // namespace
@@ -211,7 +211,7 @@ void Badge(cairo_t* cr, const Rgb& inner, const Rgb& outer) {
     cairo_pattern_t* p = cairo_pattern_create_radial(12, 19, 2, 16, 24, 15);
     cairo_pattern_add_color_stop_rgb(p, 0, inner.r, inner.g, inner.b);
     cairo_pattern_add_color_stop_rgb(p, 1, outer.r, outer.g, outer.b);
-    cairo_arc(cr, 16, 24, 14.5, 0, 2 * kPi);
+    cairo_arc(cr, 16, 24, 14.5, 0, 2 * PI);
     cairo_set_source(cr, p);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(p);
@@ -222,7 +222,7 @@ void Badge(cairo_t* cr, const Rgb& inner, const Rgb& outer) {
 
 void Star(cairo_t* cr, double cx, double cy, double r) {
     for (int i = 0; i < 10; ++i) {
-        const double a = -kPi / 2 + i * kPi / 5;
+        const double a = -PI / 2 + i * PI / 5;
         const double rr = i % 2 == 0 ? r : r * 0.45;
         if (i == 0) {
             cairo_move_to(cr, cx + rr * std::cos(a), cy + rr * std::sin(a));
@@ -270,13 +270,13 @@ void PaintBonus(cairo_t* cr, int item, const EmojiPainter& emoji) {
         case 1:  // undo: one arrow turning back
             Badge(cr, {0.5, 0.75, 1.0}, {0.1, 0.3, 0.8});
             cairo_set_source_rgb(cr, 1, 1, 1);
-            ArcArrow(cr, 7, 0.3 * kPi, -0.95 * kPi);
+            ArcArrow(cr, 7, 0.3 * PI, -0.95 * PI);
             break;
         case 2:  // retry: two arrows round a circle
             Badge(cr, {0.55, 0.95, 0.55}, {0.1, 0.55, 0.15});
             cairo_set_source_rgb(cr, 1, 1, 1);
-            ArcArrow(cr, 7.5, -0.9 * kPi, -0.1 * kPi);
-            ArcArrow(cr, 7.5, 0.1 * kPi, 0.9 * kPi);
+            ArcArrow(cr, 7.5, -0.9 * PI, -0.1 * PI);
+            ArcArrow(cr, 7.5, 0.1 * PI, 0.9 * PI);
             break;
         case 3:  // hint: a light bulb
             Badge(cr, {1.0, 0.98, 0.7}, {0.95, 0.7, 0.1});

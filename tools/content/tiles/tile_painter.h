@@ -6,9 +6,9 @@
 #include "emoji_painter.h"
 #include "tile_themes.h"
 
-constexpr int kCellWidth = 32;
-constexpr int kCellHeight = 48;
-constexpr int kFaceCount = 42;
+constexpr int CELL_WIDTH = 32;
+constexpr int CELL_HEIGHT = 48;
+constexpr int FACE_COUNT = 42;
 
 void PaintFace(cairo_t* cr, const TileTheme& theme, int face, bool selected,
                const EmojiPainter& emoji);

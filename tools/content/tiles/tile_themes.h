@@ -24,5 +24,5 @@ struct TileTheme {
     std::array<uint32_t, 4> extras;   // faces 38 to 41
 };
 
-constexpr int kThemeCount = 6;
+constexpr int THEME_COUNT = 6;
 const TileTheme& Theme(int index);  // 0 to 5
