@@ -9,10 +9,21 @@
 class TStream;
 
 // A decoded sample in the mixer's format (interleaved signed 16-bit stereo at
-// MixerRate()).
+// MixerRate()), or a streamed one: its compressed Ogg Vorbis bytes, which the
+// mixer decodes a little ahead of the playing position. A streamed sound loops
+// on its channel without a gap until the channel is stopped.
 struct TSound {
     std::vector<int16_t> samples;
-    int Frames() const { return static_cast<int>(samples.size() / 2); }
+    std::shared_ptr<const std::string> encoded;
+    int64_t encodedFrames = 0;
+    bool Streamed() const { return encoded != nullptr; }
+    int Frames() const {
+        return Streamed() ? static_cast<int>(encodedFrames) : static_cast<int>(samples.size() / 2);
+    }
+    // Bytes this sound holds in memory.
+    size_t MemoryBytes() const {
+        return samples.size() * sizeof(int16_t) + (encoded ? encoded->size() : 0);
+    }
 };
 using SoundPtr = std::shared_ptr<TSound>;
 
@@ -21,10 +32,17 @@ using ChannelPtr = std::shared_ptr<TChannel>;
 
 int MixerRate();  // 44100
 
+// LoadSound flag: keep an Ogg Vorbis sound at the mixer rate compressed and
+// stream it (songs). Other sounds are decoded whole as without it.
+constexpr int SOUND_STREAMED = 0x100;
+
 // WAV (PCM 8/16 bit) or Ogg Vorbis, decoded whole; null on failure.
 SoundPtr LoadSound(const std::string& path, int flags);
 SoundPtr LoadSound(TStream& stream, int flags);
 SoundPtr DecodeSound(const uint8_t* data, size_t size);
+// The bytes as a streamed sound when they are Ogg Vorbis at the mixer rate,
+// else decoded whole; null on failure.
+SoundPtr StreamSound(std::string bytes);
 
 // A new channel holding the sound paused at its start.
 ChannelPtr CueSound(const SoundPtr& sound);

@@ -8,6 +8,7 @@
 
 #include "platform/audio.h"
 #include "platform/debug_log.h"
+#include "platform/sound_codecs.h"
 
 struct TChannel {
     SoundPtr sound;
@@ -16,11 +17,17 @@ struct TChannel {
     bool paused = true;
     bool stopped = false;
     bool finished = false;
+    // A streamed sound's decoder and the samples decoded ahead of position.
+    std::unique_ptr<OggStream> stream;
+    std::vector<int16_t> ahead;
+    size_t aheadUsed = 0;  // samples of ahead already mixed
 };
 
 namespace {
 
 constexpr int RATE = 44100;
+// A streamed channel keeps this many frames decoded beyond what it mixes.
+constexpr int64_t DECODE_AHEAD_FRAMES = 4096;
 // Without a device nothing drains the mix list, so channels nobody else holds
 // are dropped once it grows this long.
 constexpr size_t IDLE_LIST_LIMIT = 256;
@@ -63,10 +70,56 @@ void Delist(const ChannelPtr& channel) {
     std::erase(M().playing, channel);
 }
 
+// A decoder at the start of a streamed sound; null for other sounds. Opened
+// by the caller's thread, so the audio thread never logs.
+std::unique_ptr<OggStream> OpenStream(const SoundPtr& sound) {
+    return sound && sound->Streamed() ? OggStream::Open(sound->encoded) : nullptr;
+}
+
+// Decodes until frames are buffered ahead; at its end the stream starts again
+// from its first sample, so the loop has no gap. Returns the frames buffered.
+int64_t FillAhead(TChannel& channel, int64_t frames) {
+    if (channel.aheadUsed > 0) {
+        channel.ahead.erase(channel.ahead.begin(),
+                            channel.ahead.begin() + static_cast<std::ptrdiff_t>(channel.aheadUsed));
+        channel.aheadUsed = 0;
+    }
+    int64_t buffered = static_cast<int64_t>(channel.ahead.size() / 2);
+    bool rewound = false;
+    while (buffered < frames && channel.stream) {
+        const int64_t got =
+            channel.stream->Read(channel.ahead, frames - buffered + DECODE_AHEAD_FRAMES);
+        if (got > 0) {
+            buffered += got;
+            rewound = false;
+        } else if (rewound || !channel.stream->Rewind()) {
+            break;  // nothing decodes even from the start
+        } else {
+            rewound = true;
+        }
+    }
+    return buffered;
+}
+
+bool MixStream(TChannel& channel, int32_t* sums, int frames, float volume) {
+    const int64_t count = std::min<int64_t>(frames, FillAhead(channel, frames));
+    const int16_t* source = channel.ahead.data();
+    for (int64_t i = 0; i < count * 2; ++i) {
+        sums[i] += static_cast<int32_t>(source[i] * volume);
+    }
+    channel.aheadUsed = static_cast<size_t>(count) * 2;
+    const int64_t total = std::max<int64_t>(channel.sound->encodedFrames, 1);
+    channel.position = (channel.position + count) % total;
+    return count < frames;
+}
+
 // Adds one channel into the sums; true when its sound has ended.
 bool MixChannel(TChannel& channel, int32_t* sums, int frames) {
     if (!channel.sound) {
         return true;
+    }
+    if (channel.sound->Streamed()) {
+        return MixStream(channel, sums, frames, std::clamp(channel.volume, 0.0f, 1.0f));
     }
     const int64_t total = channel.sound->Frames();
     const int64_t count = std::min<int64_t>(frames, total - channel.position);
@@ -152,6 +205,7 @@ ChannelPtr CueSound(const SoundPtr& sound) {
     OpenOnFirstUse();
     auto channel = std::make_shared<TChannel>();
     channel->sound = sound;
+    channel->stream = OpenStream(sound);
     std::lock_guard<std::recursive_mutex> guard(M().lock);
     Enlist(channel);
     return channel;
@@ -166,8 +220,12 @@ ChannelPtr PlaySound(const SoundPtr& sound, const ChannelPtr& channel) {
         Resume(fresh);
         return fresh;
     }
+    std::unique_ptr<OggStream> stream = OpenStream(sound);
     std::lock_guard<std::recursive_mutex> guard(M().lock);
     channel->sound = sound;
+    channel->stream.swap(stream);  // the old decoder goes after the lock
+    channel->ahead.clear();
+    channel->aheadUsed = 0;
     channel->position = 0;
     channel->paused = false;
     channel->stopped = false;

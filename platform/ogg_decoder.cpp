@@ -107,3 +107,75 @@ bool DecodeOgg(const uint8_t* data, size_t size, DecodedSound& out) {
     ov_clear(&file);
     return ok;
 }
+
+struct OggStream::State {
+    std::shared_ptr<const std::string> bytes;
+    MemorySource source{nullptr, 0, 0};
+    OggVorbis_File file{};
+};
+
+std::unique_ptr<OggStream> OggStream::Open(std::shared_ptr<const std::string> bytes) {
+    if (!bytes || !LooksLikeOgg(reinterpret_cast<const uint8_t*>(bytes->data()), bytes->size())) {
+        return nullptr;
+    }
+    std::unique_ptr<OggStream> stream(new OggStream);
+    stream->state_ = std::make_unique<State>();
+    State& state = *stream->state_;
+    state.bytes = std::move(bytes);
+    state.source = {reinterpret_cast<const uint8_t*>(state.bytes->data()), state.bytes->size(), 0};
+    const ov_callbacks callbacks{ReadSource, SeekSource, nullptr, TellSource};
+    if (ov_open_callbacks(&state.source, &state.file, nullptr, 0, callbacks) != 0) {
+        stream->state_.reset();
+        return nullptr;
+    }
+    const vorbis_info* info = ov_info(&state.file, -1);
+    const ogg_int64_t total = ov_pcm_total(&state.file, -1);
+    if (info == nullptr || (info->channels != 1 && info->channels != 2) || info->rate < 1000 ||
+        info->rate > 192000 || ov_streams(&state.file) != 1 || total <= 0 ||
+        total > MAX_SOUND_FRAMES) {
+        return nullptr;
+    }
+    stream->rate_ = static_cast<int>(info->rate);
+    stream->channels_ = info->channels;
+    stream->totalFrames_ = total;
+    return stream;
+}
+
+OggStream::~OggStream() {
+    if (state_) {
+        ov_clear(&state_->file);
+    }
+}
+
+int64_t OggStream::Read(std::vector<int16_t>& out, int64_t maxFrames) {
+    char buffer[4096];
+    int64_t added = 0;
+    while (added < maxFrames) {
+        const int64_t wanted = std::min<int64_t>(static_cast<int64_t>(sizeof buffer),
+                                                 (maxFrames - added) * 2 * channels_);
+        int section = 0;
+        const long got =
+            ov_read(&state_->file, buffer, static_cast<int>(wanted), 0, 2, 1, &section);
+        if (got == OV_HOLE) {
+            continue;
+        }
+        if (got < 0) {
+            return added > 0 ? added : -1;
+        }
+        if (got == 0) {
+            break;
+        }
+        const auto* samples = reinterpret_cast<const int16_t*>(buffer);
+        const int64_t frames = got / (2 * channels_);
+        for (int64_t i = 0; i < frames; ++i) {
+            out.push_back(samples[i * channels_]);
+            out.push_back(samples[i * channels_ + (channels_ == 2 ? 1 : 0)]);
+        }
+        added += frames;
+    }
+    return added;
+}
+
+bool OggStream::Rewind() {
+    return ov_pcm_seek(&state_->file, 0) == 0;
+}

@@ -54,8 +54,28 @@ SoundPtr DecodeSound(const uint8_t* data, size_t size) {
     return sound;
 }
 
-SoundPtr LoadSound(TStream& stream, int) {
-    const std::string bytes = ReadAll(stream);
+SoundPtr StreamSound(std::string bytes) {
+    const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
+    if (!LooksLikeOgg(data, bytes.size())) {
+        return DecodeSound(data, bytes.size());
+    }
+    auto encoded = std::make_shared<const std::string>(std::move(bytes));
+    const std::unique_ptr<OggStream> stream = OggStream::Open(encoded);
+    // Streams are not resampled on the fly, and a damaged one plays what decodes.
+    if (!stream || stream->Rate() != MixerRate()) {
+        return DecodeSound(reinterpret_cast<const uint8_t*>(encoded->data()), encoded->size());
+    }
+    auto sound = std::make_shared<TSound>();
+    sound->encoded = std::move(encoded);
+    sound->encodedFrames = stream->TotalFrames();
+    return sound;
+}
+
+SoundPtr LoadSound(TStream& stream, int flags) {
+    std::string bytes = ReadAll(stream);
+    if ((flags & SOUND_STREAMED) != 0) {
+        return StreamSound(std::move(bytes));
+    }
     return DecodeSound(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
 }
 

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "platform/debug_log.h"
 #include "platform/music.h"
+#include "platform/stream.h"
 #include "sound_files.h"
 
 namespace {
@@ -158,4 +162,102 @@ TEST_F(MusicTest, VolumesAndEffects) {
     StopMusic();
     EXPECT_FALSE(MusicChannel());
     EXPECT_FALSE(CurrentSong());
+}
+
+namespace {
+
+std::string ReadTestFile(const std::string& name) {
+    StreamPtr file = ReadStream(std::string(TESS_SOURCE_DIR) + "/tests/platform/data/" + name);
+    return file ? ReadAll(*file) : std::string();
+}
+
+}  // namespace
+
+// Songs stay compressed and the mixer decodes them as they play: the loop
+// point is seamless and the table holds only the compressed bytes.
+TEST(StreamedSongTest, LoopsWithoutAGapAndKeepsOnlyCompressedBytes) {
+    CloseAudio();
+    StopAllChannels();
+    ResetMusicService();
+    const std::string bytes = ReadTestFile("loop.ogg");
+    ASSERT_FALSE(bytes.empty());
+    const SoundPtr whole =
+        DecodeSound(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    ASSERT_TRUE(whole);
+    SetSongLoader([](const std::string& path) { return LoadSound(path, SOUND_STREAMED); });
+    LoadSong("loop", std::string(TESS_SOURCE_DIR) + "/tests/platform/data/loop.ogg");
+    LoadSong("tone", std::string(TESS_SOURCE_DIR) + "/tests/platform/data/tone.ogg");
+    {
+        DebugLogCapture log;
+        LoadSong("cut", "");
+        EXPECT_FALSE(log.Lines().empty());
+    }
+    EXPECT_EQ(CountSongs(), 2);
+    const SoundPtr song = FindSong("loop");
+    ASSERT_TRUE(song && song->Streamed());
+    EXPECT_EQ(song->Frames(), whole->Frames());
+    EXPECT_FALSE(FindSong("tone")->Streamed()) << "another rate is decoded whole";
+    EXPECT_EQ(song->MemoryBytes(), bytes.size());
+
+    SetSongVolume(1.0f);
+    StartSong("loop");
+    const int total = whole->Frames();
+    std::vector<int16_t> heard;
+    const int chunks[] = {777, 1024, 1, 4096, 13, 9999, 5000, 2048, 30000};
+    for (int i = 0; heard.size() / 2 < static_cast<size_t>(total) * 3 + 100; ++i) {
+        const int chunk = chunks[i % 9];
+        std::vector<int16_t> out(static_cast<size_t>(chunk) * 2);
+        MixAudio(out.data(), chunk);
+        heard.insert(heard.end(), out.begin(), out.end());
+        UpdateMusic(16);
+    }
+    int mismatches = 0;
+    for (size_t i = 0; i < heard.size(); ++i) {
+        const size_t frame = (i / 2) % static_cast<size_t>(total);
+        mismatches += heard[i] != whole->samples[frame * 2 + i % 2] ? 1 : 0;
+    }
+    EXPECT_EQ(mismatches, 0) << "every loop repeats the song sample for sample";
+    EXPECT_TRUE(Playing(MusicChannel()));
+
+    RequestSong("tone");
+    UpdateMusic(600);
+    UpdateMusic(600);
+    EXPECT_EQ(CurrentSong(), FindSong("tone")) << "fades and the queue work on streams";
+    ResetMusicService();
+    SetSongLoader(nullptr);
+}
+
+TEST(StreamedSongTest, DamagedStreamsNeverCrashTheMixer) {
+    CloseAudio();
+    StopAllChannels();
+    const std::string bytes = ReadTestFile("loop.ogg");
+    const size_t soundStart = bytes.find("OggS", bytes.find("OggS", 1) + 1);
+    const size_t lastPage = bytes.rfind("OggS");
+    ASSERT_LT(soundStart, lastPage);
+    std::mt19937 random(5);
+    int played = 0;
+    for (int round = 0; round < 40; ++round) {
+        std::string damaged = bytes;
+        if (round % 2 == 0) {
+            damaged.resize(random() % damaged.size());
+        } else {  // sound pages between the headers and the last page
+            for (int i = 0; i < 8; ++i) {
+                damaged[soundStart + random() % (lastPage - soundStart)] =
+                    static_cast<char>(random());
+            }
+        }
+        DebugLogCapture log;
+        const SoundPtr sound = StreamSound(damaged);
+        if (!sound) {
+            EXPECT_FALSE(log.Lines().empty());
+            continue;
+        }
+        played += sound->Streamed() ? 1 : 0;
+        const ChannelPtr channel = PlaySound(sound);
+        std::vector<int16_t> out(2 * 20000);
+        MixAudio(out.data(), 20000);
+        MixAudio(out.data(), 20000);
+        Stop(channel);
+    }
+    EXPECT_GT(played, 5) << "damaged sound pages still leave a stream to play";
 }
