@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     if (StartLevel() != 0) {
         SetArchivePrefix("");
     }
-    SetSongLoader([](const std::string& path) { return LoadAssetSound(path, 0); });
+    SetSongLoader([](const std::string& path) { return LoadAssetSound(path, SOUND_STREAMED); });
     AppSettings();
     LoadLocaleFromSettings();
     loadingScreen::Create("data/loadingScreen/loadingscreen.txt");

@@ -10,11 +10,10 @@ int AppDisplay::depth = 32;
 
 namespace {
 constexpr int DISPLAY_HERTZ = 60;
-const char* const DEFAULT_LOCALE = "data\\locale\\english.txt";
 }  // namespace
 
 bool IsFullscreen() {
-    return ToInt(AppSettings().GetConstantValue("Fullscreen", "1", 1)) != 0;
+    return AppSettings().GetInt(settings_keys::FULLSCREEN) != 0;
 }
 
 bool OpenAppGraphics(int width, int height, int depth) {
@@ -28,8 +27,7 @@ bool OpenAppGraphics(int width, int height, int depth) {
 }
 
 void LoadLocaleFromSettings() {
-    localeStringManager::loadLocaleStrings(
-        AppSettings().GetConstantValue("locale", DEFAULT_LOCALE, 1), 0);
+    localeStringManager::loadLocaleStrings(AppSettings().Get(settings_keys::LOCALE), 0);
 }
 
 void OpenDisplay(bool fullscreen) {

@@ -3,6 +3,7 @@
 #include "app/settings.h"
 #include "forms/gui.h"
 #include "platform/clock.h"
+#include "platform/debug_log.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
 #include "platform/music.h"
@@ -17,6 +18,16 @@ std::shared_ptr<_kwa_RenderState> _AppModule::appRenderState;
 namespace {
 
 constexpr int MAX_TICK_MS = 50;
+
+// The milliseconds from last to now, right across the wrap of the clock (after
+// 24.8 days); a clock that went back gives 0. At most MAX_TICK_MS.
+int ElapsedMs(int now, int last) {
+    const uint32_t elapsed = static_cast<uint32_t>(now) - static_cast<uint32_t>(last);
+    if (elapsed > static_cast<uint32_t>(INT32_MAX)) {
+        return 0;
+    }
+    return elapsed > static_cast<uint32_t>(MAX_TICK_MS) ? MAX_TICK_MS : static_cast<int>(elapsed);
+}
 
 _AppModule* ModuleIn(int slot) {
     if (slot < 0 || slot >= APP_SLOT_COUNT) {
@@ -34,10 +45,12 @@ int _AppModule::Tick() {
     if (currentModule < 0) {
         return 0;
     }
-    int ms = now - lastTickMS;
-    if (ms > MAX_TICK_MS) {
-        ms = MAX_TICK_MS;
+    if (currentModule >= APP_SLOT_COUNT) {
+        DebugLog("***Error: no module slot " + std::to_string(currentModule) + ", the loop ends");
+        currentModule = -1;
+        return 0;
     }
+    const int ms = ElapsedMs(now, lastTickMS);
     // Keep the module alive through its own update even if it empties its slot.
     std::shared_ptr<_AppModule> module = appModules[currentModule];
     if (module) {
@@ -48,7 +61,7 @@ int _AppModule::Tick() {
         appGUI->Update(ms);
     }
     lastTickMS = now;
-    if (currentModule >= 0) {
+    if (currentModule >= 0 && currentModule < APP_SLOT_COUNT) {
         std::shared_ptr<_AppModule> drawn = appModules[currentModule];
         Cls();
         if (drawn) {

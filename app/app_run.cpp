@@ -5,7 +5,8 @@
 #include "app/settings.h"
 
 int ParseStartLevel(int argc, const char* const* argv) {
-    if (argc < 2 || argv[1] == nullptr || argv[1][0] == '\0') {
+    // Only a leading digit names a level: " 7" and "+7" start normally.
+    if (argc < 2 || argv[1] == nullptr || argv[1][0] < '0' || argv[1][0] > '9') {
         return 0;
     }
     const int level = ToInt(argv[1]);

@@ -10,6 +10,9 @@
 
 namespace {
 constexpr int LEFT_BUTTON = 1;
+// A value this close below a whole knob position (a thousandth of a step) is
+// that position: 0.7f is 0.69999998..., and 0.7 x 200 must give 140, not 139.
+constexpr double SLIDER_SNAP = 1e-3;
 }
 
 bool _qxButton::_ApplyKey(const std::string& line) {
@@ -51,7 +54,7 @@ void _qxButton::SetSliderValue(float value, float range) {
     const double scaled = range != 0.0f ? static_cast<double>(value) * span / range : 0.0;
     double target = sliderMin;
     if (std::isfinite(scaled)) {
-        target = std::trunc(scaled) + sliderMin;
+        target = std::floor(scaled + SLIDER_SNAP) + sliderMin;
     }
     // The knob never leaves its range, whatever value comes in.
     target =

@@ -2,6 +2,7 @@
 
 #include "app/app_run.h"
 #include "module_test_support.h"
+#include "platform/debug_log.h"
 #include "platform/graphics.h"
 #include "platform/test_seams.h"
 
@@ -45,6 +46,27 @@ TEST_F(ModuleLoopTest, ElapsedTimeIsCappedAtFiftyMilliseconds) {
     EXPECT_EQ(game->updates[0], 50);
     EXPECT_GE(game->updates[1], 20);
     EXPECT_EQ(game->draws, 2);
+}
+
+TEST_F(ModuleLoopTest, FrameTimeIsNeverNegativeAndSurvivesTheClockWrap) {
+    auto game = Make(APP_GAME);
+    game->Start();
+    _AppModule::lastTickMS = 1100;  // the clock went back
+    _AppModule::Tick();
+    UseManualClock(true, INT32_MIN + 10);
+    _AppModule::lastTickMS = INT32_MAX - 5;  // 16 ms before the wrap
+    _AppModule::Tick();
+    ASSERT_EQ(game->updates.size(), 2u);
+    EXPECT_EQ(game->updates[0], 0);
+    EXPECT_EQ(game->updates[1], 16);
+}
+
+TEST_F(ModuleLoopTest, ASlotPastTheTableEndsTheLoop) {
+    DebugLogCapture log;
+    _AppModule::currentModule = APP_SLOT_COUNT;
+    EXPECT_EQ(_AppModule::Tick(), 0);
+    EXPECT_EQ(_AppModule::currentModule, -1);
+    EXPECT_EQ(log.Lines().size(), 1u);
 }
 
 TEST_F(ModuleLoopTest, HandOverFollowsTheFixedOrder) {
@@ -116,7 +138,7 @@ TEST_F(ModuleLoopTest, ScreenGrabHoldsTheDrawnFrame) {
 TEST(StartLevel, OnlyOneToSixtyStartsALevel) {
     const char* none[] = {"tessalune"};
     EXPECT_EQ(ParseStartLevel(1, none), 0);
-    for (const char* argument : {"", "0", "61", "-3", "abc"}) {
+    for (const char* argument : {"", "0", "61", "-3", "abc", " 7", "+7"}) {
         const char* argv[] = {"tessalune", argument};
         EXPECT_EQ(ParseStartLevel(2, argv), 0) << argument;
     }

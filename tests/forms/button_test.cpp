@@ -116,6 +116,17 @@ TEST_F(FormsTest, SliderSetAndGet) {
     EXPECT_FLOAT_EQ(horizontal->GetSliderValue(1.0f), 0.5f);
     horizontal->SetSliderValue(35.0f, 100.0f);
     EXPECT_EQ(horizontal->position.xs, 170);
+    // Every options dialog goes volume -> slider -> volume: nothing may drift.
+    for (const float volume : {0.7f, 0.9f, 0.3f, 0.05f, 0.995f}) {
+        float value = volume;
+        for (int round = 0; round < 5; ++round) {
+            horizontal->SetSliderValue(value, 1.0f);
+            value = horizontal->GetSliderValue(1.0f);
+        }
+        EXPECT_FLOAT_EQ(value, volume);
+    }
+    horizontal->SetSliderValue(0.704f, 1.0f);
+    EXPECT_EQ(horizontal->position.xs, 240) << "between positions the knob still goes down";
     horizontal->SetSliderValue(3.0f, 1.0f);
     EXPECT_EQ(horizontal->position.xs, 300) << "the knob stays inside its range";
     horizontal->SetSliderValue(-1.0f, 1.0f);
