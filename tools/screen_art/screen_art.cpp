@@ -1,0 +1,224 @@
+// Paints every picture of the screen list (pictures.txt) into the build.
+// Usage: screen_art <pictures.txt> <story.txt> <levels dir> <tile-set dir>
+//                   <output root> <manifest>
+// Paths of the list are written below the output root; the manifest names
+// every file written, one path per line, in the list's order.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <regex>
+#include <sstream>
+#include <string>
+
+#include "board/level_data.h"
+#include "board_pictures.h"
+#include "jpeg_io.h"
+#include "picture_list.h"
+#include "scenes.h"
+#include "small_pictures.h"
+#include "story_text.h"
+#include "../gui_art/title_art.h"
+
+namespace {
+
+constexpr int JPEG_QUALITY = 90;
+constexpr int LEVEL_COUNT = 50;
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class Painter {
+public:
+    Painter(StoryText story, const std::filesystem::path& levels,
+            const std::filesystem::path& tileSets)
+        : story(std::move(story)) {
+        for (int n = 1; n <= 6; ++n) {
+            sheets[n].image =
+                ReadPng((tileSets / ("tileset" + std::to_string(n) + ".png")).string());
+            if (sheets[n].image.width == 0) {
+                std::fprintf(stderr, "screen_art: tile set %d missing\n", n);
+                ok = false;
+            }
+        }
+        for (int n = 1; n <= LEVEL_COUNT; ++n) {
+            const std::filesystem::path file = levels / (std::to_string(n) + ".dat");
+            if (!std::filesystem::exists(file)) {
+                std::fprintf(stderr, "screen_art: level %d missing\n", n);
+                ok = false;
+            }
+            this->levels[n] = levelData::CreateFromText(ReadFile(file), file.string());
+        }
+    }
+
+    bool ok = true;
+
+    // The picture at an archive path, or nothing for a path we do not paint.
+    std::optional<RgbaImage> Paint(const std::string& path, int w, int h) {
+        std::smatch m;
+        auto is = [&](const char* pattern) {
+            return std::regex_match(path, m, std::regex(pattern));
+        };
+        auto number = [&]() { return std::stoi(m[1].str()); };
+        if (is("data/game/images/background([0-9]+)\\.jpg")) {
+            return Background(number());
+        }
+        if (is("data/main/images/thumbs/bg([0-9]+)\\.png")) {
+            return PaintThumbnail(Background(number()), w, h);
+        }
+        if (is("data/intro/images/splash1\\.jpg")) {
+            return PaintPresentationCard();
+        }
+        if (is("data/intro/images/splash2\\.jpg")) {
+            return PaintTitle(w, h, "Tessalune");
+        }
+        if (is("data/game/images/map\\.jpg")) {
+            return PaintMap();
+        }
+        if (is("data/game/images/location([0-9]+)\\.png")) {
+            return PaintMarker(number(), w);
+        }
+        if (is("data/main/images/story([0-9]+)\\.jpg")) {
+            return PaintStoryPage(number(), story.prologue[number()]);
+        }
+        if (is("data/game/images/endstory([0-9]+)\\.jpg")) {
+            return PaintStoryPage(5 + number(), story.epilogue[number()]);
+        }
+        if (is("data/game/images/tutorial([0-9]+)\\.png")) {
+            return PaintTutorial(number(), sheets[TutorialSet(number())], w, h);
+        }
+        if (is("data/game/images/status-bar\\.png")) {
+            return PaintStatusBar();
+        }
+        if (is("data/game/images/(undo|retry|hint|widebutton)_(normal|over|down)\\.png")) {
+            return PaintBarButton(m[1].str(), m[2].str(), w, h);
+        }
+        if (is("data/game/images/tip(hint|undo|retry)\\.png")) {
+            static const std::map<std::string, std::string> TIPS = {
+                {"hint", "Show me a pair"},
+                {"undo", "Take back a pair"},
+                {"retry", "Start the level again"}};
+            return PaintToolTip(TIPS.at(m[1].str()), w, h);
+        }
+        if (is("data/game/images/dialogpanel\\.png") || is("data/game/images/mapcaption\\.png")) {
+            return PaintPanel(w, h, 0);
+        }
+        if (is("data/game/images/progresspanel\\.png")) {
+            return PaintProgressPanel(w, h, 336 - 160, 120 - 60);
+        }
+        if (is("data/main/images/menu\\.jpg")) {
+            return PaintMenuBackground();
+        }
+        if (is("data/main/images/relaxed\\.jpg")) {
+            return PaintRelaxedBackground();
+        }
+        if (is("data/main/images/panel_(login|small|options|highscores)\\.png")) {
+            return PaintPanel(w, h, m[1].str() == "small" ? 48 : 56);
+        }
+        if (is("data/main/images/cursor\\.png")) {
+            return PaintCursor();
+        }
+        if (is("data/main/images/levels/level([0-9]+)\\.png")) {
+            return PaintLevelButton(*levels[std::clamp(number(), 1, LEVEL_COUNT)]);
+        }
+        if (is("data/main/images/sets/set([0-9]+)\\.png")) {
+            return PaintSetButton(sheets[std::clamp(number(), 1, 6)], number(), w, h);
+        }
+        if (is("data/main/images/songs/song([0-9]+)\\.png")) {
+            return PaintSongButton(number(), w, h);
+        }
+        if (is("data/main/images/(levellocked|biglock|smalllock)\\.png")) {
+            return PaintLock(w, h);
+        }
+        if (is("data/main/images/(bighl|smallhl)\\.png")) {
+            return PaintHighlight(w, h);
+        }
+        if (is("data/gui/images/icon\\.png") || is("icons/hicolor/[0-9]+/apps/tessalune\\.png")) {
+            return PaintIconPng(w);
+        }
+        return std::nullopt;
+    }
+
+private:
+    const RgbaImage& Background(int n) {
+        auto found = backgrounds.find(n);
+        if (found == backgrounds.end()) {
+            found = backgrounds.emplace(n, PaintBackground(n)).first;
+        }
+        return found->second;
+    }
+
+    // The tile set of the first level that shows a tutorial.
+    int TutorialSet(int tutorial) const {
+        for (int n = 1; n <= LEVEL_COUNT; ++n) {
+            if (levels[n]->tutorial == tutorial) {
+                return std::clamp(levels[n]->tileset, 1, 6);
+            }
+        }
+        return 1;
+    }
+
+    StoryText story;
+    TileSheet sheets[7];
+    LevelDataPtr levels[LEVEL_COUNT + 1];
+    std::map<int, RgbaImage> backgrounds;
+};
+
+bool EndsWith(const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 7) {
+        std::fprintf(stderr,
+                     "usage: screen_art <pictures.txt> <story.txt> <levels dir> <tile-set dir> "
+                     "<output root> <manifest>\n");
+        return 2;
+    }
+    const std::vector<ListedPicture> list = ReadPictureList(argv[1]);
+    if (list.empty()) {
+        std::fprintf(stderr, "screen_art: no pictures listed in %s\n", argv[1]);
+        return 1;
+    }
+    Painter painter(ReadStoryText(argv[2]), argv[3], argv[4]);
+    const std::filesystem::path root = argv[5];
+    bool failed = !painter.ok;
+    std::string manifest;
+    for (const ListedPicture& picture : list) {
+        const std::filesystem::path out = root / picture.path;
+        std::filesystem::create_directories(out.parent_path());
+        bool written = false;
+        if (EndsWith(picture.path, ".svg")) {
+            written = WriteIconSvg(out.string(), 256);
+        } else if (std::optional<RgbaImage> image =
+                       painter.Paint(picture.path, picture.width, picture.height)) {
+            if (image->width != picture.width || image->height != picture.height) {
+                std::fprintf(stderr, "screen_art: %s painted %d x %d, listed %d x %d\n",
+                             picture.path.c_str(), image->width, image->height, picture.width,
+                             picture.height);
+            } else if (EndsWith(picture.path, ".jpg")) {
+                written = WriteJpeg(*image, out.string(), JPEG_QUALITY);
+            } else {
+                written = WritePng(*image, out.string());
+            }
+        } else {
+            std::fprintf(stderr, "screen_art: no painter for %s\n", picture.path.c_str());
+        }
+        if (!written) {
+            std::fprintf(stderr, "screen_art: %s not written\n", picture.path.c_str());
+            failed = true;
+            continue;
+        }
+        manifest += picture.path + "\n";
+    }
+    std::ofstream(argv[6], std::ios::binary) << manifest;
+    return failed ? 1 : 0;
+}
