@@ -79,6 +79,15 @@ bool ReadPixels(const ByteReader& in, const TgaLayout& layout, uint8_t* out) {
     return true;
 }
 
+// A file too short for the size it claims fails before anything is allocated:
+// raw pixels take bpp bytes each, a packet covers at most 128 pixels.
+bool LongEnough(const ByteReader& in, const TgaLayout& layout) {
+    const size_t total = static_cast<size_t>(layout.width) * layout.height;
+    const size_t bpp = static_cast<size_t>(layout.bytesPerPixel);
+    const size_t least = layout.packed ? (total + 127) / 128 * (1 + bpp) : total * bpp;
+    return in.Has(layout.pixelOffset, least);
+}
+
 }  // namespace
 
 PixmapPtr DecodeTga(const uint8_t* data, size_t size, bool& hasAlpha) {
@@ -89,6 +98,10 @@ PixmapPtr DecodeTga(const uint8_t* data, size_t size, bool& hasAlpha) {
         return nullptr;
     }
     if (!PictureSizeAllowed(layout.width, layout.height, "TGA")) {
+        return nullptr;
+    }
+    if (!LongEnough(in, layout)) {
+        DebugLog("picture: bad TGA: data ends early");
         return nullptr;
     }
     PixmapPtr raw = CreatePixmap(layout.width, layout.height, PF_BGRA8888);
