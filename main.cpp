@@ -36,10 +36,11 @@ int main(int argc, char** argv) {
     loadingScreen::Create("data/loadingScreen/loadingscreen.txt");
     progressScreen::BuildList();
     // The intro, main menu and game modules join here as they are built.
-    if (OpenAppGraphics(AppDisplay::width, AppDisplay::height, AppDisplay::depth)) {
-        _AppModule::LoadGUI("data/gui/gui.txt");
-        SetMouseVisible(false);
-        RunApp();
+    if (!OpenAppGraphics(AppDisplay::width, AppDisplay::height, AppDisplay::depth)) {
+        return 1;
     }
+    _AppModule::LoadGUI("data/gui/gui.txt");
+    SetMouseVisible(false);
+    RunApp();
     return 0;
 }

@@ -1,3 +1,5 @@
+#include <cstdio>
+
 #include "app/app_module.h"
 #include "app/line_helpers.h"
 #include "app/locale_strings.h"
@@ -23,6 +25,12 @@ bool OpenAppGraphics(int width, int height, int depth) {
     const bool fullscreen = IsFullscreen();
     LoadLocaleFromSettings();
     OpenDisplay(fullscreen);
+    if (!GraphicsOpen()) {
+        // The one line a player sees when there is nothing to show the game on.
+        std::fprintf(stderr,
+                     "Tessalune: cannot open the display (it needs a window with OpenGL 3.3)\n");
+        return false;
+    }
     return true;
 }
 

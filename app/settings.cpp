@@ -166,8 +166,15 @@ void AppConstantsManager::WriteConstants() {
         text += "\r\n";
     }
     if (!PrepareSettingsFolder(GetUserFolderName()) || !ReplaceFileSafely(FilePath(), text)) {
-        DebugLog("Cannot open config file for writing");
+        // Said once: a full disk or a read-only folder fails every save alike.
+        if (!_saidCannotSave) {
+            DebugLog("Cannot open config file for writing: " + FilePath() +
+                     " (the game goes on; what was saved before stays)");
+            _saidCannotSave = true;
+        }
+        return;
     }
+    _saidCannotSave = false;
 }
 
 void AppConstantsManager::AddConstant(const std::string& key, const std::string& value,
