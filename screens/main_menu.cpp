@@ -209,9 +209,7 @@ void myMainMenu::Draw() {
     if (storyImage) {
         DrawImage(storyImage, 0, 0);
     } else if (relaxedShown) {
-        if (relaxedBG) {
-            DrawImage(relaxedBG, 0, 0);
-        }
+        _DrawRelaxedBackdrop();
     } else if (SpritePtr backdrop = OptionalSprite(*this, "MenuBackground")) {
         backdrop->DrawDirectEx(0, 0);
     }

@@ -105,6 +105,7 @@ private:
     void _OnFreeplay(int n);
     void _OnRelaxedBack(int n);
     void _OnRelaxedRandom(int n);
+    void _DrawRelaxedBackdrop() const;
     void _DrawRelaxedMarks() const;
     void _DrawOverButton(const std::string& sprite, const std::string& button) const;
     bool _Unlocked(const int* table, int size, int n) const;

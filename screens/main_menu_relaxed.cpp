@@ -6,6 +6,7 @@
 #include "app/line_helpers.h"
 #include "app/settings.h"
 #include "forms/gui.h"
+#include "platform/graphics.h"
 #include "platform/music.h"
 #include "platform/numbers.h"
 #include "screens/main_menu.h"
@@ -16,6 +17,19 @@
 namespace {
 
 constexpr int MASKED_AND_FILTERED = -1;
+
+// "a,b,c" as its parts.
+std::vector<std::string> SplitList(const std::string& text, char separator) {
+    std::vector<std::string> parts(1);
+    for (const char c : text) {
+        if (c == separator) {
+            parts.emplace_back();
+        } else {
+            parts.back() += c;
+        }
+    }
+    return parts;
+}
 
 std::string Numbered(const char* prefix, int n) {
     return prefix + std::to_string(n);
@@ -195,4 +209,28 @@ void myMainMenu::_DrawRelaxedMarks() const {
     _DrawOverButton("BigHL", Numbered("set_", iRelaxedTileset));
     _DrawOverButton("BigHL", Numbered("song_", iRelaxedMusic));
     _DrawOverButton("SmallHL", Numbered("bg_", iRelaxedBackground));
+}
+
+void myMainMenu::_DrawRelaxedBackdrop() const {
+    // The chooser's own backdrop, with the chosen background shown small in
+    // its frame; without a backdrop the chosen background fills the screen.
+    const auto backdrop = Sprites.find("relaxedbackground");
+    const std::vector<std::string> frame = SplitList(constString("RelaxedPreview"), ',');
+    if (backdrop == Sprites.end() || !backdrop->second || frame.size() != 4) {
+        if (relaxedBG) {
+            DrawImage(relaxedBG, 0, 0);
+        }
+        return;
+    }
+    backdrop->second->DrawDirectEx(0, 0);
+    if (relaxedBG) {
+        const float x = ToFloat(frame[0]);
+        const float y = ToFloat(frame[1]);
+        const float w = ToFloat(frame[2]);
+        const float h = ToFloat(frame[3]);
+        SetColor(255, 236, 190);
+        DrawRect(x - 2, y - 2, w + 4, h + 4);
+        SetColor(255, 255, 255);
+        DrawImageRect(relaxedBG, x, y, w, h);
+    }
 }
