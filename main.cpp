@@ -10,6 +10,7 @@
 #include "app/zip_archive.h"
 #include "platform/graphics.h"
 #include "platform/music.h"
+#include "screens/main_menu_sequence.h"
 #include "screens/progress_screen.h"
 
 namespace {
@@ -35,7 +36,7 @@ int main(int argc, char** argv) {
     LoadLocaleFromSettings();
     loadingScreen::Create("data/loadingScreen/loadingscreen.txt");
     progressScreen::BuildList();
-    // The intro, main menu and game modules join here as they are built.
+    CreateScreenModules(StartLevel());
     if (!OpenAppGraphics(AppDisplay::width, AppDisplay::height, AppDisplay::depth)) {
         return 1;
     }
