@@ -65,6 +65,9 @@ void HandleEvent(const SDL_Event& event) {
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
                 input.closeRequested = true;
+            } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
+                       event.window.event == SDL_WINDOWEVENT_MINIMIZED) {
+                input.focusLost = true;
             }
             break;
         case SDL_MOUSEMOTION:
@@ -205,6 +208,17 @@ bool AppTerminate() {
     const bool requested = Input().closeRequested;
     Input().closeRequested = false;
     return requested;
+}
+
+bool FocusLost() {
+    PollSystem();
+    const bool lost = Input().focusLost;
+    Input().focusLost = false;
+    return lost;
+}
+
+void InjectFocusLoss() {
+    Input().focusLost = true;
 }
 
 void InjectMouseMove(int x, int y) {

@@ -17,3 +17,5 @@ int KeyHit(int key);
 int GetChar();  // next typed character, 0 when the queue of 256 is empty
 void FlushKeys();
 void FlushMouse();
+// True once after the window lost the focus or was minimised.
+bool FocusLost();

@@ -16,6 +16,7 @@ struct InputState {
     int keyHits[KEYS] = {};
     std::deque<int> chars;
     bool closeRequested = false;
+    bool focusLost = false;  // the window lost the focus or was minimised
 
     void Button(int button, bool down);
     void Key(int key, bool down, bool repeat);

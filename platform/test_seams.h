@@ -17,6 +17,7 @@ void InjectMouseButton(int button, bool down);
 void InjectKey(int key, bool down);
 void InjectChar(int character);
 void InjectCloseRequest();
+void InjectFocusLoss();  // as if the window lost the focus
 
 // The back buffer as a PF_BGRA8888 pixmap, and saved as PNG.
 PixmapPtr ReadBackBuffer();
