@@ -534,7 +534,7 @@ void CalmMiddle(RgbaImage& image, double strength) {
             for (int c = 0; c < 3; ++c) {
                 const double blurred = channels[c][static_cast<size_t>(y) * w + x];
                 double v = p[c] + (blurred - p[c]) * m * 0.85;
-                v = mean[c] + (v - mean[c]) * (1.0 - 0.3 * m);
+                v = mean[c] + (v - mean[c]) * (1.0 - 0.36 * m);
                 p[c] = static_cast<uint8_t>(std::clamp(std::lround(v), 0L, 255L));
             }
         }

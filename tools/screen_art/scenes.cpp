@@ -45,10 +45,10 @@ const SceneStyle BACKGROUNDS[BACKGROUND_COUNT] = {
     {Place::Mountains, SkyKind::Dusk, Weather::Leaves, Season::Autumn, 0.76, 0.2, 404},
     {Place::Mountains, SkyKind::SnowNight, Weather::Snow, Season::Winter, 0.70, 0.7, 405},
     {Place::Castle, SkyKind::Night, Weather::Clear, Season::Summer, 0.72, 0.82, 501},
-    {Place::Castle, SkyKind::Dusk, Weather::Clear, Season::Autumn, 0.70, 0.18, 502},
-    {Place::Castle, SkyKind::Storm, Weather::Rain, Season::Autumn, 0.72, 0.8, 503},
+    {Place::Castle, SkyKind::Day, Weather::Leaves, Season::Autumn, 0.70, 0.18, 502},
+    {Place::Castle, SkyKind::Dawn, Weather::Snow, Season::Winter, 0.72, 0.8, 503},
     {Place::Castle, SkyKind::Dawn, Weather::Fog, Season::Spring, 0.68, 0.2, 504},
-    {Place::Castle, SkyKind::Night, Weather::Fireworks, Season::Summer, 0.74, 0.78, 505},
+    {Place::Castle, SkyKind::BlueHour, Weather::Fireworks, Season::Summer, 0.74, 0.78, 505},
 };
 
 bool IsDark(SkyKind sky) {
@@ -280,7 +280,7 @@ void PaintMountainMotif(cairo_t* cr, const SceneStyle& s, int w, int h, double g
     const Rgb rock = Mix(look.far, GroundOf(s, 0.1), 0.4);
     const Rgb snow = s.sky == SkyKind::Dusk   ? Hex(0xF8C8B8)
                      : s.sky == SkyKind::Dawn ? Hex(0xFFD8C8)
-                     : IsDark(s.sky)          ? Hex(0xB8C4E8)
+                     : IsDark(s.sky)          ? Hex(0x8C96BC)
                                               : Hex(0xF4F8FF);
     for (int i = 0; i < 6; ++i) {
         const double x = w * (i / 5.0) + dice.Range(-40, 40);
