@@ -24,22 +24,21 @@ std::shared_ptr<_qxButton> FindButton(const std::string& window, const std::stri
     return std::dynamic_pointer_cast<_qxButton>(_AppModule::appGUI->GetControl(window, control));
 }
 
-float StoredVolume(const std::string& key) {
-    return ToFloat(AppSettings().GetConstantValue(key, "0.70", 1));
+float StoredVolume(const SettingKey& key) {
+    return ToFloat(AppSettings().Get(key));
 }
 
 }  // namespace
 
 void _AppModule::BeginApp() {
     appRenderState = _kwa_RenderState::Create();
-    const int lastPlayer = ToInt(AppSettings().GetConstantValue("lastplayer", "-1", 1));
+    const int lastPlayer = AppSettings().GetInt(settings_keys::LAST_PLAYER);
     if (lastPlayer >= 1 && lastPlayer <= LAST_REMEMBERED_PLAYER) {
-        currentPlayerName =
-            AppSettings().GetConstantValue("player" + std::to_string(lastPlayer) + "name", "", 0);
+        currentPlayerName = AppSettings().GetPlayer(lastPlayer, settings_keys::PLAYER_NAME);
     }
     ReadHighScores();
-    SetEffectVolume(StoredVolume("soundvolume"));
-    SetSongVolume(StoredVolume("musicvolume"));
+    SetEffectVolume(StoredVolume(settings_keys::SOUND_VOLUME));
+    SetSongVolume(StoredVolume(settings_keys::MUSIC_VOLUME));
     for (int slot : {APP_INTRO, APP_MAINMENU, APP_GAME}) {
         if (appModules[slot]) {
             appModules[slot]->Start();
@@ -54,7 +53,7 @@ float _AppModule::GetSoundVolume() {
 
 void _AppModule::SetSoundVolume(float volume) {
     SetEffectVolume(volume);
-    AppSettings().SetConstantValue("soundvolume", std::to_string(volume), 0);
+    AppSettings().Set(settings_keys::SOUND_VOLUME, std::to_string(volume), 0);
 }
 
 float _AppModule::GetMusicVolume() {
@@ -63,7 +62,7 @@ float _AppModule::GetMusicVolume() {
 
 void _AppModule::SetMusicVolume(float volume) {
     SetSongVolume(volume);
-    AppSettings().SetConstantValue("musicvolume", std::to_string(volume), 0);
+    AppSettings().Set(settings_keys::MUSIC_VOLUME, std::to_string(volume), 0);
 }
 
 void _AppModule::SetVolumeSliderPosition(const std::string& window, const std::string& control,
@@ -97,12 +96,12 @@ void _AppModule::UpdateFullscreenButton(const std::string& window, const std::st
 }
 
 void _AppModule::ToggleFullscreen() {
-    if (ToInt(AppSettings().GetConstantValue("Fullscreen", "0", 1)) == 0) {
+    if (AppSettings().GetInt(settings_keys::FULLSCREEN_TOGGLE) == 0) {
         OpenDisplay(true);
-        AppSettings().SetConstantValue("Fullscreen", "1", 0);
+        AppSettings().Set(settings_keys::FULLSCREEN, "1", 0);
     } else {
         OpenDisplay(false);
-        AppSettings().SetConstantValue("Fullscreen", "0", 0);
+        AppSettings().Set(settings_keys::FULLSCREEN, "0", 0);
     }
     WaitTimerTick();
 }

@@ -2,7 +2,9 @@
 // The module loop and the start-up helpers that main uses.
 #include <string>
 
-constexpr int LAST_START_LEVEL = 60;
+#include "board/level_data.h"
+
+constexpr int LAST_START_LEVEL = LEVEL_COUNT;
 
 // The level named by the first command-line argument, or 0 for a normal start.
 int ParseStartLevel(int argc, const char* const* argv);

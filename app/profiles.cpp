@@ -14,10 +14,6 @@ constexpr int MAX_PROFILES = 9;
 constexpr int WRITE_NOW = 0;
 constexpr int DEFER_WRITE = 1;
 
-std::string NameKey(int n) {
-    return "player" + std::to_string(n) + "name";
-}
-
 bool ValidPosition(int table, int position) {
     return table >= 0 && table < HIGHSCORE_TABLES && position >= 0 &&
            position < HIGHSCORE_POSITIONS;
@@ -45,14 +41,14 @@ std::shared_ptr<highScore> MakeEntry(const std::string& score, const std::string
 }  // namespace
 
 int _AppModule::UserID() {
-    return ToInt(AppSettings().GetConstantValue("lastplayer", "0", 1));
+    return AppSettings().GetInt(settings_keys::USER_ID);
 }
 
 std::string _AppModule::PlayerProfileName(int n) {
     if (n == 0) {
         return "";
     }
-    return AppSettings().GetConstantValue(NameKey(n), "", 0);
+    return AppSettings().GetPlayer(n, settings_keys::PLAYER_NAME);
 }
 
 int _AppModule::CountUsers() {
@@ -70,29 +66,29 @@ int _AppModule::AddNewUser(const std::string& name) {
     while (slot <= MAX_PROFILES && !PlayerProfileName(slot).empty()) {
         ++slot;
     }
-    AppSettings().SetConstantValue("lastplayer", std::to_string(slot), DEFER_WRITE);
-    AppSettings().SetConstantValue(NameKey(slot), name, WRITE_NOW);
+    AppSettings().Set(settings_keys::USER_ID, std::to_string(slot), DEFER_WRITE);
+    AppSettings().SetPlayer(slot, settings_keys::PLAYER_NAME, name, WRITE_NOW);
     currentPlayerName = name;
     return slot;
 }
 
 void _AppModule::SelectUser(int n) {
     currentPlayerName = PlayerProfileName(n);
-    AppSettings().SetConstantValue("lastplayer", std::to_string(n), WRITE_NOW);
+    AppSettings().Set(settings_keys::USER_ID, std::to_string(n), WRITE_NOW);
 }
 
 void _AppModule::RemoveUser(int n) {
-    AppSettings().RemoveConstant(NameKey(n), WRITE_NOW);
+    AppSettings().RemoveConstant(PlayerKey(n, settings_keys::PLAYER_NAME), WRITE_NOW);
 }
 
 std::string _AppModule::_scoreString(int table, int position) {
-    return "score" + std::to_string(table) + "-" + std::to_string(position);
+    return ScoreKey(table, position);
 }
 
 void _AppModule::ReadHighScores() {
     for (int t = 0; t < HIGHSCORE_TABLES; ++t) {
         for (int p = 0; p < HIGHSCORE_POSITIONS; ++p) {
-            const std::string text = AppSettings().GetConstantValue(_scoreString(t, p), "", 0);
+            const std::string text = AppSettings().GetConstantValue(ScoreKey(t, p), "", 0);
             if (text.empty()) {
                 highScores[t][p] = nullptr;
                 continue;

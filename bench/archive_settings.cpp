@@ -43,7 +43,7 @@ BENCHMARK(BM_SettingsWrite500Keys)->Unit(benchmark::kMillisecond);
 void BM_ArchiveLookups10000(benchmark::State& state) {
     RegisterEmbeddedArchive();
     RegisterZipProtocol();
-    SetArchivePrefix("zip::incbin::data.zip//");
+    SetArchivePrefix(SHIPPED_ARCHIVE_PREFIX);
     const std::vector<std::string> names = {"data/locale/english.txt", "DATA\\Locale\\English.txt",
                                             "data/fonts/desyrel18.fnt"};
     int64_t bytes = 0;

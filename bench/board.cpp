@@ -67,14 +67,8 @@ LevelDataPtr DeadLevelStripes() {
     return level;
 }
 
-GameGridPtr BoardOf(const levelData& level) {
-    GameGridPtr board = gameGrid::Create(LEVEL_COLUMNS, LEVEL_ROWS, 32, 48, Point(2, 2));
-    board->setLevelData(level);
-    return board;
-}
-
 void HintSearch(benchmark::State& state, const LevelDataPtr& level) {
-    const GameGridPtr board = BoardOf(*level);
+    const GameGridPtr board = BoardFromLevel(*level);
     const GameRoutePtr route = gameRoute::Create();
     for (auto _ : state) {
         board->FindHintRoute(*route, 0);
@@ -122,7 +116,7 @@ void BM_FindRoute_OpenBoard(benchmark::State& state) {
     auto level = std::make_shared<levelData>();
     level->grid[0][0] = 3;
     level->grid[24][11] = 3;
-    const GameGridPtr board = BoardOf(*level);
+    const GameGridPtr board = BoardFromLevel(*level);
     const GameRoutePtr route = gameRoute::Create();
     for (auto _ : state) {
         board->FindRoute(Point(0, 0), Point(24, 11), *route, 0);
@@ -136,7 +130,7 @@ void BM_FindRoute_DenseBoard(benchmark::State& state) {
     const LevelDataPtr level = DenseLevel(3);
     level->grid[1][1] = 5;
     level->grid[23][10] = 5;
-    const GameGridPtr board = BoardOf(*level);
+    const GameGridPtr board = BoardFromLevel(*level);
     const GameRoutePtr route = gameRoute::Create();
     for (auto _ : state) {
         board->FindRoute(Point(1, 1), Point(23, 10), *route, 0);

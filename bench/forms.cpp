@@ -41,7 +41,7 @@ GuiPtr BenchGui() {
     UseManualClock(true, 0);
     RegisterEmbeddedArchive();
     RegisterZipProtocol();
-    SetArchivePrefix("zip::incbin::data.zip//");
+    SetArchivePrefix(SHIPPED_ARCHIVE_PREFIX);
     gui = _qxGUI::Create("data/gui/gui.txt", 1024, 768);
     std::string menu = "name=menu\n";
     for (int i = 0; i < 8; ++i) {

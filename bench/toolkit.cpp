@@ -43,7 +43,7 @@ BMFontPtr BenchFont() {
     static BMFontPtr font;
     if (!font) {
         RegisterEmbeddedArchive();
-        SetArchivePrefix("zip::incbin::data.zip//");
+        SetArchivePrefix(SHIPPED_ARCHIVE_PREFIX);
         font = TBMFont::Create("data/fonts/", "desyrel18.fnt");
         SetArchivePrefix("");
     }

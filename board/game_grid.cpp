@@ -137,3 +137,10 @@ PointPtr gameGrid::CellAt(int screenX, int screenY) const {
     }
     return Point::Create(column, row);
 }
+
+GameGridPtr BoardFromLevel(const levelData& level, const Point& start) {
+    GameGridPtr board =
+        gameGrid::Create(LEVEL_COLUMNS, LEVEL_ROWS, BOARD_CELL_WIDTH, BOARD_CELL_HEIGHT, start);
+    board->setLevelData(level);
+    return board;
+}

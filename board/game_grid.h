@@ -112,3 +112,11 @@ private:
     bool _StraightJoin(const Point& a, const Point& b) const;
     bool _Enclosed(const Point& p) const;
 };
+
+// The game's cell size on the screen, in pixels.
+constexpr int BOARD_CELL_WIDTH = 32;
+constexpr int BOARD_CELL_HEIGHT = 48;
+
+// A board of the level's size at the game's cell size, whose cells and tile
+// heights come from level (setLevelData); start is the top-left cell's corner.
+GameGridPtr BoardFromLevel(const levelData& level, const Point& start = Point(2, 2));

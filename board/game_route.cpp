@@ -2,10 +2,31 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
 
 #include "board/game_grid.h"
+#include "platform/debug_log.h"
 
 namespace {
+
+// The shortest time a route step takes to draw or to fade, in milliseconds.
+constexpr float MIN_STEP_MS = 1.0f;
+
+// time itself, or MIN_STEP_MS (with one debug line per bad value) when it is
+// zero, negative or not a number: a missing constant must not stop the board.
+float SaneStepTime(float time, const char* what) {
+    if (time >= MIN_STEP_MS) {
+        return time;
+    }
+    static std::string lastBad;
+    const std::string said = std::string(what) + " " + std::to_string(time);
+    if (said != lastBad) {
+        DebugLog("***Error: route " + said + " ms is not a time; " + std::to_string(MIN_STEP_MS) +
+                 " ms is used");
+        lastBad = said;
+    }
+    return MIN_STEP_MS;
+}
 
 // Created by the first gameRoute::Create and kept for the whole run.
 std::optional<std::vector<GameRoutePtr>>& FadingRoutes() {
@@ -50,7 +71,8 @@ int gameRoute::UpdateFadingRoutes(int elapsedMs, float undrawTime, const gameGri
     }
     std::vector<GameRoutePtr>& routes = *FadingRoutes();
     for (const GameRoutePtr& route : routes) {
-        route->fUndrawPoint += static_cast<float>(elapsedMs) / undrawTime;
+        route->fUndrawPoint +=
+            static_cast<float>(elapsedMs) / SaneStepTime(undrawTime, "undraw time");
         if (route->fUndrawPoint >= 1.0f) {
             if (!route->pointList.empty()) {
                 route->pointList.erase(route->pointList.begin());
@@ -84,7 +106,7 @@ int gameRoute::FadingRouteCount() {
 }
 
 int gameRoute::Update(int elapsedMs, float drawTime) {
-    fDrawingLength += static_cast<float>(elapsedMs) / drawTime;
+    fDrawingLength += static_cast<float>(elapsedMs) / SaneStepTime(drawTime, "draw time");
     return 0;
 }
 

@@ -10,6 +10,8 @@ using LevelDataPtr = std::shared_ptr<levelData>;
 
 constexpr int LEVEL_COLUMNS = 25;
 constexpr int LEVEL_ROWS = 12;
+// The game's levels are numbered 1 to LEVEL_COUNT.
+constexpr int LEVEL_COUNT = 60;
 
 class levelData {
 public:

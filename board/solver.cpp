@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <random>
 #include <unordered_set>
 
 #include "board/cell_values.h"
 #include "board/game_grid.h"
+#include "board/seeded_random.h"
 #include "board/level_data.h"
 
 namespace {
@@ -35,12 +35,6 @@ struct Removal {
 
 // The tiles of each matching group, in reading order.
 using TileGroups = std::array<std::vector<Point>, LAST_TILE_VALUE + 1>;
-
-GameGridPtr BoardOf(const levelData& level) {
-    GameGridPtr board = gameGrid::Create(LEVEL_COLUMNS, LEVEL_ROWS, 1, 1, Point(0, 0));
-    board->Restart(level);
-    return board;
-}
 
 TileGroups GroupTiles(const gameGrid& board) {
     TileGroups groups;
@@ -272,20 +266,21 @@ SolveResult SolveBoard(const gameGrid& board, int nodeLimit) {
 }
 
 SolveResult SolveLevel(const levelData& level, int nodeLimit) {
-    return SolveBoard(*BoardOf(level), nodeLimit);
+    return SolveBoard(*BoardFromLevel(level), nodeLimit);
 }
 
 bool RandomPlaythrough(const levelData& level, uint32_t seed) {
-    const GameGridPtr board = BoardOf(level);
-    std::mt19937 random(seed);
+    const GameGridPtr board = BoardFromLevel(level);
+    SeededRandom random(seed);
     std::vector<CellPair> pairs = MatchingPairs(*board);
     for (;;) {
         // A partial shuffle: the first joinable pair in a random order is a
         // uniform choice among the joinable ones.
         bool removed = false;
         for (size_t i = 0; i < pairs.size() && !removed; ++i) {
-            std::uniform_int_distribution<size_t> pick(i, pairs.size() - 1);
-            std::swap(pairs[i], pairs[pick(random)]);
+            const size_t pick =
+                i + static_cast<size_t>(random.Below(static_cast<int>(pairs.size() - i)));
+            std::swap(pairs[i], pairs[pick]);
             if (board->CanJoin(pairs[i].a, pairs[i].b)) {
                 const CellPair taken = pairs[i];
                 board->removePair(taken.a, taken.b);

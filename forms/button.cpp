@@ -13,7 +13,7 @@ constexpr int LEFT_BUTTON = 1;
 // A value this close below a whole knob position (a thousandth of a step) is
 // that position: 0.7f is 0.69999998..., and 0.7 x 200 must give 140, not 139.
 constexpr double SLIDER_SNAP = 1e-3;
-}
+}  // namespace
 
 bool _qxButton::_ApplyKey(const std::string& line) {
     if (_qxControl::_ApplyKey(line)) {

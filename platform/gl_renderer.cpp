@@ -242,10 +242,6 @@ bool RendererReady() {
     return R().ready;
 }
 
-int ContextGeneration() {
-    return R().generation;
-}
-
 unsigned TextureOf(TImage& image, int frame) {
     Renderer& r = R();
     if (!r.ready || frame < 0 || frame >= static_cast<int>(image.frames.size()) ||

@@ -16,8 +16,6 @@ bool StartRenderer(int width, int height);
 // Drops everything that belongs to the current context (before it is destroyed).
 void StopRenderer();
 bool RendererReady();
-// Bumped at every StopRenderer so textures of an old context are never used.
-int ContextGeneration();
 
 // The texture of an image frame, made or remade from its pixels when needed.
 unsigned TextureOf(TImage& image, int frame);

@@ -52,7 +52,6 @@ bool Eof(const TStream& stream);
 int ReadByte(TStream& stream);   // 0..255, 0 past the end
 int ReadShort(TStream& stream);  // 0..65535
 int ReadInt(TStream& stream);    // signed 32 bit
-float ReadFloat(TStream& stream);
 std::string ReadString(TStream& stream, int length);
 void WriteByte(TStream& stream, int value);
 void WriteShort(TStream& stream, int value);

@@ -1,6 +1,5 @@
 // Text and little-endian binary helpers over any stream.
 #include <algorithm>
-#include <cstring>
 
 #include "platform/stream.h"
 
@@ -79,13 +78,6 @@ int ReadShort(TStream& stream) {
 
 int ReadInt(TStream& stream) {
     return static_cast<int32_t>(ReadLittleEndian(stream, 4));
-}
-
-float ReadFloat(TStream& stream) {
-    const uint32_t bits = ReadLittleEndian(stream, 4);
-    float value = 0.0f;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
 }
 
 std::string ReadString(TStream& stream, int length) {

@@ -18,7 +18,7 @@ constexpr int DEFER_WRITE = 1;
 // Every key of profile n: "player" + n, then anything that is not a digit
 // (so profile 1 never takes the keys of a profile 10).
 std::vector<std::string> PlayerKeys(int n) {
-    const std::string prefix = "player" + std::to_string(n);
+    const std::string prefix = PlayerKeyPrefix(n);
     std::vector<std::string> keys;
     for (const auto& [key, value] : AppSettings().Constants()) {
         if (key.size() > prefix.size() && key.compare(0, prefix.size(), prefix) == 0 &&

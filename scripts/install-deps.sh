@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config git
+  build-essential cmake ninja-build pkg-config git clang-format-16
   libsdl2-dev libgl1-mesa-dev libgl1-mesa-dri libegl-mesa0
   libpng-dev libjpeg-dev zlib1g-dev libzip-dev libogg-dev libvorbis-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev

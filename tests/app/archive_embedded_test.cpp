@@ -11,6 +11,8 @@
 #include "app/zip_archive.h"
 #include "archive_test_support.h"
 #include "platform/debug_log.h"
+#include "support/program_state.h"
+#include "support/shipped_data_test.h"
 
 namespace {
 
@@ -29,17 +31,15 @@ std::vector<std::string> PackedPaths() {
 class EmbeddedArchive : public ::testing::Test {
 protected:
     void SetUp() override {
-        RegisterEmbeddedArchive();
-        RegisterZipProtocol();
         ForgetZipSources();
-        SetArchivePrefix("zip::incbin::data.zip//");
+        MountShippedArchive();
         char buffer[4096];
         oldFolder = getcwd(buffer, sizeof buffer) != nullptr ? buffer : ".";
         ASSERT_EQ(chdir(scratch.Path().string().c_str()), 0);
     }
     void TearDown() override {
         EXPECT_EQ(chdir(oldFolder.c_str()), 0);
-        SetArchivePrefix("");
+        ResetProgramState();
     }
 
     ScratchUserFolder scratch;

@@ -10,7 +10,7 @@ namespace {
 
 class ModuleLoopTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { OpenGraphics(800, 600, 0, 60); }
+    static void SetUpTestSuite() { OpenTestDisplay(); }
     static void TearDownTestSuite() { CloseGraphics(); }
 
     void SetUp() override {

@@ -11,16 +11,13 @@
 #include "platform/test_seams.h"
 #include "toolkit/sprite.h"
 #include "tile_set_maker.h"
+#include "support/shipped_data_test.h"
 
 namespace {
 
 class BoardDrawTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (!GraphicsOpen() || GraphicsWidth() != 800) {
-            OpenGraphics(800, 600, 0, 60);
-        }
-    }
+    static void SetUpTestSuite() { OpenTestDisplay(); }
 
     void SetUp() override {
         ASSERT_TRUE(GraphicsOpen()) << "no OpenGL context";

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "board/game_route.h"
+#include "platform/debug_log.h"
 
 namespace {
 
@@ -140,6 +141,28 @@ TEST(FadingRoutes, PartialProgressKeepsTheCell) {
     EXPECT_EQ(gameRoute::FadingRouteCount(), 1);
     gameRoute::ClearFadingRoutes();
     EXPECT_EQ(gameRoute::FadingRouteCount(), 0);
+}
+
+// A missing draw or undraw constant reads as 0 (or less): the route still draws
+// and fades, at the shortest step time, and says so once.
+TEST(FadingRoutes, ATimeOfZeroOrLessIsClampedAndSaidOnce) {
+    gameRoute::ClearFadingRoutes();
+    DebugLogCapture log;
+    gameRoute drawn;
+    drawn.AddPoint(Point(0, 0));
+    drawn.AddPoint(Point(2, 0));
+    drawn.Update(5, 0.0f);
+    drawn.Update(5, 0.0f);
+    EXPECT_EQ(drawn.IsFullyDrawn(), 1);
+    const GameRoutePtr route = gameRoute::Create();
+    route->AddPoint(Point(0, 0));
+    route->AddPoint(Point(1, 0));
+    gameRoute::AddFadingRoute(*route);
+    for (int update = 0; update < 4; ++update) {
+        gameRoute::UpdateFadingRoutes(16, -3.0f, nullptr);
+    }
+    EXPECT_EQ(gameRoute::FadingRouteCount(), 0) << "the pair's route is gone";
+    EXPECT_EQ(log.Lines().size(), 2u) << "one line for each bad time";
 }
 
 }  // namespace

@@ -7,15 +7,13 @@
 #include <string>
 
 #include "app/assets.h"
-#include "app/embedded_archive.h"
-#include "app/zip_archive.h"
+#include "support/program_state.h"
+#include "support/shipped_data_test.h"
 
 namespace content_test {
 
 inline void UseGameArchive() {
-    RegisterEmbeddedArchive();
-    RegisterZipProtocol();
-    SetArchivePrefix("zip::incbin::data.zip//");
+    MountShippedArchive();
 }
 
 // Where the tests leave pictures for a look by eye.
@@ -27,6 +25,9 @@ inline std::string ReportPath(const std::string& name) {
 
 class ContentTest : public ::testing::Test {
 protected:
-    void SetUp() override { content_test::UseGameArchive(); }
-    void TearDown() override { SetArchivePrefix(""); }
+    void SetUp() override {
+        ResetProgramState();
+        MountShippedArchive();
+    }
+    void TearDown() override { ResetProgramState(); }
 };

@@ -8,6 +8,7 @@
 #include "platform/test_seams.h"
 #include "toolkit/particle_emitter.h"
 #include "toolkit/sprite.h"
+#include "support/shipped_data_test.h"
 
 TEST_F(ContentTest, BonusCollectIsOneShortGoldenBurst) {
     DebugLogCapture log;
@@ -87,11 +88,7 @@ TEST_F(ContentTest, ShadowSpritesSitUnderTheTile) {
 
 class EffectDrawing : public ContentTest {
 protected:
-    static void SetUpTestSuite() {
-        if (!GraphicsOpen() || GraphicsWidth() != 800) {
-            OpenGraphics(800, 600, 0, 60);
-        }
-    }
+    static void SetUpTestSuite() { OpenTestDisplay(); }
 };
 
 // Counts pixels of a region brighter than the background by a margin.

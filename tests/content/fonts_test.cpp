@@ -8,6 +8,7 @@
 #include "platform/graphics.h"
 #include "platform/test_seams.h"
 #include "toolkit/bmfont.h"
+#include "support/shipped_data_test.h"
 
 namespace {
 
@@ -132,11 +133,7 @@ TEST_F(ContentTest, TestFontsCoverTheOtherShapesOfTheFormat) {
 // light letters in separate strokes across the measured width.
 class FontDrawing : public ContentTest {
 protected:
-    static void SetUpTestSuite() {
-        if (!GraphicsOpen() || GraphicsWidth() != 800) {
-            OpenGraphics(800, 600, 0, 60);
-        }
-    }
+    static void SetUpTestSuite() { OpenTestDisplay(); }
 };
 
 namespace {

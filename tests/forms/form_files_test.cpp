@@ -7,8 +7,10 @@
 #include "forms/button.h"
 #include "forms/input_line.h"
 #include "forms/label.h"
+#include "app/line_helpers.h"
 #include "platform/debug_log.h"
 #include "platform/stream.h"
+#include "support/scratch_folder.h"
 #include "toolkit/bitmap_bank.h"
 
 namespace {
@@ -188,4 +190,31 @@ TEST_F(FormsTest, ExtremeNumbersInAFormStayInRange) {
     EXPECT_TRUE(std::isfinite(button->CaptionX()));
     EXPECT_TRUE(std::isfinite(button->CaptionY()));
     DrawFrame(*gui);
+}
+
+// Windows are recorded and hidden by their names lower-cased, so a shipped form
+// whose "name=" line has a capital would never be found again by its own name.
+TEST(ShippedForms, EveryFormNameIsLowerCase) {
+    namespace fs = std::filesystem;
+    int forms = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(fs::path(TESS_SOURCE_DIR) / "data")) {
+        if (!entry.is_regular_file() || entry.path().parent_path().filename() != "forms") {
+            continue;
+        }
+        const StreamPtr stream = CreateMemoryStream(ReadFileBytes(entry.path().string()));
+        std::string name;
+        while (!Eof(*stream)) {
+            const std::string line = ReadLine(*stream);
+            if (StartsWithNoCase(line, "<")) {
+                // A control's block, with the control's own name: read past it.
+                ReadBlockLines(*stream, "</" + line.substr(1));
+            } else if (StartsWithNoCase(line, "name")) {
+                name = ValueOf(line);
+            }
+        }
+        ++forms;
+        EXPECT_FALSE(name.empty()) << entry.path() << " names no form";
+        EXPECT_EQ(name, ToLower(name)) << entry.path();
+    }
+    EXPECT_GT(forms, 5);
 }

@@ -1,41 +1,32 @@
 #pragma once
-// Shared set-up for the form tests: one 800 x 600 context, the manual clock,
-// the embedded archive, scratch files and whole frames driven through the
-// input seams.
+// Shared set-up for the form tests, on tests/support: one 800 x 600 context,
+// the manual clock, the shipped archive, scratch files and whole frames of a
+// form manager driven through the input seams.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 
-#include "app/assets.h"
-#include "app/embedded_archive.h"
-#include "app/zip_archive.h"
 #include "forms/gui.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
 #include "platform/test_seams.h"
+#include "support/program_state.h"
+#include "support/scratch_folder.h"
+#include "support/shipped_data_test.h"
 
 class FormsTest : public ::testing::Test {
 protected:
     static constexpr int FRAME_MS = 16;
 
-    static void SetUpTestSuite() {
-        if (!GraphicsOpen() || GraphicsWidth() != 800) {
-            OpenGraphics(800, 600, 0, 60);
-        }
-        RegisterEmbeddedArchive();
-        RegisterZipProtocol();
-    }
+    static void SetUpTestSuite() { OpenTestDisplay(); }
 
     void SetUp() override {
-        SetArchivePrefix("zip::incbin::data.zip//");
+        ResetProgramState();
+        MountShippedArchive();
         UseManualClock(true, 0);
-        scratch = std::filesystem::path(TESS_BINARY_DIR) / "test-scratch" / "forms" /
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::filesystem::create_directories(scratch);
         ReleaseMouse();
-        FlushKeys();
         FlushMouse();
     }
 
@@ -49,14 +40,13 @@ protected:
                 gui->UnloadWindow(gui->windows.begin()->first);
             }
         }
-        _qxGUI::Reset();
+        ResetProgramState();
+        UseManualClock(false);
     }
 
     // Writes a scratch file and returns its path.
     std::string WriteFile(const std::string& name, const std::string& text) const {
-        const std::filesystem::path path = scratch / name;
-        std::ofstream(path, std::ios::binary) << text;
-        return path.string();
+        return scratchFolder.Write(name, text);
     }
 
     // A manager from a GUI file of the given text.
@@ -113,7 +103,8 @@ protected:
         return screen ? ReadPixel(*screen, 0, 0) & 0xFFFFFFu : 0xDEADBEEFu;
     }
 
-    std::filesystem::path scratch;
+    ScratchFolder scratchFolder{"forms"};
+    const std::filesystem::path& scratch = scratchFolder.Path();
 };
 
 // A form block of one button at (x, y), w x h.

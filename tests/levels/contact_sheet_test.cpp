@@ -9,6 +9,7 @@
 #include "platform/graphics.h"
 #include "platform/test_seams.h"
 #include "tests/levels/shipped_levels.h"
+#include "support/shipped_data_test.h"
 
 namespace {
 
@@ -68,11 +69,9 @@ TEST(LevelContactSheet, DrawsEveryBoard) {
     if (!std::filesystem::exists(TileSetPath(1))) {
         GTEST_SKIP() << "tile sets not generated";
     }
-    if (!GraphicsOpen()) {
-        OpenGraphics(800, 600, 0, 60);
-    }
-    ASSERT_TRUE(GraphicsOpen());
-    GameGridPtr board = gameGrid::Create(LEVEL_COLUMNS, LEVEL_ROWS, 32, 48, Point(2, 2));
+    ASSERT_TRUE(OpenTestDisplay());
+    GameGridPtr board = gameGrid::Create(LEVEL_COLUMNS, LEVEL_ROWS, BOARD_CELL_WIDTH,
+                                         BOARD_CELL_HEIGHT, Point(2, 2));
     const int cellW = 800 / SHRINK;
     const int cellH = 600 / SHRINK;
     const int rows = (STORY_LEVELS + SHEET_COLUMNS - 1) / SHEET_COLUMNS;

@@ -1,17 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
-#include "board/level_tool_commands.h"
+#include "support/scratch_folder.h"
+#include "tools/level_tool/level_tool_commands.h"
 
 namespace {
 
 std::string WriteLevelFile(const std::string& name, const std::string& text) {
-    const std::string path = std::string(TESS_BINARY_DIR) + "/" + name;
-    std::ofstream(path, std::ios::binary) << text;
-    return path;
+    static const ScratchFolder folder("level-tool");
+    return folder.Write(name, text);
 }
 
 std::vector<std::string> Lines(const std::string& text) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/assets.h"
+#include "support/shipped_data_test.h"
 #include "screens/progress_screen.h"
 #include "tests/levels/shipped_levels.h"
 
@@ -65,7 +66,7 @@ TEST(StoryProgress, EveryLevelButTheFirstOfALocationAddsAPiece) {
 }
 
 TEST(StoryProgress, TheGameReadsTheSameLevelsFromItsArchive) {
-    SetArchivePrefix("zip::incbin::data.zip//");
+    MountShippedArchive();
     progressScreen::BuildList();
     SetArchivePrefix("");
     const ProgressScreenPtr first = progressScreen::getProgress(1);

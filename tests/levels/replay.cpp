@@ -18,8 +18,7 @@ Point Mirror(const Point& p, bool horizontal, bool vertical) {
 }  // namespace
 
 std::string ReplayRemovals(const levelData& level, const std::vector<CellPair>& order) {
-    GameGridPtr board = gameGrid::Create(LEVEL_COLUMNS, LEVEL_ROWS, 32, 48, Point(2, 2));
-    board->setLevelData(level);
+    GameGridPtr board = BoardFromLevel(level);
     GameRoutePtr route = gameRoute::Create();
     for (size_t i = 0; i < order.size(); ++i) {
         const CellPair& p = order[i];

@@ -128,7 +128,7 @@ TEST_F(DrawTest, MaskedJpegHidesBlackAndFilteredKeepsIt) {
         }
     }
     const std::string path = TempPath("black_block.jpg");
-    WriteBytes(path, EncodeJpeg(*card, 100));
+    WriteFileBytes(path, EncodeJpeg(*card, 100));
     const ImagePtr masked = LoadImage(path, IMG_DEFAULT);
     const ImagePtr filtered = LoadImage(path, IMG_FILTERED);
     ASSERT_TRUE(masked && filtered);

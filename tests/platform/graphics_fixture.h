@@ -7,14 +7,11 @@
 
 #include "platform/graphics.h"
 #include "platform/test_seams.h"
+#include "support/shipped_data_test.h"
 
 class GraphicsTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (!GraphicsOpen() || GraphicsWidth() != 800) {
-            OpenGraphics(800, 600, 0, 60);
-        }
-    }
+    static void SetUpTestSuite() { OpenTestDisplay(); }
     void SetUp() override {
         ASSERT_TRUE(GraphicsOpen()) << "no OpenGL context";
         ResetState();
@@ -38,7 +35,7 @@ protected:
     // Saves the frame for a look by eye when TESS_SAVE_FRAMES is set.
     static void SaveFrame(const std::string& name) {
         if (std::getenv("TESS_SAVE_FRAMES") != nullptr) {
-            SaveBackBufferPNG(std::string(TESS_BINARY_DIR) + "/" + name + ".png");
+            SaveTestFrame(name);
         }
     }
 };

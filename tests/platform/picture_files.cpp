@@ -1,9 +1,9 @@
 #include "picture_files.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <jpeglib.h>
+
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -23,12 +23,8 @@ void PutPixel(std::string& out, uint32_t argb, int bits) {
 }  // namespace
 
 std::string TempPath(const std::string& name) {
-    return std::string(TESS_BINARY_DIR) + "/platform_test_" + name;
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    static const ScratchFolder folder("platform");
+    return folder.File(name);
 }
 
 std::string EncodeJpeg(const TPixmap& pixmap, int quality) {
@@ -68,8 +64,7 @@ std::string EncodeJpeg(const TPixmap& pixmap, int quality) {
 std::string EncodePng(const TPixmap& pixmap) {
     const std::string path = TempPath("encode.png");
     SavePixmapPNG(pixmap, path);
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return ReadFileBytes(path);
 }
 
 std::string EncodeTga(const TPixmap& pixmap, int bits, bool packed, bool topDown) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/pixmap.h"
+#include "support/scratch_folder.h"
 
 std::string EncodeJpeg(const TPixmap& pixmap, int quality);
 std::string EncodePng(const TPixmap& pixmap);
@@ -10,5 +11,5 @@ std::string EncodePng(const TPixmap& pixmap);
 std::string EncodeTga(const TPixmap& pixmap, int bits, bool packed, bool topDown);
 // 24- or 32-bit BMP, bottom-up or top-down.
 std::string EncodeBmp(const TPixmap& pixmap, int bits, bool topDown);
+// A path in the process's scratch folder (tests/support); write with WriteFileBytes.
 std::string TempPath(const std::string& name);
-void WriteBytes(const std::string& path, const std::string& bytes);

@@ -134,7 +134,7 @@ TEST(PictureTest, JpegDecodesWithoutAlpha) {
 
 TEST(PictureTest, LoadsFromPathsAndStreams) {
     const std::string path = TempPath("card.tga");
-    WriteBytes(path, EncodeTga(*TestCard(), 24, true, false));
+    WriteFileBytes(path, EncodeTga(*TestCard(), 24, true, false));
     EXPECT_TRUE(LoadPixmap(path));
     StreamPtr stream = ReadStream(path);
     ASSERT_TRUE(stream);

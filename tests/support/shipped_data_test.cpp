@@ -30,6 +30,25 @@ void MountShippedArchive() {
     SetArchivePrefix(SHIPPED_ARCHIVE_PREFIX);
 }
 
+bool OpenTestDisplay(int hertz) {
+    if (!GraphicsOpen() || GraphicsWidth() != ShippedDataTest::SCREEN_WIDTH ||
+        GraphicsHeight() != ShippedDataTest::SCREEN_HEIGHT) {
+        OpenGraphics(ShippedDataTest::SCREEN_WIDTH, ShippedDataTest::SCREEN_HEIGHT, 0, hertz);
+    }
+    return GraphicsOpen();
+}
+
+std::string TestFrameFolder() {
+    return std::string(TESS_BINARY_DIR) + "/test-frames/";
+}
+
+std::string SaveTestFrame(const std::string& name) {
+    std::filesystem::create_directories(TestFrameFolder());
+    const std::string path = TestFrameFolder() + name + ".png";
+    SaveBackBufferPNG(path);
+    return path;
+}
+
 void ShippedDataTest::SetUpTestSuite() {
     if (!UserData()) {
         UserData() = std::make_unique<ScratchUserFolder>();
@@ -74,14 +93,11 @@ void ShippedDataTest::Click(int x, int y) {
 }
 
 std::string ShippedDataTest::FrameFolder() {
-    return std::string(TESS_BINARY_DIR) + "/test-frames/";
+    return TestFrameFolder();
 }
 
 std::string ShippedDataTest::SaveFrame(const std::string& name) {
-    std::filesystem::create_directories(FrameFolder());
-    const std::string path = FrameFolder() + name + ".png";
-    SaveBackBufferPNG(path);
-    return path;
+    return SaveTestFrame(name);
 }
 
 std::string ShippedDataTest::UserFolder() {

@@ -34,3 +34,10 @@ public:
 
 // Mounts the linked-in archive and reads assets from it, as the game does.
 void MountShippedArchive();
+// A headless 800 x 600 window (SDL offscreen), opened unless one is open at
+// that size already; false when there is no OpenGL context.
+bool OpenTestDisplay(int hertz = 60);
+// Saves the back buffer as TestFrameFolder() + name + ".png"; returns the path.
+std::string SaveTestFrame(const std::string& name);
+// Where the tests leave frames for a look by eye: "<build>/test-frames/".
+std::string TestFrameFolder();

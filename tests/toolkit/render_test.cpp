@@ -8,6 +8,7 @@
 #include "toolkit/render_state.h"
 #include "toolkit/sprite.h"
 #include "toolkit/toolkit_files.h"
+#include "support/shipped_data_test.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ uint32_t Rgb(const TPixmap& frame, int x, int y) {
 
 class RenderTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { ASSERT_TRUE(OpenGraphics(800, 600, 0, 60)); }
+    static void SetUpTestSuite() { ASSERT_TRUE(OpenTestDisplay()); }
     static void TearDownTestSuite() { CloseGraphics(); }
 
     void SetUp() override {

@@ -1,24 +1,21 @@
 // The shipped caption fonts, read from the linked-in archive, measure and draw.
 #include <gtest/gtest.h>
 
-#include "app/assets.h"
-#include "app/embedded_archive.h"
 #include "platform/graphics.h"
 #include "platform/test_seams.h"
+#include "support/program_state.h"
+#include "support/shipped_data_test.h"
 #include "toolkit/bmfont.h"
 #include "toolkit/toolkit_files.h"
 
 class ShippedFontTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        RegisterEmbeddedArchive();
-        SetArchivePrefix("zip::incbin::data.zip//");
-        ASSERT_TRUE(OpenGraphics(800, 600, 0, 60));
+    static void SetUpTestSuite() { ASSERT_TRUE(OpenTestDisplay()); }
+    void SetUp() override {
+        ResetProgramState();
+        MountShippedArchive();
     }
-    static void TearDownTestSuite() {
-        CloseGraphics();
-        SetArchivePrefix("");
-    }
+    void TearDown() override { ResetProgramState(); }
 };
 
 TEST_F(ShippedFontTest, CaptionDrawsInsideItsMeasuredBox) {

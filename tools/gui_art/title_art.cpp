@@ -1,4 +1,5 @@
 #include "title_art.h"
+#include "../content/common/pi.h"
 
 #include <cmath>
 
@@ -6,8 +7,6 @@
 #include "paint.h"
 
 namespace {
-
-const double PI = 3.14159265358979323846;
 
 void PaintSky(cairo_t* cr, int w, int h) {
     cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, h);

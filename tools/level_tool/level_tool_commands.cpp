@@ -1,6 +1,4 @@
-#include "board/level_tool_commands.h"
-
-#include <map>
+#include "tools/level_tool/level_tool_commands.h"
 
 #include "board/cell_values.h"
 #include "board/game_grid.h"
@@ -8,6 +6,7 @@
 #include "board/level_data.h"
 #include "board/solver.h"
 #include "platform/files.h"
+#include "tools/level_tool/report.h"
 
 namespace {
 
@@ -21,12 +20,6 @@ LevelDataPtr ReadLevel(const std::string& file, std::ostream& err) {
     return levelData::Create(file);
 }
 
-GameGridPtr BoardOf(const levelData& level) {
-    GameGridPtr board = gameGrid::Create(LEVEL_COLUMNS, LEVEL_ROWS, 32, 48, Point(0, 0));
-    board->setLevelData(level);
-    return board;
-}
-
 const char* OutcomeName(SolveOutcome outcome) {
     switch (outcome) {
         case SolveOutcome::Cleared:
@@ -37,33 +30,6 @@ const char* OutcomeName(SolveOutcome outcome) {
             return "unknown";
     }
     return "unknown";
-}
-
-struct CellCounts {
-    int tiles = 0;
-    int blocks = 0;
-    int damaged = 0;
-    std::map<int, int> values;
-    std::map<int, int> classes;
-};
-
-CellCounts CountCells(const levelData& level) {
-    CellCounts counts;
-    for (int y = 0; y < LEVEL_ROWS; ++y) {
-        for (int x = 0; x < LEVEL_COLUMNS; ++x) {
-            const int value = level.grid[x][y];
-            if (IsTileValue(value)) {
-                ++counts.tiles;
-                ++counts.values[value];
-                ++counts.classes[MatchClassOf(value)];
-            } else if (IsBlockValue(value)) {
-                ++counts.blocks;
-            } else if (value != CELL_EMPTY) {
-                ++counts.damaged;
-            }
-        }
-    }
-    return counts;
 }
 
 void PrintCounts(const levelData& level, std::ostream& out) {
@@ -124,7 +90,7 @@ int RunRouteCommand(const std::string& file, int x1, int y1, int x2, int y2, std
     if (!level) {
         return EXIT_USAGE;
     }
-    const GameGridPtr board = BoardOf(*level);
+    const GameGridPtr board = BoardFromLevel(*level, Point(0, 0));
     const Point a(x1, y1);
     const Point b(x2, y2);
     for (const Point& p : {a, b}) {
@@ -158,7 +124,7 @@ int RunHintsCommand(const std::string& file, int count, std::ostream& out, std::
     if (!level) {
         return EXIT_USAGE;
     }
-    const GameGridPtr board = BoardOf(*level);
+    const GameGridPtr board = BoardFromLevel(*level, Point(0, 0));
     const GameRoutePtr route = gameRoute::Create();
     board->FindHintRoute(*route, 0);
     if (route->IsEmpty()) {

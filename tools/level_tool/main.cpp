@@ -4,12 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "board/level_tool_commands.h"
+#include "tools/level_tool/level_tool_commands.h"
 
-#if __has_include("tools/level_tool/report.h")
 #include "tools/level_tool/report.h"
-#define TESS_HAVE_LEVEL_REPORT 1
-#endif
 
 namespace {
 
@@ -43,13 +40,7 @@ int Usage() {
 }
 
 int RunReport(const std::vector<std::string>& files) {
-#ifdef TESS_HAVE_LEVEL_REPORT
     return RunReportCommand(files);
-#else
-    (void)files;
-    std::cout << "report: not available\n";
-    return EXIT_USAGE;
-#endif
 }
 
 }  // namespace

@@ -2,35 +2,12 @@
 
 #include <cstdio>
 #include <iostream>
-#include <set>
 
 #include "board/cell_values.h"
 #include "board/solver.h"
 #include "platform/files.h"
 
 namespace {
-
-void CountCells(const levelData& level, LevelSummary& s) {
-    std::set<int> faces;
-    std::set<int> classes;
-    for (int x = 0; x < LEVEL_COLUMNS; ++x) {
-        for (int y = 0; y < LEVEL_ROWS; ++y) {
-            const int cell = level.grid[x][y];
-            if (IsTileValue(cell)) {
-                ++s.tiles;
-                faces.insert(cell);
-                classes.insert(MatchClassOf(cell));
-            } else if (IsBlockValue(cell)) {
-                ++s.blocks;
-            }
-            s.items += IsBonusItem(level.bonus[x][y]) ? 1 : 0;
-            s.pieces += IsPicturePiece(level.bonus[x][y]) ? 1 : 0;
-        }
-    }
-    s.faces = static_cast<int>(faces.size());
-    s.classes = static_cast<int>(classes.size());
-    s.pairs = s.tiles / 2;
-}
 
 void PrintSummary(const std::string& file, const LevelSummary& s) {
     char line[160];
@@ -52,9 +29,37 @@ void PrintSummary(const std::string& file, const LevelSummary& s) {
 
 }  // namespace
 
+CellCounts CountCells(const levelData& level) {
+    CellCounts counts;
+    for (int x = 0; x < LEVEL_COLUMNS; ++x) {
+        for (int y = 0; y < LEVEL_ROWS; ++y) {
+            const int value = level.grid[x][y];
+            if (IsTileValue(value)) {
+                ++counts.tiles;
+                ++counts.values[value];
+                ++counts.classes[MatchClassOf(value)];
+            } else if (IsBlockValue(value)) {
+                ++counts.blocks;
+            } else if (value != CELL_EMPTY) {
+                ++counts.damaged;
+            }
+            counts.items += IsBonusItem(level.bonus[x][y]) ? 1 : 0;
+            counts.pieces += IsPicturePiece(level.bonus[x][y]) ? 1 : 0;
+        }
+    }
+    return counts;
+}
+
 LevelSummary SummariseLevel(const levelData& level, int playthroughs) {
     LevelSummary s;
-    CountCells(level, s);
+    const CellCounts counts = CountCells(level);
+    s.tiles = counts.tiles;
+    s.pairs = counts.tiles / 2;
+    s.faces = static_cast<int>(counts.values.size());
+    s.classes = static_cast<int>(counts.classes.size());
+    s.blocks = counts.blocks;
+    s.items = counts.items;
+    s.pieces = counts.pieces;
     s.secondsPerPair = s.pairs > 0 ? static_cast<double>(level.timelimit) / s.pairs : 0.0;
     s.playthroughs = playthroughs;
     for (int seed = 1; seed <= playthroughs; ++seed) {

@@ -1,12 +1,26 @@
 #pragma once
 // The level tool's "report" command: what each level holds and how often a
 // random player clears it.
+#include <map>
 #include <string>
 #include <vector>
 
 #include "board/level_data.h"
 
 constexpr int REPORT_PLAYTHROUGHS = 1000;
+
+// What the cells of a level hold.
+struct CellCounts {
+    int tiles = 0;
+    int blocks = 0;
+    int damaged = 0;             // values that are neither empty, tile nor block
+    int items = 0;               // bonus items 1..5 on the bonus layer
+    int pieces = 0;              // picture pieces 6..21 on the bonus layer
+    std::map<int, int> values;   // tile value -> tiles
+    std::map<int, int> classes;  // matching class -> tiles
+};
+
+CellCounts CountCells(const levelData& level);
 
 struct LevelSummary {
     int tiles = 0;

@@ -5,7 +5,7 @@
 
 #include "board/cell_values.h"
 #include "platform/stream.h"
-#include "tools/levels/seeded_random.h"
+#include "board/seeded_random.h"
 #include "tools/levels/story_plan.h"
 #include "tools/levels/tutorial_place.h"
 

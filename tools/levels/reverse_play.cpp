@@ -6,7 +6,7 @@
 
 #include "board/cell_values.h"
 #include "board/game_grid.h"
-#include "tools/levels/seeded_random.h"
+#include "board/seeded_random.h"
 
 namespace {
 
@@ -62,7 +62,8 @@ public:
         : mask_(mask),
           random_(seed),
           depth_(DepthOfTiles(mask)),
-          board_(gameGrid::Create(LEVEL_COLUMNS, LEVEL_ROWS, 32, 48, Point(0, 0))) {
+          board_(gameGrid::Create(LEVEL_COLUMNS, LEVEL_ROWS, BOARD_CELL_WIDTH, BOARD_CELL_HEIGHT,
+                                  Point(0, 0))) {
         for (int x = 0; x < LEVEL_COLUMNS; ++x) {
             for (int y = 0; y < LEVEL_ROWS; ++y) {
                 board_->SetCellData(Point(x, y), BlockValueOf(mask.Cell(x, y)));

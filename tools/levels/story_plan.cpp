@@ -1,7 +1,7 @@
 #include "tools/levels/story_plan.h"
 
 #include "board/cell_values.h"
-#include "tools/levels/seeded_random.h"
+#include "board/seeded_random.h"
 
 namespace {
 

@@ -7,8 +7,6 @@
 namespace {
 
 constexpr int SCREEN_WIDTH = 800;
-constexpr int CELL_WIDTH = 32;
-constexpr int CELL_HEIGHT = 48;
 
 bool Overlaps(const ScreenBox& a, const ScreenBox& b) {
     return a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1;
@@ -17,9 +15,7 @@ bool Overlaps(const ScreenBox& a, const ScreenBox& b) {
 }  // namespace
 
 ScreenBox OccupiedScreenBox(const levelData& level) {
-    GameGridPtr board =
-        gameGrid::Create(LEVEL_COLUMNS, LEVEL_ROWS, CELL_WIDTH, CELL_HEIGHT, Point(2, 2));
-    board->setLevelData(level);
+    GameGridPtr board = BoardFromLevel(level);
     int minX = LEVEL_COLUMNS, minY = LEVEL_ROWS, maxX = -1, maxY = -1;
     for (int x = 0; x < LEVEL_COLUMNS; ++x) {
         for (int y = 0; y < LEVEL_ROWS; ++y) {

@@ -544,6 +544,15 @@ RgbaImage PaintMap() {
     cairo_restore(cr);
     FillVertical(cr, 236, 328, Hex(0x2A6A98), Hex(0x1A3C6A));
     cairo_new_path(cr);
+    for (int i = 0; i < 7; ++i) {
+        const double x = 350 + (i * 37) % 130, y = 258 + (i * 23) % 50;
+        cairo_move_to(cr, x, y);
+        cairo_curve_to(cr, x + 6, y - 4, x + 12, y - 4, x + 18, y);
+    }
+    SetColour(cr, Hex(0x9AD0F0), 0.5);
+    cairo_set_line_width(cr, 1.6);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_stroke(cr);
     const std::vector<MapSpot>& spots = MapSpots();
     // The dotted path between the places.
     cairo_move_to(cr, spots[0].x, spots[0].y);
@@ -577,6 +586,11 @@ RgbaImage PaintMap() {
     cairo_line_to(cr, spots[2].x + 58, spots[2].y - 24);
     cairo_close_path(cr);
     SetColour(cr, Hex(0xE8E0D8));
+    cairo_fill(cr);
+    for (int band = 0; band < 2; ++band) {
+        cairo_rectangle(cr, spots[2].x + 41, spots[2].y - 66 + band * 22, 16, 8);
+    }
+    SetColour(cr, Hex(0xC04850));
     cairo_fill(cr);
     PaintLantern(cr, spots[2].x + 49, spots[2].y - 88, 5, sea.light);
     PaintPeak(cr, spots[3].x + 10, spots[3].y - 18, 130, 90, Hex(0x5A5E88), Hex(0xE8ECFF));

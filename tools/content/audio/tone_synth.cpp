@@ -1,10 +1,9 @@
 #include "tone_synth.h"
+#include "../common/pi.h"
 
 #include <cmath>
 
 namespace {
-
-constexpr double PI = 3.14159265358979323846;
 
 // A sine whose pitch falls from f0 to f1, with an exponential decay (seconds).
 void AddThump(StereoBuffer& out, double at, double f0, double f1, double decay, double level) {

@@ -11,10 +11,10 @@
 #include <string>
 
 #include "../common/cairo_image.h"
+#include "../common/pi.h"
 
 namespace {
 
-constexpr double PI = 3.14159265358979323846;
 constexpr int MARGIN = 4;
 constexpr double SHADOW_ALPHA = 0.45;
 

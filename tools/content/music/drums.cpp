@@ -22,7 +22,7 @@ struct DrumBar {
     const Timeline& time;
     Score& score;
     int bar;
-    Dice& dice;
+    SeededRandom& dice;
     // Velocities vary a little, as a drummer's do.
     void Hit(double beat, int drum, int velocity) {
         score.notes.push_back(
@@ -46,7 +46,7 @@ void Fill(DrumBar& d) {
 
 void AddDrums(const SongStyle& style, const Timeline& time, Score& score) {
     const int bars = static_cast<int>(BarChords(style).size());
-    Dice dice(style.seed * 7 + 3);
+    SeededRandom dice(style.seed * 7 + 3);
     for (int bar = 0; bar < bars; ++bar) {
         const SectionAt section = Section(style, bar);
         const bool fill = section.barInSection == 7;

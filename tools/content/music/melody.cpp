@@ -25,7 +25,7 @@ struct Motif {
     std::vector<int> contour;  // step from the previous note, one per sounding note
 };
 
-Motif MakeMotif(Dice& dice, const std::vector<Rhythm>& cells) {
+Motif MakeMotif(SeededRandom& dice, const std::vector<Rhythm>& cells) {
     Motif m{dice.Pick(cells), {}};
     for (const int d : m.rhythm) {
         if (d > 0) {
@@ -44,13 +44,13 @@ SectionPlan PlanSection(const SongStyle& style, char letter, int occurrence) {
     const bool waltz = style.beatsPerBar == 3;
     const std::vector<Rhythm>& cells = waltz ? CELLS3 : CELLS4;
     const std::vector<Rhythm>& cadences = waltz ? CADENCES3 : CADENCES4;
-    Dice dice(style.seed * 31 + static_cast<uint32_t>(letter));
+    SeededRandom dice(style.seed * 31 + static_cast<uint32_t>(letter));
     const Motif first = MakeMotif(dice, cells), second = MakeMotif(dice, cells);
     Motif varied = MakeMotif(dice, cells);
     const Motif cadence = MakeMotif(dice, cadences);
     // A repeat keeps the first phrase and answers the second one differently.
-    Dice later(style.seed * 97 + static_cast<uint32_t>(letter) +
-               13 * static_cast<uint32_t>(occurrence));
+    SeededRandom later(style.seed * 97 + static_cast<uint32_t>(letter) +
+                       13 * static_cast<uint32_t>(occurrence));
     const Motif varied2 = MakeMotif(later, cells);
     const Motif cadence2 = MakeMotif(later, cadences);
     if (occurrence > 0) {

@@ -40,10 +40,3 @@ int NearestChordStep(int step, int chordDegree) {
     }
     return step;
 }
-
-uint32_t Dice::Next() {
-    state ^= state << 13;
-    state ^= state >> 17;
-    state ^= state << 5;
-    return state;
-}

@@ -1,12 +1,11 @@
 #include "location_pictures.h"
+#include "../common/pi.h"
 
 #include <cmath>
 
 #include "scene_shapes.h"
 
 namespace {
-
-constexpr double PI = 3.14159265358979323846;
 
 void Window(cairo_t* cr, double x, double y, double w, double h, const Rgb& glass) {
     Rect(cr, x - 1, y - 1, w + 2, h + 2, {0.95, 0.95, 0.9});

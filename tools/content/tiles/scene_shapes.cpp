@@ -1,10 +1,9 @@
 #include "scene_shapes.h"
+#include "../common/pi.h"
 
 #include <cmath>
 
-namespace {
-constexpr double PI = 3.14159265358979323846;
-}
+namespace {}
 
 void Fill(cairo_t* cr, const Rgb& c, double alpha) {
     cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);

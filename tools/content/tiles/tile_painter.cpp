@@ -1,10 +1,10 @@
 #include "tile_painter.h"
+#include "../common/pi.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr double PI = 3.14159265358979323846;
 const Rgb GOLD = {0.86, 0.62, 0.08};
 const Rgb TEAL = {0.08, 0.46, 0.66};
 
