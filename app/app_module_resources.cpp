@@ -97,7 +97,8 @@ void _AppModule::_LoadResourceLine(const std::string& rawLine, const ProfilePtr&
     }
     const std::string& ident = line.ident;
     if (StartsWithNoCase(ident, "sprite")) {
-        Sprites[line.name] = _kwa_MasterSprite::Create(line.value);
+        // A name given twice (often through a nested script) frees the earlier sprite.
+        ReplaceSpriteResource(line.name, line.value);
     } else if (StartsWithNoCase(ident, "song")) {
         LoadSong(line.name, line.value);
     } else if (StartsWithNoCase(ident, "sound")) {
