@@ -66,6 +66,35 @@ void HintSign(cairo_t* cr, double cx, double cy) {
     cairo_fill(cr);
 }
 
+// The part of circle a outside circle b (the circles must cross).
+void CrescentPath(cairo_t* cr, double ax, double ay, double ar, double bx, double by, double br) {
+    const double d = std::hypot(bx - ax, by - ay);
+    const double along = (ar * ar - br * br + d * d) / (2 * d);
+    const double h = std::sqrt(std::max(0.0, ar * ar - along * along));
+    const double px = ax + along * (bx - ax) / d, py = ay + along * (by - ay) / d;
+    const double nx = -(by - ay) / d, ny = (bx - ax) / d;
+    double x1 = px + h * nx, y1 = py + h * ny, x2 = px - h * nx, y2 = py - h * ny;
+    const double away = std::atan2(ay - by, ax - bx);  // from b towards a
+    // True when going from angle 'from' with growing angles reaches 'angle' before 'to'.
+    auto sweeps = [](double from, double to, double angle) {
+        const double span = std::fmod(to - from + 4 * PI, 2 * PI);
+        return std::fmod(angle - from + 4 * PI, 2 * PI) < span;
+    };
+    if (!sweeps(std::atan2(y1 - ay, x1 - ax), std::atan2(y2 - ay, x2 - ax), away)) {
+        std::swap(x1, x2);
+        std::swap(y1, y2);
+    }
+    cairo_new_path(cr);
+    cairo_arc(cr, ax, ay, ar, std::atan2(y1 - ay, x1 - ax), std::atan2(y2 - ay, x2 - ax));
+    const double from = std::atan2(y2 - by, x2 - bx), to = std::atan2(y1 - by, x1 - bx);
+    if (sweeps(from, to, away)) {
+        cairo_arc(cr, bx, by, br, from, to);
+    } else {
+        cairo_arc_negative(cr, bx, by, br, from, to);
+    }
+    cairo_close_path(cr);
+}
+
 }  // namespace
 
 RgbaImage PaintStatusBar() {
@@ -346,17 +375,10 @@ void PaintIcon(cairo_t* cr, double s) {
     SetColour(cr, Hex(0xF2A91E));
     cairo_fill(cr);
     cairo_restore(cr);
-    // The crescent moon over it.
-    cairo_push_group(cr);
-    cairo_arc(cr, 96, 98, 62, 0, 2 * PI);
+    // The crescent moon over it, as one path so the SVG stays vector.
+    CrescentPath(cr, 96, 98, 62, 124, 84, 54);
     FillVertical(cr, 36, 160, Hex(0xFFF8E0), Hex(0xF8C860));
     cairo_new_path(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
-    cairo_arc(cr, 124, 84, 54, 0, 2 * PI);
-    cairo_set_source_rgba(cr, 0, 0, 0, 1);
-    cairo_fill(cr);
-    cairo_pop_group_to_source(cr);
-    cairo_paint(cr);
     cairo_restore(cr);
 }
 
