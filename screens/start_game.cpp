@@ -1,4 +1,17 @@
 #include "screens/start_game.h"
 
-// Stand-in until the game screen module lands.
-void StartGame(int, int, int, int, int) {}
+#include "app/app_run.h"
+#include "screens/game_screen.h"
+
+void StartGame(int relaxed, int level, int music, int tileset, int background) {
+    const MyGamePtr game = myGame::Create("data/game/game.txt");
+    if (StartLevel() != 0) {
+        game->iCurrentLevel = StartLevel();
+    }
+    if (relaxed != 0) {
+        game->_RelaxedModeLevel = level;
+        game->_RelaxedModeMusic = music;
+        game->_RelaxedModeTileset = tileset;
+        game->_RelaxedModebackground = background;
+    }
+}

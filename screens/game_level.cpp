@@ -1,0 +1,345 @@
+// The game screen's levels: loading, the next level, retry, saving progress,
+// and the tiles the player picks and removes.
+#include "app/app_run.h"
+#include "app/assets.h"
+#include "app/settings.h"
+#include "board/cell_values.h"
+#include "board/flying_bonus.h"
+#include "board/game_grid.h"
+#include "board/game_route.h"
+#include "board/level_data.h"
+#include "board/level_shuffler.h"
+#include "board/undo_action.h"
+#include "forms/gui.h"
+#include "platform/clock.h"
+#include "platform/debug_log.h"
+#include "platform/input.h"
+#include "platform/music.h"
+#include "screens/game_screen.h"
+#include "screens/progress_screen.h"
+#include "toolkit/fader.h"
+#include "toolkit/particle_emitter.h"
+
+namespace {
+
+const char* const DEFAULT_TILE_SET = "data/game/images/tileset1.png";
+constexpr int MAX_TIME_LIMIT_S = 100000;  // a damaged level cannot overflow the clock
+
+std::string LevelPath(int level) {
+    return "data/game/levels/" + std::to_string(level) + ".dat";
+}
+
+}  // namespace
+
+void myGame::LoadLevel() {
+    ld = levelData::Create(LevelPath(iCurrentLevel));
+    if (StartLevel() == 0) {
+        if (!shuffler) {
+            shuffler = levelDataShuffler::Create(*ld);
+        } else {
+            shuffler->ReShuffle(*ld);
+        }
+    }
+    const int background = Relaxed() ? _RelaxedModebackground : ld->background;
+    const std::string backgroundPath = GameConfig::At(config.backgrounds, background);
+    if (!backgroundPath.empty()) {
+        ReplaceSpriteResource("Background", backgroundPath);
+    }
+    const int set = _TileSetNumber();
+    std::string path = GameConfig::At(config.tileSets, set);
+    const int threeD = GameConfig::At(config.tileSet3D, set);
+    if (path.empty()) {
+        path = DEFAULT_TILE_SET;
+    }
+    if (path != tileSet) {
+        playGrid->loadTileSet(path, threeD);
+        tileSet = path;
+    }
+    playGrid->setLevelData(*ld);
+    const int limit = ld->timelimit < 0 ? 0 : std::min(ld->timelimit, MAX_TIME_LIMIT_S);
+    timeRemainingMS = limit * 1000;
+    timeSinceLastGo = 0;
+    std::fill(std::begin(collectedPictures), std::end(collectedPictures), 0);
+    iTotalCollectedPictures = 0;
+    tutorialImg.reset();
+    if (!Relaxed() && ld->tutorial > 0 && ld->tutorial <= config.MaxTutorials()) {
+        tutorialImg = LoadAssetImage(GameConfig::At(config.tutorials, ld->tutorial), IMG_DEFAULT);
+    }
+    FindHintRoute();
+    gameRoute::ClearFadingRoutes();
+    undoAction::Reset();
+    const ProgressScreenPtr progress = progressScreen::getProgress(iCurrentLevel);
+    if (progress && progress->iLocation > 0 && progress->iLocation <= config.MaxLocations()) {
+        appGUI->SetControlCaptionText(
+            "mapscreen", "next_level",
+            config.level + " " + std::to_string(iCurrentLevel) + ". " +
+                GameConfig::At(config.locationNames, progress->iLocation));
+    }
+}
+
+int myGame::_TileSetNumber() const {
+    return Relaxed() ? _RelaxedModeTileset : (ld ? ld->tileset : 0);
+}
+
+void myGame::NextLevel() {
+    if (iCurrentLevel == config.numberOfLevels) {
+        WriteProgress();  // the last level's score reaches the high scores too
+        SetGameState(GS_END_STORY);
+        return;
+    }
+    shuffler.reset();
+    ++iCurrentLevel;
+    WriteProgress();
+    LoadLevel();
+    if (playGrid->tileCount(0) == 0) {
+        SetGameState(GS_END_STORY);
+    }
+    SetMusicToCurrentLevel();
+    statusText = config.selectFirst;
+}
+
+void myGame::RestartLevel() {
+    LoadLevel();
+    FlushKeys();
+    FlushMouse();
+    highLight.reset();
+    startPoint.reset();
+    endPoint.reset();
+    ShowHint = 0;
+    route->Clear();
+    routeFlash = 0;
+    statusText = config.selectFirst;
+    UpdateStatusText();
+}
+
+void myGame::WriteProgress() {
+    if (Relaxed()) {
+        return;
+    }
+    AppConstantsManager& settings = AppSettings();
+    const int player = UserID();
+    const std::string score = std::to_string(iCurrentScore);
+    if (iCurrentScore > settings.GetInt(settings_keys::HIGH_SCORE)) {
+        settings.Set(settings_keys::HIGH_SCORE, score, 1);
+    }
+    addHighScore(0, iCurrentScore);
+    settings.Set(settings_keys::LAST_SCORE, score, 1);
+    settings.SetPlayer(player, settings_keys::PLAYER_LEVEL, std::to_string(iCurrentLevel), 1);
+    settings.SetPlayer(player, settings_keys::PLAYER_HINTS, std::to_string(iCurrentHints), 1);
+    settings.SetPlayer(player, settings_keys::PLAYER_UNDOS, std::to_string(iCurrentUndos), 1);
+    settings.SetPlayer(player, settings_keys::PLAYER_RETRIES, std::to_string(iCurrentRetries), 0);
+}
+
+void myGame::SetMusicToCurrentLevel() {
+    if (Relaxed()) {
+        StartSong("music" + std::to_string(_RelaxedModeMusic));
+    } else if (ld && ld->music > 0 && ld->music <= CountSongs()) {
+        StartSong("music" + std::to_string(ld->music));
+    }
+}
+
+void myGame::FindHintRoute() {
+    playGrid->FindHintRoute(*hintRoute, 0);
+}
+
+void myGame::IncrementScore() {
+    if (iScoreIncrement > 0) {
+        ++iCurrentScore;
+        --iScoreIncrement;
+    }
+}
+
+void myGame::BeginFade() {
+    fFadeAlpha = 0.0f;  // the grab must not show the previous one
+    screenGrab();
+    fFadeAlpha = 1.0f;
+}
+
+void myGame::LoadStoryImage() {
+    if (iStoryImageNumber > 0 && iStoryImageNumber <= config.NumberEndStory()) {
+        storyImage =
+            LoadAssetImage(GameConfig::At(config.endStory, iStoryImageNumber), IMG_DEFAULT);
+        ++iStoryImageNumber;
+    } else {
+        storyImage.reset();
+    }
+}
+
+void myGame::MouseSelect() {
+    if (!highLight) {
+        return;
+    }
+    if (!startPoint) {
+        startPoint = highLight->Copy();
+        PlaySoundByName("ChooseFirst");
+        statusText = config.selectNext;
+        return;
+    }
+    if (endPoint) {
+        route->Clear();
+        startPoint = highLight->Copy();
+        endPoint.reset();
+        return;
+    }
+    endPoint = highLight->Copy();
+    if (endPoint->Equals(*startPoint) != 0) {
+        startPoint.reset();
+        endPoint.reset();
+        statusText = config.selectFirst;
+        PlaySoundByName("ChooseFirst");
+    } else if (playGrid->CellDataMatch(startPoint.get(), endPoint.get()) == 0) {
+        startPoint.reset();
+        endPoint.reset();
+        statusText = config.noMatch;
+        PlaySoundByName("Wrong");
+    } else {
+        playGrid->FindRoute(*startPoint, *endPoint, *route, 0);
+        if (route->IsEmpty() != 0) {
+            startPoint.reset();
+            endPoint.reset();
+            statusText = config.noRoute;
+            PlaySoundByName("Wrong");
+        } else {
+            routeFlash = MilliSecs();
+            statusText = config.selectFirst;
+            PlaySoundByName("ChooseFirst");
+        }
+    }
+}
+
+void myGame::RemoveSelectedTiles() {
+    if (!startPoint || !endPoint) {
+        routeFlash = 0;
+        return;
+    }
+    ShowHint = 0;
+    routeFlash = 0;
+    iScoreIncrement += POINTS_PER_PAIR;
+    timeSinceLastGo = 0;
+    const Point a = *startPoint;
+    const Point b = *endPoint;
+    const int t1 = playGrid->cellData(a);
+    const int t2 = playGrid->cellData(b);
+    undoAction::pushUndoAction(t1, t2, a, b);
+    for (int pass = 0; pass < 2; ++pass) {
+        const float alpha = pass == 0 ? 1.0f : 0.5f;
+        const float scale = pass == 0 ? 1.0f : 1.3f;
+        const float alphaSpeed = pass == 0 ? 1.0f : 1.5f;
+        const float scaleSpeed = pass == 0 ? 1.0f : 1.8f;
+        for (const auto& [cell, tile] : {std::pair{a, t1}, std::pair{b, t2}}) {
+            scaleFader::Create(playGrid->normalImage(tile - FIRST_TILE_VALUE),
+                               static_cast<float>(playGrid->_cellStartX(cell.x)),
+                               static_cast<float>(playGrid->_cellStartY(cell.y)), alpha, scale,
+                               alphaSpeed, scaleSpeed);
+        }
+    }
+    int count = 0;
+    bool picFound = false;
+    for (const Point& cell : {a, b}) {
+        if (cell.x >= 0 && cell.x < LEVEL_COLUMNS && cell.y >= 0 && cell.y < LEVEL_ROWS &&
+            ld->bonus[cell.x][cell.y] != 0) {
+            ++count;
+            _CollectBonus(cell, ld->bonus[cell.x][cell.y], count, picFound);
+        }
+    }
+    if (!Relaxed() && a.x >= 0 && a.x < LEVEL_COLUMNS && a.y >= 0 && a.y < LEVEL_ROWS &&
+        IsGroupValue(ld->grid[a.x][a.y])) {
+        ParticleEmitOverControlCaptionRegion("statusbar", "sb_time", 20, "bonusfly");
+        const long long added = static_cast<long long>(ld->flowersbonus) * 1000;
+        timeRemainingMS = static_cast<int>(
+            std::min<long long>(timeRemainingMS + added, MAX_TIME_LIMIT_S * 1000LL));
+        ++count;
+    }
+    PlaySoundByName(count == 0 ? "ChooseSecond" : (picFound ? "PicFound" : "GetBonus"));
+    playGrid->removePair(a, b);
+    for (const Point& cell : {a, b}) {
+        if (cell.x >= 0 && cell.x < LEVEL_COLUMNS && cell.y >= 0 && cell.y < LEVEL_ROWS) {
+            ld->bonus[cell.x][cell.y] = 0;
+        }
+    }
+    gameRoute::AddFadingRoute(*route);
+    route->Clear();
+    startPoint.reset();
+    endPoint.reset();
+    highLight.reset();
+    FindHintRoute();
+}
+
+void myGame::_CollectBonus(const Point& cell, int code, int& count, bool& picFound) {
+    const float x = static_cast<float>(playGrid->_cellStartX(cell.x) + 16);
+    const float y = static_cast<float>(playGrid->_cellStartY(cell.y) + 24);
+    if (const EmitterPtr emitter = GetEmitter("bonuscollect")) {
+        emitter->DoBurst(x, y, 1);
+    }
+    if (IsBonusItem(code)) {
+        if (Relaxed() && (code == 1 || code == 5)) {
+            --count;
+        } else {
+            makeFlyingBonus(code, x, y, BonusControl(code));
+        }
+        return;
+    }
+    if (!IsPicturePiece(code)) {
+        return;
+    }
+    if (Relaxed()) {
+        --count;
+        return;
+    }
+    const int piece = code - FIRST_PICTURE_PIECE;
+    if (iTotalCollectedPictures >= COLLECTED_PICTURES) {
+        DebugLog("***Error: more than 16 picture pieces on level " + std::to_string(iCurrentLevel) +
+                 ", piece ignored***");
+        return;
+    }
+    collectedPictures[iTotalCollectedPictures] = piece;
+    scaleFader::Create(playGrid->PictureImage(piece),
+                       static_cast<float>(playGrid->_cellStartX(cell.x)),
+                       static_cast<float>(playGrid->_cellStartY(cell.y)), 1.0f, 1.5f, 0.7f, 0.5f);
+    ++iTotalCollectedPictures;
+    picFound = true;
+}
+
+void myGame::makeFlyingBonus(int code, float x, float y, const std::string& control) {
+    const ImagePtr image = playGrid->bonusImage(code - 1);
+    const __Rect target = appGUI->GetControlCaptionRegion("statusbar", control);
+    flyingBonuses.push_back(flyingBonus::CreateFB(
+        control, image, x, y, 60.0f, static_cast<float>((target.xs + target.xe) / 2),
+        static_cast<float>((target.ys + target.ye) / 2), 15.0f));
+}
+
+void myGame::_UpdateFlyingBonuses(int dt) {
+    if (flyingBonuses.empty()) {
+        return;
+    }
+    const auto found = ParticleEmitters.find("bonusfly");
+    const EmitterPtr trail = found != ParticleEmitters.end() ? found->second : nullptr;
+    for (auto it = flyingBonuses.begin(); it != flyingBonuses.end();) {
+        flyingBonus& bonus = **it;
+        if (trail) {
+            trail->DoBurst(static_cast<float>(static_cast<int>(bonus.vPos._x + 16)),
+                           static_cast<float>(static_cast<int>(bonus.vPos._y + 24)), 0);
+        }
+        if (bonus.Update(dt) == 0) {
+            ParticleEmitOverControlCaptionRegion("statusbar", bonus.control, 20, "bonusfly");
+            _ApplyBonus(bonus.control);
+            it = flyingBonuses.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+void myGame::_ApplyBonus(const std::string& control) {
+    if (control == "sb_undos") {
+        ++iCurrentUndos;
+    } else if (control == "sb_retries") {
+        ++iCurrentRetries;
+    } else if (control == "sb_hints") {
+        ++iCurrentHints;
+    } else if (control == "sb_score") {
+        iScoreIncrement += POINTS_PER_SCORE_ITEM;
+    } else if (control == "sb_time") {
+        timeRemainingMS += (ld ? ld->timebonus : 0) * 1000;
+    }
+}
