@@ -152,6 +152,13 @@ void AppConstantsManager::ReadConstants() {
 void AppConstantsManager::WriteConstants() {
     CheckMap();
     const bool scrambled = IsScrambling();
+    // Plain text that begins with the mark would lose it on reading: such
+    // text is written scrambled, which reads back as itself.
+    const auto stored = [scrambled](const std::string& plain) {
+        return scrambled || plain.compare(0, SCRAMBLE_MARK.size(), SCRAMBLE_MARK) == 0
+                   ? _encrypt(plain)
+                   : plain;
+    };
     std::string text;
     for (const auto& [rawKey, rawValue] : *_appConstants) {
         const std::string key = OneLine(rawKey);
@@ -160,9 +167,9 @@ void AppConstantsManager::WriteConstants() {
             continue;
         }
         const std::string value = OneLine(rawValue);
-        text += scrambled ? _encrypt(key) : key;
+        text += stored(key);
         text += '=';
-        text += scrambled ? _encrypt(value) : value;
+        text += stored(value);
         text += "\r\n";
     }
     if (!PrepareSettingsFolder(GetUserFolderName()) || !ReplaceFileSafely(FilePath(), text)) {

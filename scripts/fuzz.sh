@@ -66,6 +66,7 @@ if [ -n "$symbolizer" ]; then
 fi
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1
+export LSAN_OPTIONS=suppressions=$root/tests/fuzz/lsan-fuzz.supp
 export SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy
 findings=$build/fuzz-findings
 mkdir -p "$findings"
