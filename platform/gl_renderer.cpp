@@ -11,6 +11,7 @@
 #include "platform/debug_log.h"
 #include "platform/graphics.h"
 #include "platform/render_backend.h"
+#include "platform/test_seams.h"
 
 struct ImageTexture {
     GLuint id = 0;
@@ -49,6 +50,7 @@ void main() {
 
 struct Renderer {
     bool ready = false;
+    bool skipDrawing = false;  // the test seam: frames go undrawn
     int generation = 0;
     int width = 0;
     int height = 0;
@@ -284,6 +286,10 @@ void FlushBatch() {
     if (!r.ready || r.batch.empty()) {
         return;
     }
+    if (r.skipDrawing) {
+        r.batch.clear();
+        return;
+    }
     ApplyBlend(r, r.batchBlend);
     glBindTexture(GL_TEXTURE_2D, r.batchTexture);
     glBindBuffer(GL_ARRAY_BUFFER, r.vertexBuffer);
@@ -295,7 +301,7 @@ void FlushBatch() {
 
 void ClearBackBuffer(float red, float green, float blue) {
     Renderer& r = R();
-    if (!r.ready) {
+    if (!r.ready || r.skipDrawing) {
         return;
     }
     FlushBatch();
@@ -321,7 +327,8 @@ Letterbox FitLetterbox(int gameWidth, int gameHeight, int windowWidth, int windo
 
 void PresentBackBuffer(int drawableWidth, int drawableHeight) {
     Renderer& r = R();
-    if (!r.ready) {
+    if (!r.ready || r.skipDrawing) {
+        r.batch.clear();
         return;
     }
     FlushBatch();
@@ -338,6 +345,10 @@ void PresentBackBuffer(int drawableWidth, int drawableHeight) {
     glBlitFramebuffer(0, 0, r.width, r.height, box.x, top - box.height, box.x + box.width, top,
                       GL_COLOR_BUFFER_BIT, exact ? GL_NEAREST : GL_LINEAR);
     UseBackBuffer(r);
+}
+
+void SkipDrawing(bool skip) {
+    R().skipDrawing = skip;
 }
 
 void ReadBackBufferRows(int x, int y, int width, int height, uint8_t* target, int pitch) {

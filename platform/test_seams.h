@@ -19,6 +19,10 @@ void InjectChar(int character);
 void InjectCloseRequest();
 void InjectFocusLoss();  // as if the window lost the focus
 
+// While on, frames are updated and presented but nothing is drawn into the
+// back buffer (a robot skips the frames it does not look at).
+void SkipDrawing(bool skip);
+
 // The back buffer as a PF_BGRA8888 pixmap, and saved as PNG.
 PixmapPtr ReadBackBuffer();
 bool SaveBackBufferPNG(const std::string& path);

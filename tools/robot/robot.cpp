@@ -1,0 +1,389 @@
+// The robot's machinery: start-up, frames on the manual clock, input that
+// meets controls and tiles where a player's mouse would, the state log,
+// screenshots and failure reports.
+#include "tools/robot/robot.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+
+#include "app/app_module.h"
+#include "app/app_run.h"
+#include "app/assets.h"
+#include "app/embedded_archive.h"
+#include "app/loading_screen.h"
+#include "app/settings.h"
+#include "app/user_folder.h"
+#include "app/zip_archive.h"
+#include "board/game_grid.h"
+#include "board/level_data.h"
+#include "forms/button.h"
+#include "forms/gui.h"
+#include "forms/window.h"
+#include "platform/clock.h"
+#include "platform/graphics.h"
+#include "platform/input.h"
+#include "platform/music.h"
+#include "platform/test_seams.h"
+#include "screens/game_screen.h"
+#include "screens/main_menu.h"
+#include "screens/main_menu_sequence.h"
+#include "screens/progress_screen.h"
+
+namespace {
+
+constexpr int ROBOT_START_MS = 1000;
+constexpr int FRAME_MS = 16;
+constexpr int MEASURED_FRAMES = 40;
+constexpr int STORY_LEVELS = 50;
+const char* const MODULE_NAMES[] = {"intro", "loading", "menu", "game", "outro", "pause"};
+
+double ProcessCpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+std::string GameStateName(int state) {
+    switch (state) {
+        case GS_SHOWING_PROGRESS_BEFORE:
+            return "map";
+        case GS_SHOWING_PROGRESS_AFTER:
+            return "progress";
+        case GS_LEVEL_RUNNING:
+            return "running";
+        case GS_LEVEL_FINISHED:
+            return "finished";
+        case GS_ASK_GIVEUP:
+            return "giveup";
+        case GS_ASK_RETRY:
+            return "retry";
+        case GS_GAME_OVER:
+            return "gameover";
+        case GS_SHOWING_OPTIONS:
+            return "options";
+        case GS_END_STORY:
+            return "endstory";
+        default:
+            return "state" + std::to_string(state);
+    }
+}
+
+}  // namespace
+
+Robot::Robot(RobotOptions options) : options_(std::move(options)) {}
+
+Robot::~Robot() {
+    if (log_ != nullptr) {
+        std::fclose(log_);
+    }
+}
+
+void Robot::Log(const std::string& line) {
+    const std::string stamped =
+        "[" + std::to_string(MilliSecs()) + " ms, frame " + std::to_string(frames_) + "] " + line;
+    if (log_ != nullptr) {
+        std::fprintf(log_, "%s\n", stamped.c_str());
+        std::fflush(log_);
+    }
+}
+
+void Robot::Boot() {
+    std::filesystem::remove_all(options_.userFolder);
+    std::filesystem::create_directories(options_.userFolder);
+    setenv("TESSALUNE_DATA_DIR", options_.userFolder.c_str(), 1);
+    if (!options_.shotFolder.empty()) {
+        std::filesystem::create_directories(options_.shotFolder);
+    }
+    if (!options_.logPath.empty()) {
+        log_ = std::fopen(options_.logPath.c_str(), "w");
+    }
+    UseManualClock(true, ROBOT_START_MS);
+    // The game's own start-up sequence, step for step.
+    RegisterEmbeddedArchive();
+    RegisterZipProtocol();
+    AppConstantsManager::SetScrambling(true);
+    SetAppTitle("Tessalune");
+    SetUserFolderName("Tessalune/");
+    SetArchivePrefix(SHIPPED_ARCHIVE_PREFIX);
+    SetStartLevel(0);
+    SetSongLoader([](const std::string& path) { return LoadAssetSound(path, SOUND_STREAMED); });
+    AppSettings();
+    LoadLocaleFromSettings();
+    loadingScreen::Create("data/loadingScreen/loadingscreen.txt");
+    progressScreen::BuildList();
+    CreateScreenModules(0);
+    OpenAppGraphics(AppDisplay::width, AppDisplay::height, AppDisplay::depth);
+    _AppModule::LoadGUI("data/gui/gui.txt");
+    SetMouseVisible(false);
+    if (options_.figures) {
+        MeasureEmptyFrame();
+        FindDensestLevel();
+    }
+    _AppModule::BeginApp();
+    Log("boot: user folder " + options_.userFolder);
+}
+
+myGame* Robot::Game() const {
+    return dynamic_cast<myGame*>(_AppModule::appModules[APP_GAME].get());
+}
+
+myMainMenu* Robot::Menu() const {
+    return dynamic_cast<myMainMenu*>(_AppModule::appModules[APP_MAINMENU].get());
+}
+
+std::string Robot::StateName() const {
+    const int current = _AppModule::currentModule;
+    if (current < 0) {
+        return "ended";
+    }
+    std::string name = current < APP_SLOT_COUNT ? MODULE_NAMES[current] : "module?";
+    if (current == APP_GAME && Game() != nullptr) {
+        name += "/" + GameStateName(Game()->GameState());
+        name += Game()->Relaxed() ? " relaxed" : "";
+        name += " level " + std::to_string(Game()->iCurrentLevel);
+    }
+    const auto& gui = _AppModule::appGUI;
+    if (gui) {
+        std::string forms;
+        for (const auto& [formName, window] : gui->windows) {
+            if (window && window->isVisible) {
+                forms += (forms.empty() ? "" : ",") + formName;
+            }
+        }
+        name += " [" + forms + "]";
+    }
+    return name;
+}
+
+void Robot::NoteState() {
+    const std::string state = StateName();
+    if (state != lastState_) {
+        Log("state: " + state);
+        lastState_ = state;
+    }
+}
+
+void Robot::Step(bool draw) {
+    SkipDrawing(!draw && !options_.drawEveryFrame);
+    const int before = MilliSecs();
+    const int running = _AppModule::Tick();
+    ++frames_;
+    if (MilliSecs() == before) {
+        AdvanceClock(FRAME_MS);  // a frame that presented nothing still takes time
+    }
+    if (running == 0 && _AppModule::currentModule >= 0) {
+        Fail("the module loop stopped with a module current");
+    }
+    NoteState();
+}
+
+void Robot::StepFor(int ms) {
+    const int until = MilliSecs() + ms;
+    while (MilliSecs() < until && _AppModule::currentModule >= 0) {
+        Step();
+    }
+}
+
+void Robot::WaitUntil(const std::function<bool()>& done, int limitFrames, const std::string& what) {
+    for (int i = 0; !done(); ++i) {
+        if (i >= limitFrames) {
+            Fail("waited " + std::to_string(limitFrames) + " frames for " + what);
+        }
+        if (_AppModule::currentModule < 0) {
+            Fail("the program ended while waiting for " + what);
+        }
+        Step();
+    }
+}
+
+void Robot::Settle() {
+    WaitUntil(
+        [this] {
+            for (const auto& [formName, window] : _AppModule::appGUI->windows) {
+                if (window && window->IsAnimating()) {
+                    return false;
+                }
+            }
+            if (myMainMenu* menu = Menu(); menu && _AppModule::currentModule == APP_MAINMENU) {
+                if (menu->fadeIn > 0 || menu->CrossFadeAlpha() > 0.0f) {
+                    return false;
+                }
+            }
+            if (myGame* game = Game(); game && _AppModule::currentModule == APP_GAME) {
+                const bool map = game->GameState() == GS_SHOWING_PROGRESS_BEFORE;
+                if (game->fFadeAlpha > 0.0f || (map && game->iFirstFadeFromBlack > 0)) {
+                    return false;
+                }
+            }
+            return true;
+        },
+        600, "the screen to settle");
+}
+
+void Robot::MoveTo(int x, int y) {
+    InjectMouseMove(x, y);
+    Step();
+}
+
+void Robot::ClickAt(int x, int y) {
+    InjectMouseMove(x, y);
+    Step();
+    InjectMouseButton(1, true);
+    Step();
+    InjectMouseButton(1, false);
+    Step();
+}
+
+bool Robot::Clickable(const std::string& form, const std::string& control, std::string& why) const {
+    const auto& gui = _AppModule::appGUI;
+    const WindowPtr window = gui->GetWindow(form);
+    if (!window) {
+        why = "there is no form \"" + form + "\"";
+        return false;
+    }
+    if (!window->isVisible) {
+        why = "form \"" + form + "\" is hidden";
+        return false;
+    }
+    const ControlPtr found = window->GetControl(control);
+    if (!found) {
+        why = "form \"" + form + "\" has no control \"" + control + "\"";
+        return false;
+    }
+    if (!found->isVisible || found->disabled) {
+        why = "\"" + control + "\" is hidden or disabled";
+        return false;
+    }
+    const WindowPtr& modal = gui->modalWindow;
+    if (modal && modal != window && modal->isVisible) {
+        why = "the modal form \"" + modal->name + "\" covers \"" + form + "\"";
+        return false;
+    }
+    return true;
+}
+
+void Robot::ClickControl(const std::string& form, const std::string& control) {
+    Settle();
+    std::string why;
+    if (!Clickable(form, control, why)) {
+        Fail("cannot click " + form + "/" + control + ": " + why);
+    }
+    Shot(lastState_);
+    const __Rect r = _AppModule::appGUI->GetWindow(form)->GetControl(control)->position;
+    Log("click " + form + "/" + control);
+    ClickAt((r.xs + r.xe) / 2, (r.ys + r.ye) / 2);
+    if (!_AppModule::appGUI->ButtonHit(control)) {
+        Fail("the click on " + form + "/" + control + " landed on nothing");
+    }
+    Step();  // the module reads the click in its next update
+}
+
+void Robot::ClickCell(int column, int row) {
+    myGame* game = Game();
+    const gameGrid& grid = *game->playGrid;
+    ClickAt(grid._cellCentreX(column), grid._cellCentreY(row));
+}
+
+void Robot::TypeText(const std::string& text) {
+    for (char c : text) {
+        InjectChar(static_cast<unsigned char>(c));
+        Step();
+    }
+    Step();
+}
+
+void Robot::Shot(const std::string& screen) {
+    if (options_.shotFolder.empty()) {
+        return;
+    }
+    // One picture per screen: the state without its level number and forms order.
+    std::string key = screen;
+    if (const size_t level = key.find(" level "); level != std::string::npos) {
+        key.erase(level, key.find(' ', level + 7) - level);
+    }
+    if (!shotScreens_.insert(key).second) {
+        return;
+    }
+    std::string file;
+    for (char c : key) {
+        file += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    }
+    while (!file.empty() && file.back() == '_') {
+        file.pop_back();
+    }
+    char number[8];
+    std::snprintf(number, sizeof number, "%02d", static_cast<int>(shotScreens_.size()));
+    const std::string path = options_.shotFolder + "/" + number + "-" + file + ".png";
+    Step(true);  // the frame saved is drawn in full
+    SaveBackBufferPNG(path);
+    Log("screenshot " + path);
+}
+
+void Robot::MeasureEmptyFrame() {
+    const double start = ProcessCpuMs();
+    for (int i = 0; i < MEASURED_FRAMES; ++i) {
+        PollSystem();
+        Cls();
+        Flip();
+    }
+    emptyFrameMs_ = (ProcessCpuMs() - start) / MEASURED_FRAMES;
+}
+
+void Robot::FindDensestLevel() {
+    int most = -1;
+    const std::vector<int> played = options_.full ? std::vector<int>() : std::vector<int>{1, 2, 50};
+    for (int level = 1; level <= STORY_LEVELS; ++level) {
+        if (!played.empty() && std::find(played.begin(), played.end(), level) == played.end()) {
+            continue;
+        }
+        const LevelDataPtr data = levelData::Create(progressScreen::LevelFileName(level));
+        int tiles = 0;
+        for (const auto& column : data->grid) {
+            for (int value : column) {
+                tiles += value >= 3 ? 1 : 0;
+            }
+        }
+        if (tiles > most) {
+            most = tiles;
+            densestLevel_ = level;
+        }
+    }
+    Log("densest level " + std::to_string(densestLevel_) + " with " + std::to_string(most) +
+        " tiles");
+}
+
+void Robot::Measure(const std::string& screen) {
+    if (!options_.figures) {
+        return;
+    }
+    const double start = ProcessCpuMs();
+    for (int i = 0; i < MEASURED_FRAMES; ++i) {
+        Step(true);
+    }
+    figures_.push_back({screen, (ProcessCpuMs() - start) / MEASURED_FRAMES, MEASURED_FRAMES});
+    Log("measured " + screen);
+}
+
+void Robot::Fail(const std::string& why) {
+    const std::string state = StateName();
+    std::fprintf(stderr, "robot: FAILED in state %s: %s\n", state.c_str(), why.c_str());
+    Log("FAILED: " + why + " (state " + state + ")");
+    const std::string folder =
+        options_.shotFolder.empty() ? options_.userFolder : options_.shotFolder;
+    const std::string path = folder + "/failure.png";
+    SkipDrawing(false);
+    if (_AppModule::currentModule >= 0) {
+        _AppModule::Tick();  // one frame drawn in full for the picture
+    }
+    if (SaveBackBufferPNG(path)) {
+        std::fprintf(stderr, "robot: the screen is in %s\n", path.c_str());
+    }
+    std::fflush(stderr);
+    std::_Exit(1);
+}

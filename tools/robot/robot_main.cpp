@@ -1,0 +1,123 @@
+// The robot player's command line.
+//   tessalune_robot [--full] [--shots DIR] [--log FILE] [--user DIR] [--figures]
+//   tessalune_robot --first-frame
+// Plays the short game (levels 1 and 2, a give-up, the last level, the end
+// story, a relaxed game) or with --full all fifty levels; exits 0 when every
+// check passed. --first-frame starts the game as it starts for a player and
+// prints the milliseconds from the launch (TESS_LAUNCH_NS, the launcher's
+// CLOCK_REALTIME in ns) to the first presented intro frame.
+#include <sys/resource.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <string>
+
+#include "app/app_module.h"
+#include "app/app_run.h"
+#include "app/assets.h"
+#include "app/embedded_archive.h"
+#include "app/loading_screen.h"
+#include "app/settings.h"
+#include "app/user_folder.h"
+#include "app/zip_archive.h"
+#include "platform/graphics.h"
+#include "platform/music.h"
+#include "screens/main_menu_sequence.h"
+#include "screens/progress_screen.h"
+#include "tools/robot/robot.h"
+
+namespace {
+
+double RealtimeMs() {
+    timespec t{};
+    clock_gettime(CLOCK_REALTIME, &t);
+    return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+// The start-up of main, on the real clock, up to the first intro frame.
+int FirstFrame() {
+    const char* launch = std::getenv("TESS_LAUNCH_NS");
+    const double launchedMs = launch != nullptr ? std::strtod(launch, nullptr) / 1e6 : RealtimeMs();
+    RegisterEmbeddedArchive();
+    RegisterZipProtocol();
+    AppConstantsManager::SetScrambling(true);
+    SetAppTitle("Tessalune");
+    SetUserFolderName("Tessalune/");
+    SetArchivePrefix(SHIPPED_ARCHIVE_PREFIX);
+    SetStartLevel(0);
+    SetSongLoader([](const std::string& path) { return LoadAssetSound(path, SOUND_STREAMED); });
+    AppSettings();
+    LoadLocaleFromSettings();
+    loadingScreen::Create("data/loadingScreen/loadingscreen.txt");
+    progressScreen::BuildList();
+    CreateScreenModules(0);
+    OpenAppGraphics(AppDisplay::width, AppDisplay::height, AppDisplay::depth);
+    _AppModule::LoadGUI("data/gui/gui.txt");
+    SetMouseVisible(false);
+    _AppModule::BeginApp();
+    _AppModule::Tick();  // draws and presents the intro's first frame
+    const double firstFrameMs = RealtimeMs() - launchedMs;
+    std::printf("first intro frame %.1f ms after launch (module %d)\n", firstFrameMs,
+                _AppModule::currentModule);
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    RobotOptions options;
+    options.userFolder = "/tmp/tessalune-robot-" + std::to_string(getpid());
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--first-frame") {
+            return FirstFrame();
+        } else if (arg == "--full") {
+            options.full = true;
+        } else if (arg == "--figures") {
+            options.figures = true;
+        } else if (arg == "--shots" && hasValue) {
+            options.shotFolder = argv[++i];
+        } else if (arg == "--log" && hasValue) {
+            options.logPath = argv[++i];
+        } else if (arg == "--user" && hasValue) {
+            options.userFolder = argv[++i];
+        } else {
+            std::fprintf(stderr,
+                         "usage: %s [--full] [--shots DIR] [--log FILE] [--user DIR] "
+                         "[--figures] | --first-frame\n",
+                         argv[0]);
+            return 2;
+        }
+    }
+    const auto started = std::chrono::steady_clock::now();
+    Robot robot(options);
+    robot.Boot();
+    robot.Play();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("robot: passed: %s game, %d levels, %lld frames, %.1f s\n",
+                options.full ? "full" : "short", robot.LevelsPlayed(),
+                static_cast<long long>(robot.Frames()), seconds);
+    if (options.figures) {
+        std::printf("figure empty-frame %.2f ms\n", robot.EmptyFrameMs());
+        for (const FrameFigure& figure : robot.Figures()) {
+            std::printf("figure frame \"%s\" %.2f ms\n", figure.screen.c_str(), figure.msPerFrame);
+        }
+        std::printf("figure peak-rss %.1f MB\n", static_cast<double>(usage.ru_maxrss) / 1024.0);
+        std::printf("figure songs-kept %.1f MB (decoded they would be %.1f MB)\n",
+                    static_cast<double>(robot.KeptSongBytes()) / 1048576.0,
+                    static_cast<double>(robot.KeptSongDecodedBytes()) / 1048576.0);
+        std::printf("figure run-time %.1f s\n", seconds);
+    }
+    std::fflush(stdout);
+    // Leave without running the destructors of the game's globals, as after a
+    // finished module loop nothing is left to save.
+    std::_Exit(0);
+}

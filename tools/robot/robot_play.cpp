@@ -1,0 +1,451 @@
+// What the robot plays: the intro, a new player, the story pictures, the story
+// levels with a hint, an undo, a retry, the options and a give-up on the way,
+// the end story, one relaxed game and the way out; then what a player would
+// check.
+#include <cstdio>
+
+#include "app/app_module.h"
+#include "app/settings.h"
+#include "app/settings_keys.h"
+#include "board/game_grid.h"
+#include "board/game_route.h"
+#include "board/level_data.h"
+#include "board/solver.h"
+#include "forms/gui.h"
+#include "platform/clock.h"
+#include "platform/music.h"
+#include "screens/game_flow.h"
+#include "screens/game_screen.h"
+#include "screens/main_menu.h"
+#include "tools/robot/robot.h"
+
+namespace {
+
+// Frames a level may take before the robot calls it unfinishable.
+constexpr int LEVEL_FRAME_LIMIT = 30000;
+constexpr int SCREEN_CHANGE_FRAMES = 900;  // 15 s of game time
+const char* const ROBOT_NAME = "Robot";
+
+// The levels at which the robot first tries each extra; it uses each once,
+// as soon as the counters allow from that level on.
+struct Plan {
+    int optionsLevel;
+    int hintLevel;
+    int undoLevel;
+    int retryLevel;
+    int giveUpLevel;  // gives up when this level starts, then continues from the menu
+};
+constexpr Plan SHORT_PLAN{2, 50, 50, 50, 3};
+constexpr Plan FULL_PLAN{4, 6, 8, 10, 25};
+
+std::string Padded(const std::string& value, size_t width) {
+    return value.size() >= width ? value : std::string(width - value.size(), '0') + value;
+}
+
+int TilesLeft(const myGame& game) {
+    return game.playGrid ? game.playGrid->tileCount(0) : 0;
+}
+
+}  // namespace
+
+bool Robot::Play() {
+    const Plan& plan = options_.full ? FULL_PLAN : SHORT_PLAN;
+    PassIntro();
+    CreatePlayer(ROBOT_NAME);
+    WatchStory();
+    if (options_.full) {
+        PlayStoryGame(plan.giveUpLevel, true);
+        ClickControl("menu", "start");  // goes on at the level given up
+        PlayStoryGame(0, false);
+    } else {
+        PlayStoryGame(plan.giveUpLevel, true);
+        // The last level from a profile that has reached it.
+        AppSettings().SetPlayer(playerNumber_, settings_keys::PLAYER_LEVEL, "50", 1);
+        for (const auto* key : {&settings_keys::PLAYER_HINTS, &settings_keys::PLAYER_UNDOS,
+                                &settings_keys::PLAYER_RETRIES}) {
+            AppSettings().SetPlayer(playerNumber_, *key, "3", 1);
+        }
+        AppSettings().WriteConstants();
+        Log("profile set to level 50 with 3 hints, undos and retries");
+        ClickControl("menu", "start");
+        PlayStoryGame(0, false);
+    }
+    PlayRelaxedGame();
+    Quit();
+    Check();
+    return true;
+}
+
+void Robot::PassIntro() {
+    WaitUntil([] { return _AppModule::currentModule == APP_INTRO; }, 5, "the intro");
+    const int started = MilliSecs();
+    bool measured = false;
+    while (_AppModule::currentModule == APP_INTRO) {
+        if (!measured && MilliSecs() - started > 1600) {
+            Shot("intro");
+            Measure("intro");
+            measured = true;
+        }
+        Step();
+        if (MilliSecs() - started > 10000) {
+            Fail("the intro runs longer than 10 s");
+        }
+    }
+    WaitUntil([] { return _AppModule::currentModule == APP_MAINMENU; }, 5, "the main menu");
+    Settle();
+    Shot(lastState_);
+    Measure("menu");
+    for (int n = 1; n <= 5; ++n) {
+        const SoundPtr song = FindSong("music" + std::to_string(n));
+        keptSongBytes_ += song ? song->MemoryBytes() : 0;
+        keptSongDecodedBytes_ += song ? static_cast<size_t>(song->Frames()) * 4 : 0;
+    }
+    if (CountSongs() != 5) {
+        Fail("the intro entered " + std::to_string(CountSongs()) + " songs, not 5");
+    }
+}
+
+void Robot::CreatePlayer(const std::string& name) {
+    ClickControl("menu", "start");
+    WaitUntil([] { return _AppModule::appGUI->IsWindowShowing("newuser") != 0; },
+              SCREEN_CHANGE_FRAMES, "the new-player form");
+    Settle();
+    TypeText(name);
+    ClickControl("newuser", "newuser_ok");
+    playerName_ = name;
+    playerNumber_ = _AppModule::UserID();
+    if (_AppModule::currentPlayerName != name) {
+        Fail("the new player is \"" + _AppModule::currentPlayerName + "\", not \"" + name + "\"");
+    }
+    Log("player " + std::to_string(playerNumber_) + " \"" + name + "\" created");
+}
+
+void Robot::WatchStory() {
+    WaitUntil([] { return _AppModule::appGUI->IsWindowShowing("story") != 0; },
+              SCREEN_CHANGE_FRAMES, "the story pictures");
+    int pictures = 0;
+    while (_AppModule::currentModule == APP_MAINMENU && Menu()->fadeToBlack == 0) {
+        ++pictures;
+        if (pictures > 5) {
+            Fail("more than five story pictures");
+        }
+        Settle();
+        ClickControl("story", "story_next");
+        Step();
+    }
+    if (pictures != 5) {
+        Fail("saw " + std::to_string(pictures) + " story pictures, not 5");
+    }
+    WaitUntil([] { return _AppModule::currentModule == APP_GAME; }, SCREEN_CHANGE_FRAMES,
+              "the game after the story");
+}
+
+void Robot::PlayStoryGame(int giveUpLevel, bool giveUp) {
+    WaitUntil([] { return _AppModule::currentModule == APP_GAME; }, SCREEN_CHANGE_FRAMES,
+              "the game");
+    bool measuredMap = false;
+    bool measuredProgress = false;
+    while (_AppModule::currentModule == APP_GAME) {
+        myGame* game = Game();
+        switch (game->GameState()) {
+            case GS_SHOWING_PROGRESS_BEFORE: {
+                Settle();
+                Shot(lastState_);
+                if (!measuredMap) {
+                    Measure("map");
+                    measuredMap = true;
+                }
+                const int level = game->iCurrentLevel;
+                Log("map of level " + std::to_string(level));
+                ClickAt(400, 300);
+                WaitUntil([game] { return game->GameState() != GS_SHOWING_PROGRESS_BEFORE; }, 60,
+                          "the level after a click on the map");
+                break;
+            }
+            case GS_LEVEL_RUNNING:
+                if (giveUp && game->iCurrentLevel == giveUpLevel) {
+                    ClickControl("statusbar", "sb_giveup");
+                    WaitUntil([] { return _AppModule::appGUI->IsWindowShowing("giveup") != 0; }, 60,
+                              "the give-up question");
+                    ClickControl("giveup", "giveup_yes");
+                    WaitUntil([] { return _AppModule::currentModule == APP_MAINMENU; },
+                              SCREEN_CHANGE_FRAMES, "the menu after giving up");
+                    Log("gave up at level " + std::to_string(giveUpLevel));
+                    Settle();
+                    return;
+                }
+                PlayLevel();
+                break;
+            case GS_LEVEL_FINISHED:
+                Step();
+                break;
+            case GS_SHOWING_PROGRESS_AFTER:
+                Settle();
+                StepFor(500);  // a part of the time bonus counted
+                Shot(lastState_);
+                if (!measuredProgress) {
+                    Measure("progress");
+                    measuredProgress = true;
+                }
+                ClickAt(400, 300);
+                WaitUntil([game] { return game->GameState() != GS_SHOWING_PROGRESS_AFTER; }, 60,
+                          "the map after a click on the progress form");
+                break;
+            case GS_END_STORY:
+                PassEndStory();
+                break;
+            default:
+                Fail("the story game is stuck in a state the robot cannot leave");
+        }
+    }
+    WaitUntil([] { return _AppModule::currentModule == APP_MAINMENU; }, SCREEN_CHANGE_FRAMES,
+              "the menu after the game");
+    Settle();
+}
+
+void Robot::PlayLevel() {
+    myGame* game = Game();
+    const int level = game->iCurrentLevel;
+    ++levelsPlayed_;
+    Log("playing level " + std::to_string(level) + " with " + std::to_string(TilesLeft(*game)) +
+        " tiles" + (game->Relaxed() ? " (relaxed)" : ""));
+    Settle();
+    Shot(lastState_);
+    if (options_.figures && (level == densestLevel_ || densestLevel_ == 0) && !game->Relaxed()) {
+        Measure("level " + std::to_string(level) + " in play");
+        densestLevel_ = -1;
+    }
+    const int64_t start = frames_;
+    pairsThisLevel_ = 0;
+    while (_AppModule::currentModule == APP_GAME && game->GameState() == GS_LEVEL_RUNNING) {
+        if (frames_ - start > LEVEL_FRAME_LIMIT) {
+            Fail("level " + std::to_string(level) + " not finished after " +
+                 std::to_string(LEVEL_FRAME_LIMIT) + " frames");
+        }
+        if (TilesLeft(*game) == 0) {
+            Step();
+            continue;
+        }
+        if (!game->Relaxed()) {
+            UseExtras();
+            if (game->GameState() != GS_LEVEL_RUNNING) {
+                break;
+            }
+        }
+        if (game->hintRoute->IsEmpty()) {
+            if (game->iCurrentRetries > 0) {
+                Log("no move left: retry");
+                ClickControl("statusbar", "sb_retry");
+                Step();
+                continue;
+            }
+            Fail("no move left on level " + std::to_string(level) + " and no retry");
+        }
+        PlayPair();
+    }
+    if (game->GameState() == GS_GAME_OVER || game->GameState() == GS_ASK_RETRY) {
+        Fail("level " + std::to_string(level) + " was lost");
+    }
+}
+
+void Robot::PlayPair() {
+    myGame* game = Game();
+    const gameGrid& grid = *game->playGrid;
+    Point a = *game->hintRoute->First();
+    Point b = *game->hintRoute->Last();
+    // The hint's pair, unless taking it leaves a board that cannot be cleared;
+    // then another pair the board can join now.
+    auto clears = [&grid](const Point& p, const Point& q) {
+        gameGrid after = grid;
+        after.removePair(p, q);
+        return after.tileCount(0) == 0 || SolveBoard(after).outcome != SolveOutcome::Stuck;
+    };
+    if (!clears(a, b)) {
+        for (const CellPair& pair : JoinablePairs(grid)) {
+            if (clears(pair.a, pair.b)) {
+                Log("the hint pair would leave the board stuck; another pair instead");
+                a = pair.a;
+                b = pair.b;
+                break;
+            }
+        }
+    }
+    const int before = TilesLeft(*game);
+    ClickCell(a.x, a.y);
+    if (!game->startPoint || game->startPoint->x != a.x || game->startPoint->y != a.y) {
+        if (game->GameState() != GS_LEVEL_RUNNING) {
+            return;
+        }
+        Fail("the click on tile (" + std::to_string(a.x) + "," + std::to_string(a.y) +
+             ") selected nothing");
+    }
+    ClickCell(b.x, b.y);
+    if (game->routeFlash == 0 && TilesLeft(*game) == before) {
+        if (game->GameState() != GS_LEVEL_RUNNING) {
+            return;
+        }
+        Fail("the pair (" + std::to_string(a.x) + "," + std::to_string(a.y) + ")-(" +
+             std::to_string(b.x) + "," + std::to_string(b.y) + ") was not matched");
+    }
+    WaitUntil(
+        [game, before] {
+            return TilesLeft(*game) < before || game->GameState() != GS_LEVEL_RUNNING;
+        },
+        300, "the matched pair to go");
+    ++pairsThisLevel_;
+}
+
+void Robot::UseExtras() {
+    const Plan& plan = options_.full ? FULL_PLAN : SHORT_PLAN;
+    myGame* game = Game();
+    const int level = game->iCurrentLevel;
+    auto running = [game] { return game->GameState() == GS_LEVEL_RUNNING; };
+    if (!usedOptions_ && level >= plan.optionsLevel && pairsThisLevel_ >= 1) {
+        ClickControl("statusbar", "sb_options");
+        WaitUntil([] { return _AppModule::appGUI->IsWindowShowing("options") != 0; }, 60,
+                  "the options");
+        Settle();
+        Shot(lastState_);
+        ClickControl("options", "options_accept");
+        WaitUntil(running, 60, "the level after the options");
+        usedOptions_ = true;
+    }
+    if (!usedHint_ && level >= plan.hintLevel && game->iCurrentHints > 0 &&
+        !game->hintRoute->IsEmpty()) {
+        const int hints = game->iCurrentHints;
+        ClickControl("statusbar", "sb_hint");
+        Step();
+        if (game->ShowHint != 1 || game->iCurrentHints != hints - 1) {
+            Fail("the hint button showed no hint");
+        }
+        Shot("game/hint shown");
+        usedHint_ = true;
+        Log("used a hint");
+    }
+    if (!usedUndo_ && level >= plan.undoLevel && game->iCurrentUndos > 0 && pairsThisLevel_ >= 2) {
+        const int undos = game->iCurrentUndos;
+        const int tiles = TilesLeft(*game);
+        ClickControl("statusbar", "sb_undo");
+        Step();
+        if (game->iCurrentUndos != undos - 1 || TilesLeft(*game) != tiles + 2) {
+            Fail("the undo button did not put the last pair back");
+        }
+        usedUndo_ = true;
+        Log("used an undo");
+    }
+    if (!usedRetry_ && level >= plan.retryLevel && game->iCurrentRetries > 0 &&
+        pairsThisLevel_ >= 3 && !game->hintRoute->IsEmpty()) {
+        const int retries = game->iCurrentRetries;
+        const int tiles = TilesLeft(*game);
+        ClickControl("statusbar", "sb_retry");
+        WaitUntil([] { return _AppModule::appGUI->IsWindowShowing("retry") != 0; }, 60,
+                  "the retry question");
+        Settle();
+        Shot(lastState_);
+        ClickControl("retry", "retry_yes");
+        WaitUntil(running, 60, "the level after the retry");
+        if (game->iCurrentRetries != retries - 1 || TilesLeft(*game) <= tiles) {
+            Fail("the retry did not start the level again");
+        }
+        usedRetry_ = true;
+        pairsThisLevel_ = 0;
+        Log("used a retry");
+    }
+}
+
+void Robot::PassEndStory() {
+    myGame* game = Game();
+    int pictures = 0;
+    while (_AppModule::currentModule == APP_GAME && game->GameState() == GS_END_STORY &&
+           game->fFadeOutToEnd > 1.0f) {
+        if (++pictures > 10) {
+            Fail("the end story does not end");
+        }
+        Settle();
+        ClickControl("story", "story_next");
+        Step();
+    }
+    Log("end story: " + std::to_string(pictures) + " pictures");
+    WaitUntil([] { return _AppModule::currentModule == APP_MAINMENU; }, SCREEN_CHANGE_FRAMES,
+              "the menu after the end story");
+    endStorySeen_ = true;
+}
+
+void Robot::PlayRelaxedGame() {
+    Settle();
+    // What a player reads on the menu after the story.
+    const std::string lastScore = AppSettings().Get(settings_keys::LAST_SCORE);
+    const std::string shown = _AppModule::appGUI->GetControlCaptionText("menu", "lastscore");
+    if (std::stoll("0" + lastScore) > 0 && shown != Padded(lastScore, 6)) {
+        Fail("the menu shows the last score \"" + shown + "\", not " + lastScore);
+    }
+    Log("menu shows last score " + shown);
+    ClickControl("menu", "freeplay");
+    WaitUntil([] { return _AppModule::appGUI->IsWindowShowing("relaxed") != 0; }, 60,
+              "the relaxed chooser");
+    Settle();
+    Shot(lastState_);
+    Measure("relaxed chooser");
+    ClickControl("relaxed", "relaxed_random");
+    WaitUntil([] { return _AppModule::currentModule == APP_GAME; }, SCREEN_CHANGE_FRAMES,
+              "the relaxed game");
+    myGame* game = Game();
+    if (!game->Relaxed()) {
+        Fail("the random choice started a story game");
+    }
+    WaitUntil([game] { return game->GameState() == GS_LEVEL_RUNNING; }, 60, "the relaxed level");
+    PlayLevel();
+    WaitUntil([] { return _AppModule::currentModule == APP_MAINMENU; }, SCREEN_CHANGE_FRAMES,
+              "the menu after the relaxed game");
+    Settle();
+}
+
+void Robot::Quit() {
+    ClickControl("menu", "exit");
+    WaitUntil([] { return _AppModule::appGUI->IsWindowShowing("exit") != 0; }, 60,
+              "the exit question");
+    ClickControl("exit", "quit_yes");
+    WaitUntil([] { return _AppModule::currentModule < 0; }, SCREEN_CHANGE_FRAMES,
+              "the program to end");
+    Log("the program ended");
+}
+
+void Robot::Check() {
+    // app.dat as the next start would read it.
+    AppConstantsManager saved;
+    saved.ReadConstants();
+    const int level = saved.GetPlayerInt(playerNumber_, settings_keys::PLAYER_LEVEL);
+    const int complete = saved.GetPlayerInt(playerNumber_, settings_keys::PLAYER_COMPLETE);
+    if (level != 1 || complete != 1) {
+        Fail("app.dat holds the player at level " + std::to_string(level) + " with complete " +
+             std::to_string(complete));
+    }
+    // The robot's last saved score in its place in the high-score table.
+    const int64_t score = std::stoll("0" + saved.Get(settings_keys::LAST_SCORE));
+    int place = -1;
+    for (int p = 0; p < HIGHSCORE_POSITIONS; ++p) {
+        const int64_t value = _AppModule::getHighScoreValue(0, p);
+        if (p > 0 && value > _AppModule::getHighScoreValue(0, p - 1)) {
+            Fail("the high-score table is out of order at place " + std::to_string(p + 1));
+        }
+        if (place < 0 && value == score && _AppModule::getHighScoreName(0, p) == playerName_) {
+            place = p;
+        }
+    }
+    if (score > 0 &&
+        (place < 0 || (place > 0 && _AppModule::getHighScoreValue(0, place - 1) < score))) {
+        Fail("the score " + std::to_string(score) + " is not in its place in the high scores");
+    }
+    Log("high score " + std::to_string(score) + " at place " + std::to_string(place + 1));
+    for (const std::string& line : debugLog_.Lines()) {
+        if (line.rfind("***", 0) == 0) {
+            Fail("debug line: " + line);
+        }
+    }
+    if (!endStorySeen_ || !usedHint_ || !usedUndo_ || !usedRetry_ || !usedOptions_) {
+        Fail(std::string("not everything was played:") + (endStorySeen_ ? "" : " end story") +
+             (usedHint_ ? "" : " hint") + (usedUndo_ ? "" : " undo") +
+             (usedRetry_ ? "" : " retry") + (usedOptions_ ? "" : " options"));
+    }
+    Log("checks passed");
+}
