@@ -15,7 +15,10 @@
 
 namespace {
 
-const char* const APP_TITLE = "Tessalune - a tile-pair puzzle (c) 2026 the Tessalune developers";
+const char* const APP_TITLE = "Tessalune";
+// The name of the desktop entry, icons and metainfo (packaging/).
+const char* const DESKTOP_ID = "org.tessalune.Tessalune";
+const char* const WINDOW_ICON = "data/gui/images/icon.png";
 const char* const USER_FOLDER = "Tessalune/";
 
 }  // namespace
@@ -25,12 +28,14 @@ int main(int argc, char** argv) {
     RegisterZipProtocol();
     AppConstantsManager::SetScrambling(true);
     SetAppTitle(APP_TITLE);
+    SetAppId(DESKTOP_ID);
     SetUserFolderName(USER_FOLDER);
     SetArchivePrefix(SHIPPED_ARCHIVE_PREFIX);
     SetStartLevel(ParseStartLevel(argc, argv));
     if (StartLevel() != 0) {
         SetArchivePrefix("");
     }
+    SetAppIcon(LoadAssetPixmap(WINDOW_ICON));
     SetSongLoader([](const std::string& path) { return LoadAssetSound(path, SOUND_STREAMED); });
     AppSettings();
     LoadLocaleFromSettings();

@@ -36,6 +36,11 @@ _AppModule* ModuleIn(int slot) {
     return _AppModule::appModules[slot].get();
 }
 
+// Alt+Enter, whichever Alt key; Enter without Alt is left to the module.
+bool FullscreenKeyHit() {
+    return (KeyDown(KEY_LEFT_ALT) || KeyDown(KEY_RIGHT_ALT)) && KeyHit(KEY_ENTER) > 0;
+}
+
 }  // namespace
 
 _AppModule::~_AppModule() = default;
@@ -49,6 +54,9 @@ int _AppModule::Tick() {
         DebugLog("***Error: no module slot " + std::to_string(currentModule) + ", the loop ends");
         currentModule = -1;
         return 0;
+    }
+    if (FullscreenKeyHit()) {
+        ToggleFullscreen();
     }
     const int ms = ElapsedMs(now, lastTickMS);
     // Keep the module alive through its own update even if it empties its slot.

@@ -14,6 +14,14 @@ constexpr int BLEND_SHADE = 5;  // src*dst
 
 void SetAppTitle(const std::string& title);
 const std::string& AppTitle();
+// The name the window gives the desktop to match it with its desktop entry
+// (X11 class, Wayland app id); takes effect when video starts.
+void SetAppId(const std::string& id);
+// The window's icon, for this window and every later one (null: none for later ones).
+void SetAppIcon(const PixmapPtr& icon);
+// The display (monitor) the window is on; a window opened again, windowed or
+// full screen, opens on the display the last one was on.
+int WindowDisplay();
 
 // depth 0 opens a window, any other value desktop full screen. Opening while
 // open closes first; the drawing state returns to its initial values.

@@ -1,6 +1,8 @@
 // The game window, its OpenGL context and frame presentation.
 #include <SDL2/SDL.h>
 
+#include <cstdlib>
+
 #include "platform/clock.h"
 #include "platform/debug_log.h"
 #include "platform/draw_state.h"
@@ -19,6 +21,8 @@ struct Display {
     int width = 0;
     int height = 0;
     FramePacer pacer;
+    int displayIndex = 0;  // kept while closed, for the next window
+    PixmapPtr icon;
 };
 
 Display& D() {
@@ -51,7 +55,34 @@ void AskForCoreContext() {
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
 }
 
+void ApplyIcon(const Display& d) {
+    if (d.window == nullptr || !d.icon || d.icon->format != PF_BGRA8888) {
+        return;
+    }
+    SDL_Surface* surface =
+        SDL_CreateRGBSurfaceWithFormatFrom(d.icon->pixels.data(), d.icon->width, d.icon->height, 32,
+                                           d.icon->pitch, SDL_PIXELFORMAT_BGRA32);
+    if (surface == nullptr) {
+        DebugLog(std::string("graphics: cannot use the window icon: ") + SDL_GetError());
+        return;
+    }
+    SDL_SetWindowIcon(d.window, surface);
+    SDL_FreeSurface(surface);
+}
+
+// The display a new window opens on: the last window's, while it still exists.
+int NextDisplay(const Display& d) {
+    const int displays = SDL_GetNumVideoDisplays();
+    return d.displayIndex >= 0 && d.displayIndex < displays ? d.displayIndex : 0;
+}
+
 void DestroyWindow(Display& d) {
+    if (d.window != nullptr) {
+        const int index = SDL_GetWindowDisplayIndex(d.window);
+        if (index >= 0) {
+            d.displayIndex = index;
+        }
+    }
     if (d.context != nullptr) {
         SDL_GL_DeleteContext(d.context);
         d.context = nullptr;
@@ -68,8 +99,10 @@ bool CreateWindow(Display& d, int width, int height, int depth) {
     if (depth != 0) {
         flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     }
-    d.window = SDL_CreateWindow(Title().c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                width, height, flags);
+    // Desktop full screen covers the display the window is placed on.
+    const int display = NextDisplay(d);
+    d.window = SDL_CreateWindow(Title().c_str(), SDL_WINDOWPOS_CENTERED_DISPLAY(display),
+                                SDL_WINDOWPOS_CENTERED_DISPLAY(display), width, height, flags);
     if (d.window == nullptr) {
         DebugLog(std::string("graphics: cannot open the window: ") + SDL_GetError());
         return false;
@@ -83,6 +116,7 @@ bool CreateWindow(Display& d, int width, int height, int depth) {
     }
     SDL_GL_MakeCurrent(d.window, d.context);
     SDL_GL_SetSwapInterval(0);
+    ApplyIcon(d);
     return true;
 }
 
@@ -97,6 +131,32 @@ void SetAppTitle(const std::string& title) {
 
 const std::string& AppTitle() {
     return Title();
+}
+
+void SetAppId(const std::string& id) {
+    // Read by SDL's X11 and Wayland back ends when video starts; a value the
+    // user set wins.
+    setenv("SDL_VIDEO_X11_WMCLASS", id.c_str(), 0);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", id.c_str(), 0);
+    SDL_SetHint("SDL_APP_ID", id.c_str());
+}
+
+void SetAppIcon(const PixmapPtr& icon) {
+    Display& d = D();
+    d.icon = icon && icon->format == PF_BGRA8888 ? icon : nullptr;
+    if (icon && !d.icon) {
+        DebugLog("graphics: the window icon is not a 32-bit picture");
+    }
+    ApplyIcon(d);
+}
+
+int WindowDisplay() {
+    const Display& d = D();
+    if (d.window == nullptr) {
+        return -1;
+    }
+    const int index = SDL_GetWindowDisplayIndex(d.window);
+    return index >= 0 ? index : d.displayIndex;
 }
 
 bool OpenGraphics(int width, int height, int depth, int hertz) {

@@ -51,7 +51,9 @@ void QueueText(const char* text) {
 void HandleKey(const SDL_KeyboardEvent& event, bool down) {
     const int key = KeyCodeOfSdlKey(event.keysym.sym);
     Input().Key(key, down, event.repeat != 0);
-    if (down && (key == KEY_BACKSPACE || key == KEY_ENTER)) {
+    // Alt+Enter is a shortcut; it types nothing.
+    const bool alt = (event.keysym.mod & KMOD_ALT) != 0;
+    if (down && (key == KEY_BACKSPACE || (key == KEY_ENTER && !alt))) {
         Input().Char(key);
     }
 }

@@ -6,6 +6,8 @@ constexpr int KEY_BACKSPACE = 8;
 constexpr int KEY_ENTER = 13;
 constexpr int KEY_ESCAPE = 27;
 constexpr int KEY_SPACE = 32;
+constexpr int KEY_LEFT_ALT = 164;
+constexpr int KEY_RIGHT_ALT = 165;
 
 void PollSystem();
 int MouseX();  // in the game's 800 x 600 space

@@ -12,6 +12,7 @@ packages=(
   fonts-dejavu-core
   fonts-comic-neue fonts-noto-color-emoji libharfbuzz-dev
   sox
+  dpkg-dev desktop-file-utils appstream lintian
 )
 
 missing=()
