@@ -199,6 +199,16 @@ void PaintRidge(cairo_t* cr, int w, int h, double base, double amplitude, double
     cairo_close_path(cr);
     FillVertical(cr, base - amplitude * 1.4, h, top, bottom);
     cairo_new_path(cr);
+    // A soft rim of light along the crest.
+    for (int x = 0; x <= w + 6; x += 6) {
+        const double t = x / static_cast<double>(w);
+        const double y = base - amplitude * std::sin(t * waves + phase) -
+                         amplitude * 0.4 * std::sin(t * waves * 2.3 + phase * 1.7);
+        cairo_line_to(cr, x, y + 1);
+    }
+    SetColour(cr, Mix(top, Hex(0xFFE8C8), 0.25), 0.55);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
 }
 
 void PaintPine(cairo_t* cr, double x, double baseY, double height, Rgb colour) {

@@ -57,7 +57,8 @@ bool IsDark(SkyKind sky) {
 
 Rgb GroundOf(const SceneStyle& s, double depth) {
     const PlaceLook& look = LookOf(s.place);
-    Rgb base = Mix(look.far, look.near, depth);
+    const Rgb own = Mix(look.far, look.near, depth);
+    Rgb base = own;
     switch (s.season) {
         case Season::Spring:
             base = Mix(base, Hex(0x4E8A5A), 0.25);
@@ -71,6 +72,9 @@ Rgb GroundOf(const SceneStyle& s, double depth) {
         case Season::Winter:
             base = Mix(base, Hex(0xC8D0E8), 0.45 - depth * 0.2);
             break;
+    }
+    if (IsDark(s.sky) && s.season != Season::Winter) {
+        base = Mix(base, own, 0.5);  // night keeps the place's own colour
     }
     if (s.sky == SkyKind::Day) {
         base = Mix(base, Hex(0x7FA0B8), 0.2);
