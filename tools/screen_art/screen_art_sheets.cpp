@@ -101,6 +101,39 @@ bool WriteSheet(const std::string& title,
     return WritePng(canvas.Image(), out);
 }
 
+// The status bar with its buttons and numbers where the status-bar form puts
+// them, to check that the slots line up.
+RgbaImage StatusBarLaidOut(const std::filesystem::path& root) {
+    const std::string dir = (root / "data/game/images").string() + "/";
+    CairoCanvas canvas(800, 25);
+    cairo_t* cr = canvas.Cr();
+    DrawPicture(cr, ReadPicture(dir + "status-bar.png"), 0, 0, 800, 25);
+    const RgbaImage wide = ReadPicture(dir + "widebutton_normal.png");
+    const RgbaImage undo = ReadPicture(dir + "undo_normal.png");
+    const RgbaImage retry = ReadPicture(dir + "retry_normal.png");
+    const RgbaImage hint = ReadPicture(dir + "hint_normal.png");
+    for (const auto& [picture, x] :
+         {std::pair{&wide, 134}, std::pair{&undo, 254}, std::pair{&retry, 371},
+          std::pair{&hint, 487}, std::pair{&wide, 588}}) {
+        if (picture->width > 0) {
+            DrawPicture(cr, *picture, x, 0, picture->width, picture->height);
+        }
+    }
+    struct Label {
+        const char* text;
+        double x, w;
+    };
+    UseFont(cr, 15);
+    SetColour(cr, Rgb{214 / 255.0, 158 / 255.0, 1 / 255.0});
+    for (const Label& label : {Label{"0001234", 17, 100}, Label{"Options", 134, 106},
+                               Label{"3", 306, 30}, Label{"2", 423, 30}, Label{"5", 540, 30},
+                               Label{"Give up", 588, 106}, Label{"95", 733, 30}}) {
+        cairo_move_to(cr, label.x + (label.w - TextWidth(cr, label.text)) / 2, 17);
+        cairo_show_text(cr, label.text);
+    }
+    return canvas.Image();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -133,6 +166,9 @@ int main(int argc, char** argv) {
                 continue;
             }
             items.emplace_back(std::filesystem::path(path).filename().string(), std::move(picture));
+        }
+        if (std::string(group.name) == "dialogs") {
+            items.emplace(items.begin(), "status bar as laid out", StatusBarLaidOut(root));
         }
         const std::string out = (report / ("screens-" + std::string(group.name) + ".png")).string();
         if (!WriteSheet(std::string("Screen pictures: ") + group.name, items, out)) {

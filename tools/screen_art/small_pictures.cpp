@@ -95,6 +95,25 @@ void CrescentPath(cairo_t* cr, double ax, double ay, double ar, double bx, doubl
     cairo_close_path(cr);
 }
 
+// The status bar's captioned buttons: deep blue bodies, so the bar's gold
+// captions read well on them.
+RgbaImage PaintCaptionButton(const std::string& state, int w, int h) {
+    CairoCanvas canvas(w, h);
+    cairo_t* cr = canvas.Cr();
+    const bool over = state == "over", down = state == "down";
+    const double drop = down ? 1 : 0;
+    RoundedRect(cr, 1, 1 + drop, w - 2, h - 2 - drop, 8);
+    FillVertical(cr, 1, h - 1, over ? Hex(0x4A4F9A) : Hex(0x353978),
+                 down ? Hex(0x101232) : Hex(0x191B48));
+    SetColour(cr, over ? Hex(0xFFD166) : Hex(0x7A80C8), 1.0);
+    cairo_set_line_width(cr, over ? 2.0 : 1.4);
+    cairo_stroke(cr);
+    RoundedRect(cr, 4, 3 + drop, w - 8, h * 0.4, 5);
+    SetColour(cr, Hex(0xFFFFFF), down ? 0.04 : 0.10);
+    cairo_fill(cr);
+    return canvas.Image();
+}
+
 }  // namespace
 
 RgbaImage PaintStatusBar() {
@@ -146,10 +165,10 @@ RgbaImage PaintStatusBar() {
 }
 
 RgbaImage PaintBarButton(const std::string& kind, const std::string& state, int w, int h) {
-    RgbaImage body = PaintButton(w, h, StateOf(state));
     if (kind == "widebutton") {
-        return body;
+        return PaintCaptionButton(state, w, h);
     }
+    RgbaImage body = PaintButton(w, h, StateOf(state));
     CairoCanvas canvas(w, h);
     cairo_t* cr = canvas.Cr();
     DrawPicture(cr, body, 0, 0, w, h);
