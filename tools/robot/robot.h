@@ -104,6 +104,8 @@ private:
     int densestLevel_ = 0;  // the level measured in play, -1 once measured
     int pairsThisLevel_ = 0;
     bool endStorySeen_ = false;
+    bool measuredMap_ = false;
+    bool measuredProgress_ = false;
     bool usedHint_ = false;
     bool usedUndo_ = false;
     bool usedRetry_ = false;

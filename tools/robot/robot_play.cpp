@@ -143,17 +143,15 @@ void Robot::WatchStory() {
 void Robot::PlayStoryGame(int giveUpLevel, bool giveUp) {
     WaitUntil([] { return _AppModule::currentModule == APP_GAME; }, SCREEN_CHANGE_FRAMES,
               "the game");
-    bool measuredMap = false;
-    bool measuredProgress = false;
     while (_AppModule::currentModule == APP_GAME) {
         myGame* game = Game();
         switch (game->GameState()) {
             case GS_SHOWING_PROGRESS_BEFORE: {
                 Settle();
                 Shot(lastState_);
-                if (!measuredMap) {
+                if (!measuredMap_) {
                     Measure("map");
-                    measuredMap = true;
+                    measuredMap_ = true;
                 }
                 const int level = game->iCurrentLevel;
                 Log("map of level " + std::to_string(level));
@@ -183,9 +181,9 @@ void Robot::PlayStoryGame(int giveUpLevel, bool giveUp) {
                 Settle();
                 StepFor(500);  // a part of the time bonus counted
                 Shot(lastState_);
-                if (!measuredProgress) {
+                if (!measuredProgress_) {
                     Measure("progress");
-                    measuredProgress = true;
+                    measuredProgress_ = true;
                 }
                 ClickAt(400, 300);
                 WaitUntil([game] { return game->GameState() != GS_SHOWING_PROGRESS_AFTER; }, 60,
