@@ -7,10 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "../content/common/pi.h"
 #include "../content/common/png_out.h"
 #include "../gui_art/paint.h"
-
-constexpr double PI = 3.14159265358979323846;
 
 // The five places of the story, and the fair of relaxed mode.
 enum class Place { Home, Forest, Seaside, Mountains, Castle, Fair };

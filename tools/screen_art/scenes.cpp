@@ -197,7 +197,7 @@ void PaintForestMotif(cairo_t* cr, const SceneStyle& s, int w, int, double groun
     }
 }
 
-void PaintSeasideMotif(cairo_t* cr, const SceneStyle& s, int w, int h, double ground) {
+void PaintSeasideMotif(cairo_t* cr, const SceneStyle& s, int w, int h, double) {
     const PlaceLook& look = LookOf(s.place);
     Dice dice(s.seed * 13);
     const double sea = h * s.horizon;
@@ -275,7 +275,6 @@ void PaintSeasideMotif(cairo_t* cr, const SceneStyle& s, int w, int h, double gr
         SetColour(cr, look.light, 0.12);
         cairo_fill(cr);
     }
-    (void)ground;
 }
 
 void PaintMountainMotif(cairo_t* cr, const SceneStyle& s, int w, int h, double ground) {
