@@ -125,9 +125,7 @@ void myGame::_DrawBoard() {
     }
     DrawingDefaults();
     SetBlend(BLEND_ALPHA);
-    if (_gameState == GS_SHOWING_PROGRESS_AFTER && !Relaxed()) {
-        _DrawPieces();
-    } else if (tutorialImg && ld) {
+    if (_gameState != GS_SHOWING_PROGRESS_AFTER && tutorialImg && ld) {
         DrawImage(tutorialImg, static_cast<float>(ld->tutor_x), static_cast<float>(ld->tutor_y));
     }
     DrawingDefaults();
@@ -162,6 +160,12 @@ void myGame::_DrawOverlays() {
     DrawingDefaults();
     if (appGUI) {
         appGUI->Draw();
+    }
+    // The found pieces sit in the progress form's frame, so they come after the forms.
+    if (_gameState == GS_SHOWING_PROGRESS_AFTER && !Relaxed()) {
+        SetBlend(BLEND_ALPHA);
+        _DrawPieces();
+        DrawingDefaults();
     }
     DrawParticleEmitters();
     DrawingDefaults();

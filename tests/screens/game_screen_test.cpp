@@ -154,6 +154,19 @@ TEST_F(GameScreenTest, WholeLevelWonThroughTheUi) {
               std::to_string(secondsLeft * 10));
     SaveFrame("game_progress");
     EXPECT_TRUE(_AppModule::appGUI->IsWindowShowing("progress"));
+    // The pieces found so far fill their places in the form's 4 x 4 frame.
+    const ProgressScreenPtr progress = progressScreen::getProgress(7);
+    int found = -1;
+    int missing = -1;
+    for (int piece = 0; piece < 16; ++piece) {
+        (progress->iPieces[piece] != 0 ? found : missing) = piece;
+    }
+    ASSERT_GE(found, 0);
+    ASSERT_GE(missing, 0);
+    const auto pieceBrightness = [](int piece) {
+        return Brightness(336 + 32 * (piece % 4) + 4, 120 + 48 * (piece / 4) + 4, 24, 40);
+    };
+    EXPECT_GT(pieceBrightness(found), pieceBrightness(missing) + 10.0);
 
     const int expected =
         static_cast<int>(solved.removals.size()) * 10 + scoreItems * 100 + secondsLeft * 10;
