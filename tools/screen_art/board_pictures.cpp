@@ -28,18 +28,6 @@ void Plate(cairo_t* cr, double w, double h, double radius, Rgb top, Rgb bottom) 
     cairo_stroke(cr);
 }
 
-// A tile as the board stamps it: a darker edge below and to the right.
-void DrawTile(cairo_t* cr, const RgbaImage& cell, double x, double y, double scale) {
-    for (int offset = 3; offset >= 1; --offset) {
-        cairo_push_group(cr);
-        DrawPicture(cr, cell, x + offset * scale, y + offset * scale, CELL_W * scale,
-                    CELL_H * scale);
-        cairo_pop_group_to_source(cr);
-        cairo_paint_with_alpha(cr, 0.35);
-    }
-    DrawPicture(cr, cell, x, y, CELL_W * scale, CELL_H * scale);
-}
-
 void Route(cairo_t* cr, std::initializer_list<std::pair<double, double>> points) {
     for (int pass = 0; pass < 2; ++pass) {
         cairo_new_path(cr);
@@ -77,6 +65,17 @@ void ArrowRight(cairo_t* cr, double x0, double x1, double y) {
 }
 
 }  // namespace
+
+void DrawTile(cairo_t* cr, const RgbaImage& cell, double x, double y, double scale) {
+    for (int offset = 3; offset >= 1; --offset) {
+        cairo_push_group(cr);
+        DrawPicture(cr, cell, x + offset * scale, y + offset * scale, CELL_W * scale,
+                    CELL_H * scale);
+        cairo_pop_group_to_source(cr);
+        cairo_paint_with_alpha(cr, 0.35);
+    }
+    DrawPicture(cr, cell, x, y, CELL_W * scale, CELL_H * scale);
+}
 
 RgbaImage TileSheet::Cell(int column, int row) const {
     RgbaImage cell(CELL_W, CELL_H);

@@ -2,6 +2,8 @@
 // Pictures made from the game's own content: the tutorials drawn with the
 // real tile pictures, the level buttons drawn from the level files, the
 // tile-set, song and background buttons of the relaxed-mode chooser.
+#include <cairo.h>
+
 #include <string>
 
 #include "../content/common/png_out.h"
@@ -25,6 +27,10 @@ constexpr int LEVEL_CELL_W = 2;
 constexpr int LEVEL_CELL_H = 3;
 constexpr int LEVEL_LEFT = 5;  // pixel of column 1
 constexpr int LEVEL_TOP = 3;   // pixel of row 1
+
+// A tile as the board stamps it (a darker edge below and to the right), at
+// (x, y) in the cell's size times scale.
+void DrawTile(cairo_t* cr, const RgbaImage& cell, double x, double y, double scale);
 
 RgbaImage PaintLevelButton(const levelData& level);
 RgbaImage PaintSetButton(const TileSheet& sheet, int set, int w, int h);

@@ -5,6 +5,7 @@
 
 #include "../content/common/cairo_image.h"
 #include "art_kit.h"
+#include "board_pictures.h"
 
 namespace {
 
@@ -730,7 +731,7 @@ RgbaImage PaintPresentationCard() {
     return canvas.Image();
 }
 
-RgbaImage PaintStoryPage(int page, const std::string& text) {
+RgbaImage PaintStoryPage(int page, const std::string& text, const TileSheet& home) {
     CairoCanvas canvas(SCREEN_W, SCREEN_H);
     cairo_t* cr = canvas.Cr();
     const int w = SCREEN_W, h = SCREEN_H;
@@ -819,9 +820,10 @@ RgbaImage PaintStoryPage(int page, const std::string& text) {
                 cairo_set_line_width(cr, 4);
                 SetColour(cr, Hex(0xFFF4DA));
                 cairo_stroke(cr);
-                PaintPiece(cr, 250, y0, 60, -6, Hex(0xE8A048));
-                PaintPiece(cr, 550, y1, 60, 6, Hex(0xE8A048));
-                PaintPiece(cr, 400, 350, 50, 0, Hex(0x3CB4D8));
+                const double scale = 1.9;
+                DrawTile(cr, home.Cell(0, 3), 250 - 16 * scale, y0 - 24 * scale, scale);
+                DrawTile(cr, home.Cell(0, 3), 550 - 16 * scale, y1 - 24 * scale, scale);
+                DrawTile(cr, home.Face(1), 400 - 16 * scale, 330 - 24 * scale, scale);
             }
             break;
         case 6:  // the last piece behind the castle gate

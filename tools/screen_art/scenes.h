@@ -16,9 +16,12 @@ RgbaImage PaintMap();
 RgbaImage PaintMenuBackground();
 RgbaImage PaintRelaxedBackground();
 RgbaImage PaintPresentationCard();
+struct TileSheet;
+
 // A story page: page 1 to 5 before the first level, 6 to 9 after the last,
-// with its text set in and room left for the "next" button.
-RgbaImage PaintStoryPage(int page, const std::string& text);
+// with its text set in and room left for the "next" button. The page that
+// shows how to play draws the home tile set's tiles.
+RgbaImage PaintStoryPage(int page, const std::string& text, const TileSheet& home);
 // The map's places: home, then the marker positions of locations 2 to 5.
 struct MapSpot {
     double x, y;

@@ -84,10 +84,10 @@ public:
             return PaintMarker(number(), w);
         }
         if (is("data/main/images/story([0-9]+)\\.jpg")) {
-            return PaintStoryPage(number(), story.prologue[number()]);
+            return PaintStoryPage(number(), story.prologue[number()], sheets[1]);
         }
         if (is("data/game/images/endstory([0-9]+)\\.jpg")) {
-            return PaintStoryPage(5 + number(), story.epilogue[number()]);
+            return PaintStoryPage(5 + number(), story.epilogue[number()], sheets[1]);
         }
         if (is("data/game/images/tutorial([0-9]+)\\.png")) {
             return PaintTutorial(number(), sheets[TutorialSet(number())], w, h);
