@@ -46,6 +46,7 @@ TEST_F(OptionsTest, SlidersAreHeardAtOnceCancelRestoresAcceptStores) {
     ClickControl("menu", "options");
     ASSERT_TRUE(Showing("options"));
     EXPECT_TRUE(ControlShowing("options", "options_cancel"));
+    StepFrames(40);  // past the cross-fade
     SaveFrame("menu_form_options");
 
     // Down to the bottom: silent while dragging, before anything is accepted.

@@ -38,6 +38,7 @@ TEST_F(ProfilesTest, SevenPlayersThroughTheLoginFormThenNoNewButton) {
         EXPECT_EQ(ControlShowing("login", "select" + std::to_string(n)), n <= 7) << n;
     }
     EXPECT_EQ(_AppModule::appGUI->GetControlCaptionText("login", "name3"), "Cy");
+    StepFrames(40);  // past the cross-fade
     SaveFrame("menu_form_login");
     ClickControl("login", "select3");
     EXPECT_EQ(_AppModule::UserID(), 3);
@@ -63,6 +64,7 @@ TEST_F(ProfilesTest, DeletingAsksFirstAndRemovesEveryKeyOfThatPlayer) {
     ASSERT_TRUE(Showing("confirmdelete"));
     EXPECT_FALSE(Showing("login"));
     EXPECT_EQ(_AppModule::appGUI->GetControlCaptionText("confirmdelete", "name"), "Bo");
+    StepFrames(40);  // past the cross-fade
     SaveFrame("menu_form_confirmdelete");
     ClickControl("confirmdelete", "confirmdelete_no");
     EXPECT_EQ(_AppModule::CountUsers(), 2);

@@ -21,6 +21,7 @@ TEST_F(QuitTest, ClosingTheWindowAsksThenQuitFadesAndWritesEverything) {
     StepFrames(2);
     ASSERT_TRUE(Showing("exit"));
     EXPECT_TRUE(Showing("menu"));  // under the veil
+    StepFrames(40);                // past the cross-fade
     SaveFrame("menu_form_exit");
     ClickControl("exit", "quit_no");
     EXPECT_FALSE(Showing("exit"));
