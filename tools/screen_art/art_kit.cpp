@@ -1,5 +1,7 @@
 #include "art_kit.h"
 
+#include <cairo-ft.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -461,6 +463,23 @@ void PaintVignette(cairo_t* cr, int w, int h, double strength) {
 void UseFont(cairo_t* cr, double size) {
     cairo_select_font_face(cr, "Comic Neue", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
     cairo_set_font_size(cr, size);
+}
+
+std::string GameFontFamily() {
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
+    cairo_t* cr = cairo_create(surface);
+    UseFont(cr, 12);
+    std::string family;
+    cairo_scaled_font_t* font = cairo_get_scaled_font(cr);
+    if (cairo_scaled_font_get_type(font) == CAIRO_FONT_TYPE_FT) {
+        if (FT_Face face = cairo_ft_scaled_font_lock_face(font)) {
+            family = face->family_name != nullptr ? face->family_name : "";
+            cairo_ft_scaled_font_unlock_face(font);
+        }
+    }
+    cairo_destroy(cr);
+    cairo_surface_destroy(surface);
+    return family;
 }
 
 double TextWidth(cairo_t* cr, const std::string& text) {

@@ -52,6 +52,9 @@ void PaintVignette(cairo_t* cr, int w, int h, double strength);
 
 // Text in Comic Neue Bold.
 void UseFont(cairo_t* cr, double size);
+// The family fontconfig gives for the game's font: "Comic Neue" unless it is
+// missing and another font would stand in.
+std::string GameFontFamily();
 double TextWidth(cairo_t* cr, const std::string& text);
 // Draws text centred on cx with a dark outline under a light fill.
 void OutlinedText(cairo_t* cr, const std::string& text, double cx, double baseline, double size,

@@ -20,6 +20,7 @@
 #include "small_pictures.h"
 #include "story_text.h"
 #include "../gui_art/title_art.h"
+#include "art_kit.h"
 
 namespace {
 
@@ -186,6 +187,11 @@ int main(int argc, char** argv) {
     const std::vector<ListedPicture> list = ReadPictureList(argv[1]);
     if (list.empty()) {
         std::fprintf(stderr, "screen_art: no pictures listed in %s\n", argv[1]);
+        return 1;
+    }
+    if (const std::string family = GameFontFamily(); family != "Comic Neue") {
+        std::fprintf(stderr, "screen_art: Comic Neue is missing (fontconfig gives \"%s\")\n",
+                     family.c_str());
         return 1;
     }
     Painter painter(ReadStoryText(argv[2]), argv[3], argv[4]);
