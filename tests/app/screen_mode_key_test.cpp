@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/settings.h"
+#include "app/settings_keys.h"
 #include "module_test_support.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
@@ -11,7 +12,9 @@ namespace {
 
 class ScreenModeKeyTest : public ShippedDataTest {
 protected:
-    static std::string Stored() { return AppSettings().GetConstantValue("Fullscreen", "", 0); }
+    static std::string Stored() {
+        return AppSettings().GetConstantValue(settings_keys::FULLSCREEN.name, "", 0);
+    }
 
     static void Press(int key) {
         InjectKey(key, true);
@@ -23,7 +26,7 @@ protected:
 };
 
 TEST_F(ScreenModeKeyTest, AltEnterSwitchesStoresAndKeepsTheDisplay) {
-    AppSettings().SetConstantValue("Fullscreen", "0", 0);
+    AppSettings().Set(settings_keys::FULLSCREEN, "0", 0);
     auto module = RecordingModule::Create(folder.Write("m.txt", "CONST a = 1\n"), APP_GAME);
     module->Start();
     const int display = WindowDisplay();
