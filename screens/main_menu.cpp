@@ -154,8 +154,13 @@ bool myMainMenu::_HandleButtons() {
         _OnStoryNext(0);
         return true;
     }
-    // Closing the window asks the same question as the exit button.
+    // Closing the window asks the same question as the exit button; closing
+    // it again while the question is up answers yes.
     const bool closeRequested = AppTerminate();
+    if (closeRequested && appGUI && appGUI->IsWindowShowing(menu_forms::EXIT)) {
+        _OnQuitYes(0);
+        return true;
+    }
     for (const ButtonAction& action : BUTTONS) {
         const bool hit = guiButtonHit(action.name) != 0 ||
                          (closeRequested && std::string(action.name) == "exit");

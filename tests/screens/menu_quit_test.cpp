@@ -26,6 +26,18 @@ TEST_F(QuitTest, ClosingTheWindowAsksThenQuitFadesAndWritesEverything) {
     ClickControl("exit", "quit_no");
     EXPECT_FALSE(Showing("exit"));
 
+    // Closing twice is taken as a yes.
+    InjectCloseRequest();
+    StepFrames(2);
+    ASSERT_TRUE(Showing("exit"));
+    InjectCloseRequest();
+    StepFrames(2);
+    EXPECT_EQ(menu->fadeTarget, myMainMenu::FADE_TO_EXIT);
+    EXPECT_GT(menu->fadeToBlack, 0);
+    menu->fadeToBlack = 0;
+    ClickControl("exit", "quit_no");
+    EXPECT_FALSE(Showing("exit"));
+
     std::filesystem::remove(AppConstantsManager::FilePath());
     ClickControl("menu", "exit");
     ASSERT_TRUE(Showing("exit"));

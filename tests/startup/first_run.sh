@@ -12,7 +12,16 @@ export TESSALUNE_DATA_DIR="$work/userdata"
 export SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy
 
 cd "$work"
-"$game"
+"$game" &
+pid=$!
+# The menu asks before it quits: one close request opens the question, the
+# next one answers it.
+for _ in $(seq 60); do
+    sleep 2
+    kill -0 "$pid" 2>/dev/null || break
+    kill -TERM "$pid" 2>/dev/null || true
+done
+wait "$pid"
 settings="$TESSALUNE_DATA_DIR/app.dat"
 test -s "$settings" || { echo "no app.dat written"; exit 1; }
 if grep -q -e '^Fullscreen=' -e '^locale=' "$settings"; then
