@@ -1,0 +1,180 @@
+// The monkey: random clicks, drags, keys, typing, window close requests and
+// focus changes over the whole game (intro, menu and its forms, the game),
+// started as main starts it. Nothing may crash, hang or pile up; when the
+// monkey quits the game, it starts again. The seed is printed, and
+// TESS_MONKEY_SEED replays a run; TESS_MONKEY_FRAMES sets its length.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/app_module.h"
+#include "forms/gui.h"
+#include "platform/input.h"
+#include "platform/test_seams.h"
+#include "screens/main_menu_sequence.h"
+#include "screens/progress_screen.h"
+#include "support/shipped_data_test.h"
+#include "toolkit/animation_controller.h"
+#include "toolkit/bitmap_bank.h"
+
+namespace {
+
+constexpr int FRAME_MS = 16;
+constexpr int DEFAULT_FRAMES = 1000;  // the sanitized run asks for 20 000
+constexpr int LEFT = 1;
+constexpr int RIGHT = 2;
+const int KEYS[] = {KEY_ESCAPE, KEY_ENTER, KEY_SPACE, KEY_BACKSPACE, 'A', 'Z', '1', 'H', 'U'};
+
+int EnvInt(const char* name, int fallback) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0' ? std::atoi(value) : fallback;
+}
+
+class Monkey {
+public:
+    explicit Monkey(unsigned seed) : random(seed) {}
+
+    // One frame's worth of mischief.
+    void Act() {
+        const int roll = Pick(0, 999);
+        if (dragging && roll < 600) {
+            Move(x + Pick(-40, 40), y + Pick(-40, 40));
+            if (roll < 60) {
+                InjectMouseButton(LEFT, false);
+                dragging = false;
+            }
+        } else if (roll < 250) {
+            Move(Pick(0, 799), Pick(0, 599));
+        } else if (roll < 550) {
+            // Clicks land where the buttons are: the lower half and the middle.
+            Move(Pick(0, 799), Pick(0, 599));
+            InjectMouseButton(LEFT, true);
+            pendingRelease = true;
+        } else if (roll < 600) {
+            Move(Pick(0, 799), Pick(0, 599));
+            InjectMouseButton(LEFT, true);
+            dragging = true;
+        } else if (roll < 620) {
+            InjectMouseButton(RIGHT, true);
+            InjectMouseButton(RIGHT, false);
+        } else if (roll < 700) {
+            const int key = KEYS[Pick(0, static_cast<int>(std::size(KEYS)) - 1)];
+            InjectKey(key, true);
+            InjectKey(key, false);
+        } else if (roll < 780) {
+            InjectChar(Pick(32, 126));
+        } else if (roll < 784) {
+            InjectCloseRequest();
+        } else if (roll < 788) {
+            InjectFocusLoss();
+        } else if (roll < 900) {
+            ClickSomeControl();
+        }
+    }
+
+    // Releases a click pressed in the frame before.
+    void Release() {
+        if (pendingRelease) {
+            InjectMouseButton(LEFT, false);
+            pendingRelease = false;
+        }
+    }
+
+private:
+    // A press in the middle of a control of a showing form, so that every
+    // button gets its turn, not only the big ones.
+    void ClickSomeControl() {
+        const GuiPtr& gui = _qxGUI::Current();
+        if (!gui) {
+            return;
+        }
+        std::vector<ControlPtr> showing;
+        for (const auto& [name, window] : gui->windows) {
+            if (window->isVisible) {
+                for (const ControlPtr& control : window->controls) {
+                    if (control->isVisible) {
+                        showing.push_back(control);
+                    }
+                }
+            }
+        }
+        if (showing.empty()) {
+            return;
+        }
+        const ControlPtr& control = showing[Pick(0, static_cast<int>(showing.size()) - 1)];
+        Move((control->position.xs + control->position.xe) / 2,
+             (control->position.ys + control->position.ye) / 2);
+        InjectMouseButton(LEFT, true);
+        pendingRelease = true;
+    }
+
+    int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
+    void Move(int nx, int ny) {
+        x = std::clamp(nx, 0, 799);
+        y = std::clamp(ny, 0, 599);
+        InjectMouseMove(x, y);
+    }
+
+    std::mt19937 random;
+    int x = 400;
+    int y = 300;
+    bool dragging = false;
+    bool pendingRelease = false;
+};
+
+void StartTheGame() {
+    progressScreen::BuildList();
+    CreateScreenModules(0);
+    _AppModule::BeginApp();
+}
+
+}  // namespace
+
+using MonkeyTest = ShippedDataTest;
+
+TEST_F(MonkeyTest, RandomInputOverEveryScreenNeverBreaksTheGame) {
+    const unsigned seed = static_cast<unsigned>(
+        EnvInt("TESS_MONKEY_SEED",
+               static_cast<int>(std::chrono::steady_clock::now().time_since_epoch().count() &
+                                0x7fffffff)));
+    const int frames = EnvInt("TESS_MONKEY_FRAMES", DEFAULT_FRAMES);
+    std::printf("monkey: seed %u, %d frames (TESS_MONKEY_SEED=%u replays)\n", seed, frames, seed);
+    RecordProperty("seed", static_cast<int>(seed));
+
+    Monkey monkey(seed);
+    StartTheGame();
+    std::set<int> screens;
+    int starts = 1;
+    int mostBitmaps = 0;
+    int mostSequences = 0;
+    for (int frame = 0; frame < frames; ++frame) {
+        monkey.Act();
+        StepFrames(1, FRAME_MS);
+        monkey.Release();
+        screens.insert(_AppModule::currentModule);
+        if (_AppModule::currentModule < 0) {
+            // The monkey quit the game: start it again, as a player would.
+            ++starts;
+            StartTheGame();
+        }
+        mostBitmaps = std::max(mostBitmaps, BitmapBank().UsedSlots());
+        mostSequences = std::max(mostSequences, AnimationControllerBank().UsedSlots());
+        ASSERT_LT(mostBitmaps, BITMAP_BANK_SLOTS / 2) << "seed " << seed << " frame " << frame;
+        ASSERT_LT(mostSequences, CONTROLLER_BANK_SLOTS / 2)
+            << "seed " << seed << " frame " << frame;
+    }
+    std::string seen;
+    for (const int screen : screens) {
+        seen += " " + std::to_string(screen);
+    }
+    std::printf("monkey: %d starts, screens seen:%s, at most %d bitmaps and %d sequences loaded\n",
+                starts, seen.c_str(), mostBitmaps, mostSequences);
+    EXPECT_TRUE(screens.count(APP_MAINMENU)) << "seed " << seed;
+}
