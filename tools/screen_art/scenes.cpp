@@ -273,8 +273,12 @@ void PaintSeasideMotif(cairo_t* cr, const SceneStyle& s, int w, int h, double) {
         cairo_line_to(cr, tx + dir * 420, rockTop - th - 60);
         cairo_line_to(cr, tx + dir * 420, rockTop - th + 30);
         cairo_close_path(cr);
-        SetColour(cr, look.light, 0.12);
+        cairo_pattern_t* fade = cairo_pattern_create_linear(tx, 0, tx + dir * 420, 0);
+        cairo_pattern_add_color_stop_rgba(fade, 0, look.light.r, look.light.g, look.light.b, 0.2);
+        cairo_pattern_add_color_stop_rgba(fade, 1, look.light.r, look.light.g, look.light.b, 0);
+        cairo_set_source(cr, fade);
         cairo_fill(cr);
+        cairo_pattern_destroy(fade);
     }
 }
 
