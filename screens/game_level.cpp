@@ -24,6 +24,8 @@ namespace {
 
 const char* const DEFAULT_TILE_SET = "data/game/images/tileset1.png";
 constexpr int MAX_TIME_LIMIT_S = 100000;  // a damaged level cannot overflow the clock
+constexpr int FLIGHT_STEP_MS = 16;
+constexpr int MAX_FLIGHT_MS = 8000;
 
 std::string LevelPath(int level) {
     return "data/game/levels/" + std::to_string(level) + ".dat";
@@ -320,7 +322,16 @@ void myGame::_UpdateFlyingBonuses(int dt) {
             trail->DoBurst(static_cast<float>(static_cast<int>(bonus.vPos._x + 16)),
                            static_cast<float>(static_cast<int>(bonus.vPos._y + 24)), 0);
         }
-        if (bonus.Update(dt) == 0) {
+        // The flight steers once per update: slices of a 60 Hz frame keep its path (and
+        // its arrival) the same at low frame rates; a flight that still misses lands late.
+        int arrived = 0;
+        for (int left = dt; left > 0 && arrived == 0; left -= FLIGHT_STEP_MS) {
+            arrived = bonus.Update(std::min(left, FLIGHT_STEP_MS)) == 0 ? 1 : 0;
+        }
+        int& age = flightAges[&bonus];
+        age += dt;
+        if (arrived != 0 || age > MAX_FLIGHT_MS) {
+            flightAges.erase(&bonus);
             ParticleEmitOverControlCaptionRegion("statusbar", bonus.control, 20, "bonusfly");
             _ApplyBonus(bonus.control);
             it = flyingBonuses.erase(it);

@@ -70,6 +70,7 @@ void myGame::Start() {
     squareShadowImage = GetSprite("squareshadow");
     roundShadowImage = GetSprite("roundshadow");
     flyingBonuses.clear();
+    flightAges.clear();
     scaleFader::Clear();
     // Without a cursor sprite the system pointer is the player's mouse.
     if (!appGUI || !appGUI->mouseImg) {

@@ -3,6 +3,7 @@
 // level flow as a state machine (map, level, progress, dialogs, end story);
 // the status bar, the dialogs and the drawing live in files of their own.
 #include <list>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -64,6 +65,7 @@ public:
     SpritePtr squareShadowImage;
     SpritePtr roundShadowImage;
     std::list<std::shared_ptr<flyingBonus>> flyingBonuses;
+    std::map<const flyingBonus*, int> flightAges;  // ms each item has been flying
 
     // The resource script's constants, read when the module starts.
     GameConfig config;
