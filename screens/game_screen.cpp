@@ -71,6 +71,7 @@ void myGame::Start() {
     roundShadowImage = GetSprite("roundshadow");
     flyingBonuses.clear();
     flightAges.clear();
+    FocusLost();  // a focus loss from before the game must not open its options
     scaleFader::Clear();
     // Without a cursor sprite the system pointer is the player's mouse.
     if (!appGUI || !appGUI->mouseImg) {

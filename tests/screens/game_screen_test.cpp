@@ -190,6 +190,7 @@ TEST_F(GameScreenTest, WholeLevelWonThroughTheUi) {
 // First click, deselect, no match, no route, the silent third click, and
 // clicks dropped while a match is pending.
 TEST_F(GameScreenTest, SelectionCases) {
+    InjectFocusLoss();  // while the menu ran: not the game's business
     const auto game = StartStory(12);
     EnterLevel();
     StepFrames(2);
