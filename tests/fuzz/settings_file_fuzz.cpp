@@ -21,6 +21,12 @@ const std::filesystem::path& UserFolder() {
             std::filesystem::path(shm) / ("tess-fuzz-settings-" + std::to_string(getpid()));
         std::filesystem::create_directories(path);
         setenv("TESSALUNE_DATA_DIR", path.c_str(), 1);
+        // Removed at exit; the path outlives the statics destroyed before.
+        static const std::string* const leftover = new std::string(path.string());
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(*leftover, ignored);
+        });
         return path;
     }();
     return folder;
