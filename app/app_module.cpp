@@ -55,6 +55,12 @@ int _AppModule::Tick() {
         currentModule = -1;
         return 0;
     }
+    // A signal to end (logout, kill) ends the run as leaving the last screen does.
+    if (TerminationRequested()) {
+        currentModule = -1;
+        WriteHighScores();
+        return 0;
+    }
     if (FullscreenKeyHit()) {
         ToggleFullscreen();
     }

@@ -41,6 +41,9 @@ void OpenURL(const std::string& url);
 void OpenURLFromSmallWindow(const std::string& url);
 // True once after the user asked to close the window.
 bool AppTerminate();
+// True once after SIGTERM or SIGINT (logout, kill, Ctrl+C): the program should
+// end, not ask. Watched from the first OpenGraphics on.
+bool TerminationRequested();
 
 // Drawing state; the getters return exactly what was set.
 void SetColor(int r, int g, int b);

@@ -2,6 +2,7 @@
 #include <SDL2/SDL.h>
 #include <dlfcn.h>
 
+#include <csignal>
 #include <cstdlib>
 
 #include "platform/clock.h"
@@ -62,15 +63,33 @@ void KeepGlLibrariesLoaded() {
 #endif
 }
 
+volatile std::sig_atomic_t terminationSignal = 0;
+
+void OnTerminationSignal(int) {
+    terminationSignal = 1;
+}
+
+// SDL would turn these signals into a close request, which the screens answer
+// with a question; a signal to end has nobody to answer it.
+void WatchTerminationSignals() {
+    struct sigaction action {};
+    action.sa_handler = OnTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
+
 bool StartVideo() {
     if (SDL_WasInit(SDL_INIT_VIDEO) != 0) {
         return true;
     }
     KeepGlLibrariesLoaded();
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         DebugLog(std::string("graphics: cannot start video: ") + SDL_GetError());
         return false;
     }
+    WatchTerminationSignals();
     return true;
 }
 
@@ -176,6 +195,14 @@ void SetAppIcon(const PixmapPtr& icon) {
         DebugLog("graphics: the window icon is not a 32-bit picture");
     }
     ApplyIcon(d);
+}
+
+bool TerminationRequested() {
+    if (terminationSignal == 0) {
+        return false;
+    }
+    terminationSignal = 0;
+    return true;
 }
 
 int WindowDisplay() {

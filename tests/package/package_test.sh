@@ -57,7 +57,8 @@ lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 ||
 cat "$work/lintian.log"
 
 # The installed game, started from an empty folder: it carries its data, so
-# it runs (or ends by itself with status 0) for a few seconds.
+# it runs (or ends by itself with status 0) for a few seconds; SIGTERM, as at
+# a logout, ends it cleanly at its next frame.
 mkdir -p "$work/run" "$work/user"
 (cd "$work/run" && exec env TESSALUNE_DATA_DIR="$work/user" SDL_VIDEODRIVER=offscreen \
     SDL_AUDIODRIVER=dummy LIBGL_ALWAYS_SOFTWARE=1 TESSALUNE_DEBUG=1 \
@@ -67,21 +68,21 @@ for _ in 1 2 3 4 5 6; do
     kill -0 "$game" 2>/dev/null || break
     sleep 1
 done
-status=0
 if kill -0 "$game" 2>/dev/null; then
     kill -TERM "$game"
-    for _ in 1 2 3; do
+    for _ in $(seq 1 20); do
         kill -0 "$game" 2>/dev/null || break
-        sleep 1
+        sleep 0.5
     done
     if kill -0 "$game" 2>/dev/null; then
-        echo "package: note: the game did not end within 3 s of SIGTERM"
         kill -KILL "$game"
+        wait "$game" || true
+        tail -n 20 "$work/game.log"
+        fail "the installed game did not end within 10 s of SIGTERM"
     fi
-    wait "$game" || true
-else
-    wait "$game" || status=$?
 fi
+status=0
+wait "$game" || status=$?
 if [ "$status" -ne 0 ]; then
     tail -n 40 "$work/game.log"
     fail "the installed game ended with status $status"
