@@ -25,13 +25,15 @@ fi
 kills=0
 with_player=0
 for round in $(seq 1 "$rounds"); do
-  rm -rf "$work/user"
+  # A robot killed before it opens its log must not be judged by the last one.
+  rm -rf "$work/user" "$work/round.log"
   ms=$((RANDOM % (longest * 1000) + 1))
   "$robot" --full --user "$work/user" --log "$work/round.log" >/dev/null 2>&1 &
   pid=$!
   sleep "$((ms / 1000)).$(printf '%03d' $((ms % 1000)))"
   kill -9 "$pid" 2>/dev/null && kills=$((kills + 1))
   wait "$pid" 2>/dev/null || true
+  touch "$work/round.log"
   player=$(sed -n 's/.*player \([0-9]*\) "\(.*\)" created.*/\1 \2/p' "$work/round.log" | tail -1)
   store="$work/user/app.dat"
   if [ -z "$player" ]; then
