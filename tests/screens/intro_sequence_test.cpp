@@ -161,4 +161,15 @@ TEST_F(ScreenSequenceTest, IntroMenuNewPlayerStoryGameAndBack) {
         padded.insert(0, padded.size() < 6 ? 6 - padded.size() : 0, '0');
         EXPECT_EQ(_AppModule::appGUI->GetControlCaptionText("menu", "lastscore"), padded);
     }
+
+    // A second player made from the login form stays in the menu: the story
+    // was for the first start only.
+    ClickControl("menu", "login");
+    ClickControl("login", "login_new");
+    Type("Sam");
+    ClickControl("newuser", "newuser_ok");
+    EXPECT_EQ(_AppModule::currentPlayerName, "Sam");
+    EXPECT_TRUE(Showing("menu"));
+    EXPECT_FALSE(Showing("story"));
+    EXPECT_EQ(menu->fadeToBlack, 0);
 }
