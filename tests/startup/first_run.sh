@@ -14,8 +14,8 @@ export SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy
 cd "$work"
 "$game" &
 pid=$!
-# The menu asks before it quits: one close request opens the question, the
-# next one answers it.
+# SIGTERM ends the game at its next frame, settings and scores written; it is
+# sent again until the game has gone.
 for _ in $(seq 60); do
     sleep 2
     kill -0 "$pid" 2>/dev/null || break
