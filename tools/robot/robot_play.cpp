@@ -24,6 +24,9 @@ namespace {
 // Frames a level may take before the robot calls it unfinishable.
 constexpr int LEVEL_FRAME_LIMIT = 30000;
 constexpr int SCREEN_CHANGE_FRAMES = 900;  // 15 s of game time
+// When the hint's pair leaves a board proven stuck, this many other pairs are
+// looked at before the robot takes the hint's pair anyway.
+constexpr int OTHER_PAIRS_TRIED = 12;
 const char* const ROBOT_NAME = "Robot";
 
 // The levels at which the robot first tries each extra; it uses each once,
@@ -259,7 +262,11 @@ void Robot::PlayPair() {
         return after.tileCount(0) == 0 || SolveBoard(after).outcome != SolveOutcome::Stuck;
     };
     if (!clears(a, b)) {
+        int tried = 0;
         for (const CellPair& pair : JoinablePairs(grid)) {
+            if (++tried > OTHER_PAIRS_TRIED) {
+                break;
+            }
             if (clears(pair.a, pair.b)) {
                 Log("the hint pair would leave the board stuck; another pair instead");
                 a = pair.a;
