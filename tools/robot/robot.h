@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "board/solver.h"
 #include "platform/debug_log.h"
 
 class myGame;
@@ -105,6 +106,7 @@ private:
     int pairsThisLevel_ = 0;
     bool endStorySeen_ = false;
     bool measuredMap_ = false;
+    std::vector<CellPair> plan_;  // the rest of a way to clear the board
     bool measuredProgress_ = false;
     bool usedHint_ = false;
     bool usedUndo_ = false;

@@ -218,6 +218,7 @@ void Robot::PlayLevel() {
     }
     const int64_t start = frames_;
     pairsThisLevel_ = 0;
+    plan_.clear();
     while (_AppModule::currentModule == APP_GAME && game->GameState() == GS_LEVEL_RUNNING) {
         if (frames_ - start > LEVEL_FRAME_LIMIT) {
             Fail("level " + std::to_string(level) + " not finished after " +
@@ -238,6 +239,7 @@ void Robot::PlayLevel() {
                 Log("no move left: retry");
                 ClickControl("statusbar", "sb_retry");
                 Step();
+                plan_.clear();
                 continue;
             }
             Fail("no move left on level " + std::to_string(level) + " and no retry");
@@ -254,24 +256,42 @@ void Robot::PlayPair() {
     const gameGrid& grid = *game->playGrid;
     Point a = *game->hintRoute->First();
     Point b = *game->hintRoute->Last();
-    // The hint's pair, unless taking it leaves a board that cannot be cleared;
-    // then another pair the board can join now.
-    auto clears = [&grid](const Point& p, const Point& q) {
+    // Once the board's solver has found a way to clear the board after a hint's
+    // pair, the robot keeps to that way.
+    if (!plan_.empty()) {
+        const CellPair next = plan_.front();
+        plan_.erase(plan_.begin());
+        if (grid.cellData(next.a) >= 3 && grid.CellDataMatch(&next.a, &next.b) != 0 &&
+            grid.CanJoin(next.a, next.b)) {
+            a = next.a;
+            b = next.b;
+        } else {
+            plan_.clear();
+        }
+    } else {
+        // The hint's pair, unless taking it leaves a board that cannot be
+        // cleared; then another pair the board can join now.
         gameGrid after = grid;
-        after.removePair(p, q);
-        return after.tileCount(0) == 0 || SolveBoard(after).outcome != SolveOutcome::Stuck;
-    };
-    if (!clears(a, b)) {
-        int tried = 0;
-        for (const CellPair& pair : JoinablePairs(grid)) {
-            if (++tried > OTHER_PAIRS_TRIED) {
-                break;
-            }
-            if (clears(pair.a, pair.b)) {
-                Log("the hint pair would leave the board stuck; another pair instead");
-                a = pair.a;
-                b = pair.b;
-                break;
+        after.removePair(a, b);
+        SolveResult ahead = SolveBoard(after);
+        if (ahead.outcome == SolveOutcome::Cleared) {
+            plan_ = std::move(ahead.removals);
+            Log("a way to clear the board after the hint's pair: " + std::to_string(plan_.size()) +
+                " more pairs");
+        } else if (ahead.outcome == SolveOutcome::Stuck && after.tileCount(0) > 0) {
+            int tried = 0;
+            for (const CellPair& pair : JoinablePairs(grid)) {
+                if (++tried > OTHER_PAIRS_TRIED) {
+                    break;
+                }
+                gameGrid other = grid;
+                other.removePair(pair.a, pair.b);
+                if (SolveBoard(other).outcome != SolveOutcome::Stuck) {
+                    Log("the hint pair would leave the board stuck; another pair instead");
+                    a = pair.a;
+                    b = pair.b;
+                    break;
+                }
             }
         }
     }
@@ -332,6 +352,7 @@ void Robot::UseExtras() {
         const int tiles = TilesLeft(*game);
         ClickControl("statusbar", "sb_undo");
         Step();
+        plan_.clear();
         if (game->iCurrentUndos != undos - 1 || TilesLeft(*game) != tiles + 2) {
             Fail("the undo button did not put the last pair back");
         }
@@ -349,6 +370,7 @@ void Robot::UseExtras() {
         Shot(lastState_);
         ClickControl("retry", "retry_yes");
         WaitUntil(running, 60, "the level after the retry");
+        plan_.clear();
         if (game->iCurrentRetries != retries - 1 || TilesLeft(*game) <= tiles) {
             Fail("the retry did not start the level again");
         }
