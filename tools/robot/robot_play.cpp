@@ -10,6 +10,7 @@
 #include "board/game_grid.h"
 #include "board/game_route.h"
 #include "board/level_data.h"
+#include "board/level_shuffler.h"
 #include "board/solver.h"
 #include "forms/gui.h"
 #include "platform/clock.h"
@@ -24,9 +25,11 @@ namespace {
 // Frames a level may take before the robot calls it unfinishable.
 constexpr int LEVEL_FRAME_LIMIT = 30000;
 constexpr int SCREEN_CHANGE_FRAMES = 900;  // 15 s of game time
-// When the hint's pair leaves a board proven stuck, this many other pairs are
-// looked at before the robot takes the hint's pair anyway.
+// When neither the hint's pair nor the whole board is proven clearable, this
+// many other pairs are looked at before the robot takes the hint's pair anyway.
 constexpr int OTHER_PAIRS_TRIED = 12;
+// Search positions for a way to clear the board from where it stands.
+constexpr int SOLVER_NODE_LIMIT = 40000;
 const char* const ROBOT_NAME = "Robot";
 
 // The levels at which the robot first tries each extra; it uses each once,
@@ -47,6 +50,55 @@ std::string Padded(const std::string& value, size_t width) {
 
 int TilesLeft(const myGame& game) {
     return game.playGrid ? game.playGrid->tileCount(0) : 0;
+}
+
+// A way to clear the board as it stands: the solver's, or on a whole board
+// the level file's own, mirrored as the game's shuffler flipped it (the
+// shuffle's exchanges of tile values do not change which pairs join).
+std::vector<CellPair> WayToClear(const myGame& game) {
+    const gameGrid& grid = *game.playGrid;
+    SolveResult now = SolveBoard(grid, SOLVER_NODE_LIMIT);
+    if (now.outcome == SolveOutcome::Cleared) {
+        return now.removals;
+    }
+    const auto level =
+        levelData::Create("data/game/levels/" + std::to_string(game.iCurrentLevel) + ".dat");
+    if (!level || BoardFromLevel(*level)->tileCount(0) != grid.tileCount(0)) {
+        return {};
+    }
+    SolveResult fromFile = SolveLevel(*level, SOLVER_NODE_LIMIT);
+    if (fromFile.outcome != SolveOutcome::Cleared) {
+        return {};
+    }
+    const bool horizontal = game.shuffler && game.shuffler->bHorizontalFlip != 0;
+    const bool vertical = game.shuffler && game.shuffler->bVerticalFlip != 0;
+    auto mirror = [&](const Point& p) {
+        return Point(horizontal ? LEVEL_COLUMNS - 1 - p.x : p.x,
+                     vertical ? LEVEL_ROWS - 1 - p.y : p.y);
+    };
+    std::vector<CellPair> way;
+    for (const CellPair& pair : fromFile.removals) {
+        way.push_back({mirror(pair.a), mirror(pair.b)});
+    }
+    return way;
+}
+
+// Another pair the board can join now whose removal the solver does not prove
+// stuck, instead of the hint's pair.
+void TryAnotherPair(const gameGrid& grid, Point& a, Point& b) {
+    int tried = 0;
+    for (const CellPair& pair : JoinablePairs(grid)) {
+        if (++tried > OTHER_PAIRS_TRIED) {
+            return;
+        }
+        gameGrid other = grid;
+        other.removePair(pair.a, pair.b);
+        if (SolveBoard(other).outcome != SolveOutcome::Stuck) {
+            a = pair.a;
+            b = pair.b;
+            return;
+        }
+    }
 }
 
 }  // namespace
@@ -278,20 +330,17 @@ void Robot::PlayPair() {
             plan_ = std::move(ahead.removals);
             Log("a way to clear the board after the hint's pair: " + std::to_string(plan_.size()) +
                 " more pairs");
-        } else if (ahead.outcome == SolveOutcome::Stuck && after.tileCount(0) > 0) {
-            int tried = 0;
-            for (const CellPair& pair : JoinablePairs(grid)) {
-                if (++tried > OTHER_PAIRS_TRIED) {
-                    break;
-                }
-                gameGrid other = grid;
-                other.removePair(pair.a, pair.b);
-                if (SolveBoard(other).outcome != SolveOutcome::Stuck) {
-                    Log("the hint pair would leave the board stuck; another pair instead");
-                    a = pair.a;
-                    b = pair.b;
-                    break;
-                }
+        } else if (after.tileCount(0) > 0) {
+            // The hint's pair may leave the board stuck: follow a way that
+            // clears the board from here, when the solver finds one.
+            std::vector<CellPair> way = WayToClear(*game);
+            if (!way.empty()) {
+                Log("the hint's pair is not proven safe; a way to clear the board instead");
+                a = way.front().a;
+                b = way.front().b;
+                plan_.assign(way.begin() + 1, way.end());
+            } else {
+                TryAnotherPair(grid, a, b);
             }
         }
     }
