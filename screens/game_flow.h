@@ -3,6 +3,8 @@
 // seconds, the time bonus count-down, time up, stuck, and which state follows.
 #include <string>
 
+#include "board/level_data.h"
+
 // Game states (0 and 1 are not used).
 constexpr int GS_SHOWING_PROGRESS_BEFORE = 2;
 constexpr int GS_SHOWING_PROGRESS_AFTER = 3;
@@ -22,7 +24,7 @@ constexpr int HINT_PULSE_IDLE_MS = 30000;
 constexpr int PULSE_INTERVAL_MS = 1000;
 constexpr int COLLECTED_PICTURES = 16;
 constexpr int FIRST_LEVEL = 1;
-constexpr int LAST_LEVEL = 60;
+constexpr int LAST_LEVEL = LEVEL_COUNT;
 
 // The score as the status bar shows it: at least 7 digits, zero-filled.
 std::string ScoreText(int score);
