@@ -14,12 +14,7 @@
 
 #include "app/app_module.h"
 #include "app/app_run.h"
-#include "app/assets.h"
-#include "app/embedded_archive.h"
-#include "app/loading_screen.h"
 #include "app/settings.h"
-#include "app/user_folder.h"
-#include "app/zip_archive.h"
 #include "board/game_grid.h"
 #include "board/level_data.h"
 #include "forms/button.h"
@@ -32,8 +27,8 @@
 #include "platform/test_seams.h"
 #include "screens/game_screen.h"
 #include "screens/main_menu.h"
-#include "screens/main_menu_sequence.h"
 #include "screens/progress_screen.h"
+#include "screens/start_up.h"
 
 namespace {
 
@@ -104,23 +99,9 @@ void Robot::Boot() {
         log_ = std::fopen(options_.logPath.c_str(), "w");
     }
     UseManualClock(true, ROBOT_START_MS);
-    // The game's own start-up sequence, step for step.
-    RegisterEmbeddedArchive();
-    RegisterZipProtocol();
-    AppConstantsManager::SetScrambling(true);
-    SetAppTitle("Tessalune");
-    SetUserFolderName("Tessalune/");
-    SetArchivePrefix(SHIPPED_ARCHIVE_PREFIX);
+    // The game's own start-up sequence.
     SetStartLevel(0);
-    SetSongLoader([](const std::string& path) { return LoadAssetSound(path, SOUND_STREAMED); });
-    AppSettings();
-    LoadLocaleFromSettings();
-    loadingScreen::Create("data/loadingScreen/loadingscreen.txt");
-    progressScreen::BuildList();
-    CreateScreenModules(0);
-    OpenAppGraphics(AppDisplay::width, AppDisplay::height, AppDisplay::depth);
-    _AppModule::LoadGUI("data/gui/gui.txt");
-    SetMouseVisible(false);
+    StartUp();
     if (options_.figures) {
         MeasureEmptyFrame();
         FindDensestLevel();

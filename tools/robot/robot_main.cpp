@@ -17,16 +17,10 @@
 
 #include "app/app_module.h"
 #include "app/app_run.h"
-#include "app/assets.h"
-#include "app/embedded_archive.h"
-#include "app/loading_screen.h"
 #include "app/settings.h"
-#include "app/user_folder.h"
-#include "app/zip_archive.h"
 #include "platform/graphics.h"
 #include "platform/music.h"
-#include "screens/main_menu_sequence.h"
-#include "screens/progress_screen.h"
+#include "screens/start_up.h"
 #include "tools/robot/robot.h"
 
 namespace {
@@ -41,22 +35,9 @@ double RealtimeMs() {
 int FirstFrame() {
     const char* launch = std::getenv("TESS_LAUNCH_NS");
     const double launchedMs = launch != nullptr ? std::strtod(launch, nullptr) / 1e6 : RealtimeMs();
-    RegisterEmbeddedArchive();
-    RegisterZipProtocol();
-    AppConstantsManager::SetScrambling(true);
-    SetAppTitle("Tessalune");
-    SetUserFolderName("Tessalune/");
-    SetArchivePrefix(SHIPPED_ARCHIVE_PREFIX);
+    // The game's own start-up sequence.
     SetStartLevel(0);
-    SetSongLoader([](const std::string& path) { return LoadAssetSound(path, SOUND_STREAMED); });
-    AppSettings();
-    LoadLocaleFromSettings();
-    loadingScreen::Create("data/loadingScreen/loadingscreen.txt");
-    progressScreen::BuildList();
-    CreateScreenModules(0);
-    OpenAppGraphics(AppDisplay::width, AppDisplay::height, AppDisplay::depth);
-    _AppModule::LoadGUI("data/gui/gui.txt");
-    SetMouseVisible(false);
+    StartUp();
     _AppModule::BeginApp();
     _AppModule::Tick();  // draws and presents the intro's first frame
     const double firstFrameMs = RealtimeMs() - launchedMs;
