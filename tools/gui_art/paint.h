@@ -27,3 +27,6 @@ public:
 private:
     unsigned state;
 };
+
+// The moon with its glow: a crescent, or full with its seas.
+void PaintMoon(cairo_t* cr, double cx, double cy, double r, bool full = false);

@@ -42,32 +42,6 @@ void PaintStars(cairo_t* cr, int w, int h) {
     }
 }
 
-void PaintMoon(cairo_t* cr, double cx, double cy, double r) {
-    cairo_pattern_t* glow = cairo_pattern_create_radial(cx, cy, r * 0.8, cx, cy, r * 2.6);
-    cairo_pattern_add_color_stop_rgba(glow, 0, 1.0, 0.93, 0.70, 0.35);
-    cairo_pattern_add_color_stop_rgba(glow, 1, 1.0, 0.93, 0.70, 0.0);
-    cairo_arc(cr, cx, cy, r * 2.6, 0, 2 * PI);
-    cairo_set_source(cr, glow);
-    cairo_fill(cr);
-    cairo_pattern_destroy(glow);
-
-    cairo_push_group(cr);
-    cairo_pattern_t* face =
-        cairo_pattern_create_radial(cx - r * 0.3, cy - r * 0.3, r * 0.1, cx, cy, r);
-    cairo_pattern_add_color_stop_rgb(face, 0, 1.0, 0.98, 0.88);
-    cairo_pattern_add_color_stop_rgb(face, 1, 0.98, 0.84, 0.52);
-    cairo_arc(cr, cx, cy, r, 0, 2 * PI);
-    cairo_set_source(cr, face);
-    cairo_fill(cr);
-    cairo_pattern_destroy(face);
-    cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
-    cairo_arc(cr, cx + r * 0.45, cy - r * 0.22, r * 0.86, 0, 2 * PI);
-    cairo_set_source_rgba(cr, 0, 0, 0, 1);
-    cairo_fill(cr);
-    cairo_pop_group_to_source(cr);
-    cairo_paint(cr);
-}
-
 void PaintHills(cairo_t* cr, int w, int h) {
     struct Layer {
         double base, amplitude, phase;

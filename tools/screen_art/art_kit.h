@@ -26,8 +26,6 @@ enum class SkyKind { Night, Dusk, Dawn, Day, Storm, BlueHour, SnowNight };
 
 void PaintSky(cairo_t* cr, int w, int h, SkyKind sky);
 void PaintStars(cairo_t* cr, int w, double maxY, int count, unsigned seed, double alpha = 1.0);
-// The crescent of the title picture, with its glow.
-void PaintMoon(cairo_t* cr, double cx, double cy, double r, bool full = false);
 void PaintSun(cairo_t* cr, double cx, double cy, double r, Rgb colour);
 void PaintCloud(cairo_t* cr, double x, double y, double scale, Rgb colour, double alpha);
 // A band of hills: the area below a wavy line around base.
