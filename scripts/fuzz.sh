@@ -26,22 +26,7 @@ while getopts "m:j:" opt; do
 done
 shift $((OPTIND - 1))
 
-packages=(clang-16 libfuzzer-16-dev)
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "fuzz: these packages are missing and need root: ${missing[*]}" >&2
-    exit 1
-  fi
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash "$root/scripts/install-deps.sh" clang-16 libfuzzer-16-dev
 
 build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
 if [ -z "${FUZZ_NO_BUILD:-}" ]; then

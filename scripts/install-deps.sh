@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the content tools and the tests need.
-# Safe to rerun: only missing packages are fetched.
+# Safe to rerun: only missing packages are fetched. Extra packages may be
+# named as arguments (the fuzzing script adds its compiler).
 set -euo pipefail
 
 packages=(
@@ -14,6 +15,7 @@ packages=(
   sox
   dpkg-dev desktop-file-utils appstream lintian
 )
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do
