@@ -283,6 +283,7 @@ void Flip() {
     SDL_GL_GetDrawableSize(d.window, &drawableWidth, &drawableHeight);
     PresentBackBuffer(drawableWidth, drawableHeight);
     SDL_GL_SwapWindow(d.window);
+    EndInputFrame();
     PollSystem();
 }
 

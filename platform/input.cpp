@@ -78,7 +78,7 @@ void HandleEvent(const SDL_Event& event) {
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
             WindowToGame(event.button.x, event.button.y, input.mouseX, input.mouseY);
-            input.Button(ButtonOfSdl(event.button.button), event.type == SDL_MOUSEBUTTONDOWN);
+            input.ButtonEvent(ButtonOfSdl(event.button.button), event.type == SDL_MOUSEBUTTONDOWN);
             break;
         case SDL_MOUSEWHEEL:
             input.wheel += event.wheel.y;
@@ -110,6 +110,34 @@ void InputState::Button(int button, bool down) {
         ++buttonHits[button];
     }
     buttonDown[button] = down;
+}
+
+void InputState::ButtonEvent(int button, bool down) {
+    if (!ValidButton(button)) {
+        return;
+    }
+    if (down) {
+        pressedThisFrame[button] = true;
+        releasePending[button] = false;
+    } else if (pressedThisFrame[button]) {
+        releasePending[button] = true;
+        return;
+    }
+    Button(button, down);
+}
+
+void InputState::EndFrame() {
+    for (int button = 0; button < BUTTONS; ++button) {
+        if (releasePending[button]) {
+            buttonDown[button] = false;
+        }
+        releasePending[button] = false;
+        pressedThisFrame[button] = false;
+    }
+}
+
+void EndInputFrame() {
+    Input().EndFrame();
 }
 
 void InputState::Key(int key, bool down, bool repeat) {
@@ -202,6 +230,7 @@ void FlushMouse() {
     InputState& input = Input();
     std::fill(std::begin(input.buttonDown), std::end(input.buttonDown), false);
     std::fill(std::begin(input.buttonHits), std::end(input.buttonHits), 0);
+    std::fill(std::begin(input.releasePending), std::end(input.releasePending), false);
     input.wheel = 0;
 }
 

@@ -10,6 +10,8 @@ constexpr int KEY_LEFT_ALT = 164;
 constexpr int KEY_RIGHT_ALT = 165;
 
 void PollSystem();
+// Called once a frame, when the frame is presented.
+void EndInputFrame();
 int MouseX();  // in the game's 800 x 600 space
 int MouseY();
 bool MouseDown(int button);

@@ -12,6 +12,10 @@ struct InputState {
     int wheel = 0;
     bool buttonDown[BUTTONS] = {};
     int buttonHits[BUTTONS] = {};
+    // A release that came in the frame of its press waits for the frame's end,
+    // so a click shorter than a frame is still seen held for one frame.
+    bool pressedThisFrame[BUTTONS] = {};
+    bool releasePending[BUTTONS] = {};
     bool keyDown[KEYS] = {};
     int keyHits[KEYS] = {};
     std::deque<int> chars;
@@ -19,6 +23,8 @@ struct InputState {
     bool focusLost = false;  // the window lost the focus or was minimised
 
     void Button(int button, bool down);
+    void ButtonEvent(int button, bool down);  // from the window: quick clicks are held
+    void EndFrame();
     void Key(int key, bool down, bool repeat);
     void Char(int character);
 };
