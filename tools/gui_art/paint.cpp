@@ -36,14 +36,19 @@ double Dice::Next() {
     return static_cast<double>(state >> 8) / 16777216.0;
 }
 
-void PaintMoon(cairo_t* cr, double cx, double cy, double r, bool full) {
-    cairo_pattern_t* glow = cairo_pattern_create_radial(cx, cy, r * 0.8, cx, cy, r * 2.6);
-    cairo_pattern_add_color_stop_rgba(glow, 0, 1.0, 0.93, 0.70, 0.35);
-    cairo_pattern_add_color_stop_rgba(glow, 1, 1.0, 0.93, 0.70, 0.0);
-    cairo_arc(cr, cx, cy, r * 2.6, 0, 2 * PI);
+void PaintGlow(cairo_t* cr, double x, double y, double inner, double outer, Rgb colour,
+               double alpha) {
+    cairo_pattern_t* glow = cairo_pattern_create_radial(x, y, inner, x, y, outer);
+    cairo_pattern_add_color_stop_rgba(glow, 0, colour.r, colour.g, colour.b, alpha);
+    cairo_pattern_add_color_stop_rgba(glow, 1, colour.r, colour.g, colour.b, 0.0);
+    cairo_arc(cr, x, y, outer, 0, 2 * PI);
     cairo_set_source(cr, glow);
     cairo_fill(cr);
     cairo_pattern_destroy(glow);
+}
+
+void PaintMoon(cairo_t* cr, double cx, double cy, double r, bool full) {
+    PaintGlow(cr, cx, cy, r * 0.8, r * 2.6, Rgb{1.0, 0.93, 0.70}, 0.35);
 
     cairo_push_group(cr);
     cairo_pattern_t* face =

@@ -28,5 +28,8 @@ private:
     unsigned state;
 };
 
+// A soft disc of light fading from alpha at the inner radius to nothing at the outer.
+void PaintGlow(cairo_t* cr, double x, double y, double inner, double outer, Rgb colour,
+               double alpha);
 // The moon with its glow: a crescent, or full with its seas.
 void PaintMoon(cairo_t* cr, double cx, double cy, double r, bool full = false);

@@ -119,13 +119,7 @@ void PaintStars(cairo_t* cr, int w, double maxY, int count, unsigned seed, doubl
 }
 
 void PaintSun(cairo_t* cr, double cx, double cy, double r, Rgb colour) {
-    cairo_pattern_t* glow = cairo_pattern_create_radial(cx, cy, r * 0.5, cx, cy, r * 4);
-    cairo_pattern_add_color_stop_rgba(glow, 0, colour.r, colour.g, colour.b, 0.55);
-    cairo_pattern_add_color_stop_rgba(glow, 1, colour.r, colour.g, colour.b, 0.0);
-    cairo_arc(cr, cx, cy, r * 4, 0, 2 * PI);
-    cairo_set_source(cr, glow);
-    cairo_fill(cr);
-    cairo_pattern_destroy(glow);
+    PaintGlow(cr, cx, cy, r * 0.5, r * 4, colour, 0.55);
     cairo_arc(cr, cx, cy, r, 0, 2 * PI);
     SetColour(cr, Mix(colour, Hex(0xFFFFFF), 0.45));
     cairo_fill(cr);
@@ -236,14 +230,7 @@ void PaintHouse(cairo_t* cr, double x, double baseY, double w, double h, Rgb wal
     const double ww = w * 0.22, wh = h * 0.3;
     for (const double wx : {x + w * 0.16, x + w * 0.62}) {
         const double wy = baseY - h * 0.72;
-        cairo_pattern_t* g = cairo_pattern_create_radial(wx + ww / 2, wy + wh / 2, 1, wx + ww / 2,
-                                                         wy + wh / 2, w * 0.5);
-        cairo_pattern_add_color_stop_rgba(g, 0, window.r, window.g, window.b, 0.35);
-        cairo_pattern_add_color_stop_rgba(g, 1, window.r, window.g, window.b, 0);
-        cairo_arc(cr, wx + ww / 2, wy + wh / 2, w * 0.5, 0, 2 * PI);
-        cairo_set_source(cr, g);
-        cairo_fill(cr);
-        cairo_pattern_destroy(g);
+        PaintGlow(cr, wx + ww / 2, wy + wh / 2, 1, w * 0.5, window, 0.35);
         RoundedRect(cr, wx, wy, ww, wh, 2);
         SetColour(cr, window);
         cairo_fill(cr);
@@ -258,13 +245,7 @@ void PaintHouse(cairo_t* cr, double x, double baseY, double w, double h, Rgb wal
 }
 
 void PaintLantern(cairo_t* cr, double x, double y, double r, Rgb light) {
-    cairo_pattern_t* g = cairo_pattern_create_radial(x, y, r * 0.3, x, y, r * 4);
-    cairo_pattern_add_color_stop_rgba(g, 0, light.r, light.g, light.b, 0.5);
-    cairo_pattern_add_color_stop_rgba(g, 1, light.r, light.g, light.b, 0);
-    cairo_arc(cr, x, y, r * 4, 0, 2 * PI);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    PaintGlow(cr, x, y, r * 0.3, r * 4, light, 0.5);
     cairo_save(cr);
     cairo_translate(cr, x, y);
     cairo_scale(cr, 1.0, 1.25);

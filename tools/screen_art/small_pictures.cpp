@@ -425,13 +425,7 @@ RgbaImage PaintMarker(int location, int size) {
     CairoCanvas canvas(size, size);
     cairo_t* cr = canvas.Cr();
     const double c = size / 2.0;
-    cairo_pattern_t* glow = cairo_pattern_create_radial(c, c, size * 0.2, c, c, size * 0.5);
-    cairo_pattern_add_color_stop_rgba(glow, 0, 1.0, 0.85, 0.45, 0.55);
-    cairo_pattern_add_color_stop_rgba(glow, 1, 1.0, 0.85, 0.45, 0.0);
-    cairo_arc(cr, c, c, size * 0.5, 0, 2 * PI);
-    cairo_set_source(cr, glow);
-    cairo_fill(cr);
-    cairo_pattern_destroy(glow);
+    PaintGlow(cr, c, c, size * 0.2, size * 0.5, Rgb{1.0, 0.85, 0.45}, 0.55);
     cairo_arc(cr, c, c, size * 0.3, 0, 2 * PI);
     FillVertical(cr, c - size * 0.3, c + size * 0.3, Mix(look.accent, Hex(0xFFFFFF), 0.35),
                  Mix(look.accent, Hex(0x000000), 0.2));
