@@ -26,7 +26,7 @@ while getopts "m:j:" opt; do
 done
 shift $((OPTIND - 1))
 
-bash "$root/scripts/install-deps.sh" clang-16 libfuzzer-16-dev
+bash "$root/scripts/install-deps.sh" clang-16 libfuzzer-16-dev libclang-rt-16-dev llvm-16
 
 build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
 if [ -z "${FUZZ_NO_BUILD:-}" ]; then
