@@ -30,9 +30,7 @@ foreach(name tessalune.6 tessalune-levels.6 changelog)
 endforeach()
 add_custom_target(tess_packaging_files ALL DEPENDS ${tess_gzipped})
 # The desktop icons are painted by the screen-art generator.
-if(TARGET screen_art_data)
-  add_dependencies(tess_packaging_files screen_art_data)
-endif()
+add_dependencies(tess_packaging_files screen_art_data)
 
 include(GNUInstallDirs)
 set(tess_games_dir games)

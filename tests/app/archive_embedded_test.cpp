@@ -13,18 +13,12 @@
 #include "platform/debug_log.h"
 #include "support/program_state.h"
 #include "support/shipped_data_test.h"
+#include "tools/content/common/output_manifest.h"
 
 namespace {
 
 std::vector<std::string> PackedPaths() {
-    std::ifstream in(TESS_BINARY_DIR "/archive/manifest.txt");
-    std::vector<std::string> paths;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty()) {
-            paths.push_back(line);
-        }
-    }
-    return paths;
+    return ReadOutputManifest(TESS_BINARY_DIR "/archive/manifest.txt");
 }
 
 // Runs in a folder without "data/", so only the archive can answer.

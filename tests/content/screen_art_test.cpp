@@ -22,6 +22,7 @@
 #include "platform/pixmap.h"
 #include "platform/test_seams.h"
 #include "tools/screen_art/board_pictures.h"
+#include "tools/content/common/output_manifest.h"
 #include "tools/screen_art/picture_list.h"
 
 namespace {
@@ -30,15 +31,6 @@ namespace fs = std::filesystem;
 
 std::vector<ListedPicture> Listed() {
     return ReadPictureList(std::string(SCREEN_ART_SOURCE_DIR) + "/pictures.txt");
-}
-
-std::vector<std::string> ManifestOf(const fs::path& file) {
-    std::vector<std::string> lines;
-    std::ifstream in(file);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 std::string Bytes(const fs::path& file) {
@@ -111,7 +103,7 @@ TEST_F(ScreenArt, EveryListedPictureIsThereAtItsSize) {
     for (const ListedPicture& picture : listed) {
         paths.push_back(picture.path);
     }
-    EXPECT_EQ(ManifestOf(SCREEN_ART_MANIFEST), paths) << "the generator wrote another list";
+    EXPECT_EQ(ReadOutputManifest(SCREEN_ART_MANIFEST), paths) << "the generator wrote another list";
     for (const ListedPicture& picture : listed) {
         SCOPED_TRACE(picture.path);
         if (picture.path.ends_with(".svg")) {
@@ -223,16 +215,16 @@ TEST_F(ScreenArt, GeneratorPaintsTheSameBytesTwice) {
     std::vector<fs::path> runs = {scratch / "a", scratch / "b"};
     for (const fs::path& run : runs) {
         fs::create_directories(run);
-        const std::string command = std::string("ASAN_OPTIONS=detect_leaks=0 ") + SCREEN_ART_TOOL +
-                                    " " + SCREEN_ART_SOURCE_DIR + "/pictures.txt " +
-                                    SCREEN_ART_SOURCE_DIR + "/story.txt " + TESS_SOURCE_DIR +
-                                    "/data/game/levels " + TESS_BINARY_DIR + "/data/game/images " +
-                                    run.string() + " " + (run / "manifest.txt").string();
+        const std::string command =
+            std::string("ASAN_OPTIONS=detect_leaks=0 ") + SCREEN_ART_TOOL + " --manifest " +
+            (run / "manifest.txt").string() + " " + run.string() + " " + SCREEN_ART_SOURCE_DIR +
+            "/pictures.txt " + SCREEN_ART_SOURCE_DIR + "/story.txt " + TESS_SOURCE_DIR +
+            "/data/game/levels " + TESS_BINARY_DIR + "/data/game/images " + run.string();
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
     }
-    const std::vector<std::string> manifest = ManifestOf(runs[0] / "manifest.txt");
-    ASSERT_EQ(manifest, ManifestOf(runs[1] / "manifest.txt"));
-    ASSERT_EQ(manifest, ManifestOf(SCREEN_ART_MANIFEST));
+    const std::vector<std::string> manifest = ReadOutputManifest(runs[0] / "manifest.txt");
+    ASSERT_EQ(manifest, ReadOutputManifest(runs[1] / "manifest.txt"));
+    ASSERT_EQ(manifest, ReadOutputManifest(SCREEN_ART_MANIFEST));
     for (const std::string& path : manifest) {
         SCOPED_TRACE(path);
         const std::string first = Bytes(runs[0] / path);

@@ -7,16 +7,13 @@
 
 #include "audio_checks.h"
 #include "content_fixture.h"
+#include "tools/content/common/output_manifest.h"
 
 namespace {
 
-const std::vector<std::string> EFFECTS = {
-    "choosefirst",    "choosesecond", "wrong", "getbonus", "picfound", "levelappears",
-    "levelcompleted", "gameover",     "beat",  "hover",    "click"};
-
-std::string EffectPath(const std::string& name) {
-    return "data/sounds/" + name + ".ogg";
-}
+// Every sound the generator wrote, as its manifest names them.
+const std::vector<std::string> EFFECTS =
+    ReadOutputManifest(TESS_BINARY_DIR "/manifests/sounds.txt");
 
 // Largest step between neighbouring samples of one channel in a frame range.
 int LargestStep(const TSound& sound, int first, int count, int channel) {
@@ -34,7 +31,7 @@ int LargestStep(const TSound& sound, int first, int count, int channel) {
 class SoundEffects : public ContentTest, public ::testing::WithParamInterface<std::string> {};
 
 TEST_P(SoundEffects, DecodeShortCleanAndWithHeadroom) {
-    const std::string path = EffectPath(GetParam());
+    const std::string path = GetParam();
     const content_test::VorbisFormat format = content_test::ReadVorbisFormat(path);
     EXPECT_EQ(format.channels, 2);
     EXPECT_EQ(format.rate, 44100);
@@ -60,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(Effects, SoundEffects, ::testing::ValuesIn(EFFECTS));
 TEST_F(ContentTest, SoundEffectsShareOneLoudness) {
     std::vector<double> levels;
     for (const std::string& name : EFFECTS) {
-        const SoundPtr sound = LoadAssetSound(EffectPath(name), 0);
+        const SoundPtr sound = LoadAssetSound(name, 0);
         ASSERT_NE(sound, nullptr) << name;
         levels.push_back(content_test::ActiveRmsDb(*sound));
     }
@@ -75,7 +72,7 @@ TEST_F(ContentTest, SoundEffectsShareOneLoudness) {
 }
 
 TEST_F(ContentTest, HeartbeatBeatsTwiceWithinASecond) {
-    const SoundPtr beat = LoadAssetSound(EffectPath("beat"), 0);
+    const SoundPtr beat = LoadAssetSound("data/sounds/beat.ogg", 0);
     ASSERT_NE(beat, nullptr);
     EXPECT_LT(content_test::Seconds(*beat), 0.9);  // it plays once a second
     // Envelope in 10 ms windows; a beat is a window 12 dB above both neighbours'

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "../content/common/output_manifest.h"
 #include "control_art.h"
 #include "title_art.h"
 
@@ -15,19 +16,23 @@ constexpr ControlState ALL_STATES[] = {ControlState::Normal,  ControlState::Over
 
 class Writer {
 public:
-    explicit Writer(std::filesystem::path root) : root(std::move(root)) {}
+    Writer(std::filesystem::path root, OutputManifest& manifest)
+        : root(std::move(root)), manifest(manifest) {}
     void Write(const std::string& relative, const RgbaImage& image) {
         const std::filesystem::path path = root / relative;
         std::filesystem::create_directories(path.parent_path());
         if (!WritePng(image, path.string())) {
             std::fprintf(stderr, "gui_art: cannot write %s\n", path.string().c_str());
             failed = true;
+            return;
         }
+        manifest.Add(path);
     }
     bool failed = false;
 
 private:
     std::filesystem::path root;
+    OutputManifest& manifest;
 };
 
 void WriteControls(Writer& out) {
@@ -51,12 +56,13 @@ void WriteControls(Writer& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    OutputManifest manifest = OutputManifest::TakeFromArguments(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: gui_art <data folder>\n");
         return 2;
     }
-    Writer out(argv[1]);
+    Writer out(argv[1], manifest);
     WriteControls(out);
     out.Write("loadingscreen/images/title.png", PaintTitle(800, 600, "Tessalune"));
-    return out.failed ? 1 : 0;
+    return !out.failed && manifest.Save() ? 0 : 1;
 }

@@ -1,13 +1,16 @@
 // Packs the staged data tree into the game's archive.
 //
-//   pack_archive <archive.zip> <root folder> <manifest>
+//   pack_archive <archive.zip> <root folder> <contents list> <manifest>...
 //
-// The manifest lists one path a line, relative to the root ("data/..."). Entry
-// names are those paths lower-cased with "/" separators, in sorted order,
-// deflated, with one fixed time stamp and mode, so equal trees give equal
-// archives. Entries whose bytes did not change are copied compressed from the
-// previous archive instead of being deflated again; an archive that comes out
-// identical to the previous one is left untouched.
+// Each manifest lists one path a line, relative to the root; those below
+// "data/" are packed (a generator may also make files for the package).
+// Entry names are those paths lower-cased with "/" separators, in sorted
+// order, with one fixed time stamp and mode, so equal trees give equal
+// archives. Pictures and sounds are compressed already and are stored as
+// they are, so the game reads them without inflating; the rest is deflated.
+// Entries whose bytes did not change are copied from the previous archive
+// instead of being compressed again; an archive that comes out identical to
+// the previous one is left untouched. The contents list names every entry.
 #include <zip.h>
 #include <zlib.h>
 
@@ -52,27 +55,43 @@ bool ReadFile(const fs::path& path, std::string& bytes) {
     return !in.bad();
 }
 
-std::vector<Entry> ReadManifest(const fs::path& root, const fs::path& manifest) {
-    std::ifstream in(manifest);
+bool Packed(const std::string& name) {
+    return name.starts_with("data/") && name.find("..") == std::string::npos;
+}
+
+// The entries the manifests name, sorted; false when a manifest is missing.
+bool ReadManifests(const fs::path& root, const std::vector<fs::path>& manifests,
+                   std::vector<Entry>& entries) {
     std::set<std::string> seen;
-    std::vector<Entry> entries;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
+    for (const fs::path& manifest : manifests) {
+        std::ifstream in(manifest);
+        if (!in) {
+            std::cerr << "pack_archive: cannot read " << manifest << "\n";
+            return false;
         }
-        if (line.empty()) {
-            continue;
+        std::string line;
+        while (std::getline(in, line)) {
+            if (!line.empty() && line.back() == '\r') {
+                line.pop_back();
+            }
+            const std::string name = EntryName(line);
+            if (Packed(name) && seen.insert(name).second) {
+                entries.push_back({name, root / line});
+            }
         }
-        const std::string name = EntryName(line);
-        if (!seen.insert(name).second) {
-            continue;
-        }
-        entries.push_back({name, root / line});
     }
     std::sort(entries.begin(), entries.end(),
               [](const Entry& a, const Entry& b) { return a.name < b.name; });
-    return entries;
+    return true;
+}
+
+zip_int32_t CompressionOf(const std::string& name) {
+    for (const char* stored : {".ogg", ".jpg", ".png"}) {
+        if (name.ends_with(stored)) {
+            return ZIP_CM_STORE;
+        }
+    }
+    return ZIP_CM_DEFLATE;
 }
 
 uint32_t Crc(const std::string& bytes) {
@@ -90,8 +109,8 @@ zip_int64_t Unchanged(zip_t* previous, const Entry& entry, const std::string& by
     if (index < 0 || zip_stat_index(previous, static_cast<zip_uint64_t>(index), 0, &stat) != 0) {
         return -1;
     }
-    const bool same =
-        stat.size == bytes.size() && stat.crc == Crc(bytes) && stat.comp_method == ZIP_CM_DEFLATE;
+    const bool same = stat.size == bytes.size() && stat.crc == Crc(bytes) &&
+                      stat.comp_method == CompressionOf(entry.name);
     return same ? index : -1;
 }
 
@@ -119,7 +138,7 @@ bool AddEntry(zip_t* archive, zip_t* previous, const Entry& entry, std::vector<s
         return false;
     }
     const auto at = static_cast<zip_uint64_t>(index);
-    if (old < 0 && zip_set_file_compression(archive, at, ZIP_CM_DEFLATE, 0) != 0) {
+    if (old < 0 && zip_set_file_compression(archive, at, CompressionOf(entry.name), 0) != 0) {
         return false;
     }
     return zip_file_set_mtime(archive, at, FIXED_TIME, 0) == 0 &&
@@ -178,13 +197,30 @@ bool Pack(const fs::path& output, const std::vector<Entry>& entries) {
 
 }  // namespace
 
+bool WriteContents(const fs::path& file, const std::vector<Entry>& entries) {
+    std::string text;
+    for (const Entry& entry : entries) {
+        text += entry.name + "\n";
+    }
+    std::string old;
+    if (ReadFile(file, old) && old == text) {
+        return true;
+    }
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.close();
+    return static_cast<bool>(out);
+}
+
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::cerr << "usage: pack_archive <archive.zip> <root folder> <manifest>\n";
+    if (argc < 5) {
+        std::cerr << "usage: pack_archive <archive.zip> <root folder> <contents list> "
+                     "<manifest>...\n";
         return 2;
     }
-    const std::vector<Entry> entries = ReadManifest(argv[2], argv[3]);
-    if (!Pack(argv[1], entries)) {
+    std::vector<Entry> entries;
+    if (!ReadManifests(argv[2], std::vector<fs::path>(argv + 4, argv + argc), entries) ||
+        !Pack(argv[1], entries) || !WriteContents(argv[3], entries)) {
         return 1;
     }
     std::cout << "pack_archive: " << entries.size() << " entries in " << argv[1] << "\n";

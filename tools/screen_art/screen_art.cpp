@@ -1,8 +1,8 @@
 // Paints every picture of the screen list (pictures.txt) into the build.
-// Usage: screen_art <pictures.txt> <story.txt> <levels dir> <tile-set dir>
-//                   <output root> <manifest>
+// Usage: screen_art [--manifest <file> <output root>] <pictures.txt> <story.txt>
+//                   <levels dir> <tile-set dir> <output root>
 // Paths of the list are written below the output root; the manifest names
-// every file written, one path per line, in the list's order.
+// every file written, in the list's order.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +13,7 @@
 #include <string>
 
 #include "board/level_data.h"
+#include "../content/common/output_manifest.h"
 #include "board_pictures.h"
 #include "jpeg_io.h"
 #include "picture_list.h"
@@ -178,10 +179,11 @@ bool EndsWith(const std::string& text, const std::string& tail) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 7) {
+    OutputManifest manifest = OutputManifest::TakeFromArguments(argc, argv);
+    if (argc != 6) {
         std::fprintf(stderr,
-                     "usage: screen_art <pictures.txt> <story.txt> <levels dir> <tile-set dir> "
-                     "<output root> <manifest>\n");
+                     "usage: screen_art [--manifest <file> <output root>] <pictures.txt> "
+                     "<story.txt> <levels dir> <tile-set dir> <output root>\n");
         return 2;
     }
     const std::vector<ListedPicture> list = ReadPictureList(argv[1]);
@@ -197,7 +199,6 @@ int main(int argc, char** argv) {
     Painter painter(ReadStoryText(argv[2]), argv[3], argv[4]);
     const std::filesystem::path root = argv[5];
     bool failed = !painter.ok;
-    std::string manifest;
     for (const ListedPicture& picture : list) {
         const std::filesystem::path out = root / picture.path;
         std::filesystem::create_directories(out.parent_path());
@@ -223,8 +224,7 @@ int main(int argc, char** argv) {
             failed = true;
             continue;
         }
-        manifest += picture.path + "\n";
+        manifest.Add(out);
     }
-    std::ofstream(argv[6], std::ios::binary) << manifest;
-    return failed ? 1 : 0;
+    return manifest.Save() && !failed ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "../common/output_manifest.h"
 #include "loudness.h"
 #include "ogg_writer.h"
 #include "sound_effects.h"
@@ -13,7 +14,7 @@
 namespace {
 
 // Trims, fades and levels a sound, then writes it.
-bool Finish(StereoBuffer audio, const std::filesystem::path& path) {
+bool Finish(StereoBuffer audio, const std::filesystem::path& path, OutputManifest& manifest) {
     TrimTail(audio, 0.002f, SAMPLE_RATE / 50);
     MatchLoudness(audio, TARGET_RMS, PEAK_LIMIT);
     FadeEdges(audio, 3, 15);
@@ -21,12 +22,14 @@ bool Finish(StereoBuffer audio, const std::filesystem::path& path) {
         std::fprintf(stderr, "content_sounds: cannot write %s\n", path.string().c_str());
         return false;
     }
+    manifest.Add(path);
     return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    OutputManifest manifest = OutputManifest::TakeFromArguments(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: content_sounds <soundfont> <out dir>\n");
         return 2;
@@ -44,11 +47,12 @@ int main(int argc, char** argv) {
             end = std::max(end, n.start + n.length);
         }
         if (!Finish(synth.Render(effect.channels, effect.notes, end + 1.5),
-                    out / (effect.file + ".ogg"))) {
+                    out / (effect.file + ".ogg"), manifest)) {
             return 1;
         }
     }
-    const bool ok = Finish(Heartbeat(), out / "beat.ogg") &&
-                    Finish(HoverTick(), out / "hover.ogg") && Finish(ClickPop(), out / "click.ogg");
-    return ok ? 0 : 1;
+    const bool ok = Finish(Heartbeat(), out / "beat.ogg", manifest) &&
+                    Finish(HoverTick(), out / "hover.ogg", manifest) &&
+                    Finish(ClickPop(), out / "click.ogg", manifest);
+    return ok && manifest.Save() ? 0 : 1;
 }

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "../common/cairo_image.h"
+#include "../common/output_manifest.h"
 #include "../common/pi.h"
 
 namespace {
@@ -110,15 +111,22 @@ RgbaImage Shadow(double cornerRadius) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    OutputManifest manifest = OutputManifest::TakeFromArguments(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: content_effects <out dir>\n");
         return 2;
     }
     const std::filesystem::path out = argv[1];
     std::filesystem::create_directories(out);
-    const bool ok = WritePng(Spark(), (out / "spark.png").string()) &&
-                    WritePng(Star(), (out / "star.png").string()) &&
-                    WritePng(Shadow(0.5), (out / "squareshadow.png").string()) &&
-                    WritePng(Shadow(6), (out / "roundshadow.png").string());
-    return ok ? 0 : 1;
+    const auto write = [&](const RgbaImage& image, const char* name) {
+        const std::filesystem::path path = out / name;
+        if (!WritePng(image, path.string())) {
+            return false;
+        }
+        manifest.Add(path);
+        return true;
+    };
+    const bool ok = write(Spark(), "spark.png") && write(Star(), "star.png") &&
+                    write(Shadow(0.5), "squareshadow.png") && write(Shadow(6), "roundshadow.png");
+    return ok && manifest.Save() ? 0 : 1;
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "../common/output_manifest.h"
 #include "../common/png_out.h"
 #include "bmfont_writer.h"
 #include "glyph_atlas.h"
@@ -62,7 +63,7 @@ int ChannelGroup(size_t index, bool packed) {
 constexpr int BYTE_OF_GROUP[4] = {2, 1, 0, 3};
 constexpr uint8_t BIT_OF_GROUP[4] = {1, 2, 4, 8};
 
-bool WriteFont(const FontJob& job) {
+bool WriteFont(const FontJob& job, OutputManifest& manifest) {
     const GlyphSource source(job.fontPath, job.size);
     if (!source.Ok()) {
         std::fprintf(stderr, "content_font: cannot open %s\n", job.fontPath.c_str());
@@ -121,14 +122,22 @@ bool WriteFont(const FontJob& job) {
     if (!WritePng(page, (job.outDir / font.pages[0]).string())) {
         return false;
     }
-    std::ofstream file(job.outDir / (job.name + ".fnt"), std::ios::binary);
+    const std::filesystem::path fntPath = job.outDir / (job.name + ".fnt");
+    std::ofstream file(fntPath, std::ios::binary);
     file << EncodeBMFont(font, job.version);
-    return static_cast<bool>(file);
+    file.close();
+    if (!file) {
+        return false;
+    }
+    manifest.Add(job.outDir / font.pages[0]);
+    manifest.Add(fntPath);
+    return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    OutputManifest manifest = OutputManifest::TakeFromArguments(argc, argv);
     const std::vector<std::string> args(argv + 1, argv + argc);
     std::vector<FontJob> jobs;
     if (args.size() == 3 && args[0] == "--test") {
@@ -146,9 +155,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     for (const FontJob& job : jobs) {
-        if (!WriteFont(job)) {
+        if (!WriteFont(job, manifest)) {
             return 1;
         }
     }
-    return 0;
+    return manifest.Save() ? 0 : 1;
 }

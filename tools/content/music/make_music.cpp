@@ -7,6 +7,7 @@
 
 #include "../audio/loudness.h"
 #include "../audio/ogg_writer.h"
+#include "../common/output_manifest.h"
 #include "score.h"
 
 namespace {
@@ -14,6 +15,7 @@ constexpr double TAIL_SECONDS = 5.0;  // rendered past the loop end and folded i
 }
 
 int main(int argc, char** argv) {
+    OutputManifest manifest = OutputManifest::TakeFromArguments(argc, argv);
     if (argc < 3) {
         std::fprintf(stderr, "usage: content_music <soundfont> <out dir> [song]\n");
         return 2;
@@ -40,6 +42,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "content_music: cannot write %s\n", path.c_str());
             return 1;
         }
+        manifest.Add(path);
     }
-    return 0;
+    return manifest.Save() ? 0 : 1;
 }

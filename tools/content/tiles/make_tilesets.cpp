@@ -5,6 +5,7 @@
 #include <string>
 
 #include "../common/cairo_image.h"
+#include "../common/output_manifest.h"
 #include "emoji_painter.h"
 #include "location_pictures.h"
 #include "tile_painter.h"
@@ -91,6 +92,7 @@ RgbaImage TileSet(const TileTheme& theme, const EmojiPainter& emoji) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    OutputManifest manifest = OutputManifest::TakeFromArguments(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: content_tilesets <emoji font> <out dir>\n");
         return 2;
@@ -108,6 +110,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "content_tilesets: cannot write %s\n", path.c_str());
             return 1;
         }
+        manifest.Add(path);
     }
-    return 0;
+    return manifest.Save() ? 0 : 1;
 }
