@@ -1,15 +1,7 @@
 #include "game_screen_test_support.h"
 
 #include "app/app_module.h"
-#include "platform/test_seams.h"
-#include "screens/progress_screen.h"
 #include "screens/start_game.h"
-
-void GameScreenTest::SetUp() {
-    ShippedDataTest::SetUp();
-    LoadLocaleFromSettings();
-    progressScreen::BuildList();
-}
 
 std::shared_ptr<myGame> GameScreenTest::StartStory(int level, int hints, int undos, int retries) {
     AppConstantsManager& settings = AppSettings();
@@ -38,12 +30,6 @@ void GameScreenTest::ClickCell(const myGame& game, const Point& cell) {
     Click(game.playGrid->_cellCentreX(cell.x), game.playGrid->_cellCentreY(cell.y));
 }
 
-void GameScreenTest::ClickControl(const std::string& window, const std::string& control) {
-    const __Rect region = _AppModule::appGUI->GetControlCaptionRegion(window, control);
-    Click((region.xs + region.xe) / 2, (region.ys + region.ye) / 2);
-    StepFrames(1);
-}
-
 void GameScreenTest::EnterLevel() {
     Click(400, 300);
 }
@@ -65,29 +51,6 @@ bool GameScreenTest::StepUntilState(const myGame& game, int state, int maxFrames
     return game.GameState() == state;
 }
 
-std::string GameScreenTest::Stored(const std::string& key) {
-    AppConstantsManager file;
-    file.ReadConstants();
-    return file.GetConstantValue(key, "<missing>", 0);
-}
-
 std::string GameScreenTest::StoredPlayer(const SettingKey& key) {
     return Stored(PlayerKey(PLAYER, key));
-}
-
-uint32_t GameScreenTest::Pixel(int x, int y) {
-    const PixmapPtr frame = ReadBackBuffer();
-    return ReadPixel(*frame, x, y);
-}
-
-double GameScreenTest::Brightness(int x, int y, int width, int height) {
-    const PixmapPtr frame = ReadBackBuffer();
-    double sum = 0.0;
-    for (int py = y; py < y + height; ++py) {
-        for (int px = x; px < x + width; ++px) {
-            const uint32_t argb = ReadPixel(*frame, px, py);
-            sum += ((argb >> 16) & 0xFF) + ((argb >> 8) & 0xFF) + (argb & 0xFF);
-        }
-    }
-    return sum / (3.0 * width * height);
 }

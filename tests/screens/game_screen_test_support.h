@@ -9,15 +9,12 @@
 #include "board/game_grid.h"
 #include "board/solver.h"
 #include "forms/gui.h"
-#include "platform/pixmap.h"
 #include "screens/game_screen.h"
-#include "support/shipped_data_test.h"
+#include "support/screen_test.h"
 
-class GameScreenTest : public ShippedDataTest {
+class GameScreenTest : public ScreenTest {
 protected:
     static constexpr int PLAYER = 1;
-
-    void SetUp() override;
 
     // Player 1 at level with the given counters, then the game started.
     static std::shared_ptr<myGame> StartStory(int level, int hints = 0, int undos = 0,
@@ -27,8 +24,6 @@ protected:
 
     // Clicks the centre of a board cell (the module sees it in the same tick).
     static void ClickCell(const myGame& game, const Point& cell);
-    // Clicks a control and steps once more, so that the module sees the hit.
-    static void ClickControl(const std::string& window, const std::string& control);
     // Leaves the map screen for the level.
     static void EnterLevel();
     // Clicks both tiles of a pair and steps until it is removed; false when it never was.
@@ -36,11 +31,6 @@ protected:
     // Steps until the state is reached (at most maxFrames); true when it was.
     static bool StepUntilState(const myGame& game, int state, int maxFrames = 2000);
 
-    // What app.dat holds for a key, read from the file itself.
-    static std::string Stored(const std::string& key);
+    // What app.dat holds for one of the player's keys.
     static std::string StoredPlayer(const SettingKey& key);
-
-    // The back buffer's pixel (0xAARRGGBB) and the mean brightness of a rectangle.
-    static uint32_t Pixel(int x, int y);
-    static double Brightness(int x, int y, int width, int height);
 };

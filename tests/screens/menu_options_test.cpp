@@ -32,7 +32,7 @@ void DragKnob(const std::string& control, int dx) {
     ShippedDataTest::StepFrames(2);
 }
 
-float Stored(const char* key) {
+float Volume(const char* key) {
     return ToFloat(AppSettings().GetConstantValue(key, "", 0));
 }
 
@@ -54,12 +54,12 @@ TEST_F(OptionsTest, SlidersAreHeardAtOnceCancelRestoresAcceptStores) {
     EXPECT_FLOAT_EQ(GetSongVolume(), 0.0f);
     DragKnob("sound_volume", -40);
     EXPECT_NEAR(GetEffectVolume(), 0.7f - 40.0f / 240.0f, 0.01f);
-    EXPECT_FLOAT_EQ(Stored("musicvolume"), 0.7f);
+    EXPECT_FLOAT_EQ(Volume("musicvolume"), 0.7f);
     ClickControl("options", "options_cancel");
     EXPECT_TRUE(Showing("menu"));
     EXPECT_FLOAT_EQ(GetSongVolume(), 0.7f);
     EXPECT_FLOAT_EQ(GetEffectVolume(), 0.7f);
-    EXPECT_FLOAT_EQ(Stored("musicvolume"), 0.7f);
+    EXPECT_FLOAT_EQ(Volume("musicvolume"), 0.7f);
 
     // Opening and accepting again and again keeps the volumes exactly.
     for (int round = 0; round < 5; ++round) {
@@ -69,7 +69,7 @@ TEST_F(OptionsTest, SlidersAreHeardAtOnceCancelRestoresAcceptStores) {
     }
     EXPECT_FLOAT_EQ(GetSongVolume(), 0.7f);
     EXPECT_FLOAT_EQ(GetEffectVolume(), 0.7f);
-    EXPECT_FLOAT_EQ(Stored("soundvolume"), 0.7f);
+    EXPECT_FLOAT_EQ(Volume("soundvolume"), 0.7f);
 
     // A moved slider is stored on accept.
     StepFrames(40);
@@ -79,8 +79,8 @@ TEST_F(OptionsTest, SlidersAreHeardAtOnceCancelRestoresAcceptStores) {
     EXPECT_NEAR(chosen, 0.5f, 0.01f);
     ClickControl("options", "options_accept");
     EXPECT_FLOAT_EQ(GetEffectVolume(), chosen);
-    EXPECT_NEAR(Stored("soundvolume"), chosen, 1e-5);
-    EXPECT_FLOAT_EQ(Stored("musicvolume"), 0.7f);
+    EXPECT_NEAR(Volume("soundvolume"), chosen, 1e-5);
+    EXPECT_FLOAT_EQ(Volume("musicvolume"), 0.7f);
 }
 
 TEST_F(OptionsTest, FullScreenAndWindowButtonsSwitchBothWays) {

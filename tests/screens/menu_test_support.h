@@ -6,22 +6,14 @@
 
 #include "app/app_module.h"
 #include "app/settings.h"
-#include "app/locale_strings.h"
 #include "forms/gui.h"
 #include "platform/test_seams.h"
 #include "screens/main_menu.h"
-#include "screens/progress_screen.h"
-#include "support/shipped_data_test.h"
+#include "support/screen_test.h"
 
-class MenuTest : public ShippedDataTest {
+class MenuTest : public ScreenTest {
 protected:
     static constexpr int FRAME_MS = 16;
-
-    void SetUp() override {
-        ShippedDataTest::SetUp();
-        LoadLocaleFromSettings();
-        progressScreen::BuildList();
-    }
 
     // Creates the menu alone and runs it past its fade in from black.
     std::shared_ptr<myMainMenu> StartMenu() {
@@ -42,15 +34,6 @@ protected:
         for (const char* name : names) {
             AddButtonHit(name);
         }
-        StepFrames(1, FRAME_MS);
-    }
-
-    // A real mouse click in the middle of a control, and the frame that handles it.
-    static void ClickControl(const std::string& form, const std::string& control) {
-        const ControlPtr found = _AppModule::appGUI->GetControl(form, control);
-        ASSERT_TRUE(found) << form << "/" << control;
-        Click((found->position.xs + found->position.xe) / 2,
-              (found->position.ys + found->position.ye) / 2);
         StepFrames(1, FRAME_MS);
     }
 

@@ -6,9 +6,12 @@
 #include "app/app_module.h"
 #include "app/assets.h"
 #include "app/embedded_archive.h"
+#include "app/settings.h"
+#include "forms/gui.h"
 #include "app/zip_archive.h"
 #include "platform/clock.h"
 #include "platform/graphics.h"
+#include "platform/pixmap.h"
 #include "platform/test_seams.h"
 #include "support/program_state.h"
 #include "support/scratch_folder.h"
@@ -90,6 +93,39 @@ void ShippedDataTest::Click(int x, int y) {
     StepFrames(1);
     InjectMouseButton(LEFT_BUTTON, false);
     StepFrames(1);
+}
+
+void ShippedDataTest::ClickControl(const std::string& form, const std::string& control) {
+    const ControlPtr found = _AppModule::appGUI->GetControl(form, control);
+    ASSERT_TRUE(found) << form << "/" << control;
+    Click((found->position.xs + found->position.xe) / 2,
+          (found->position.ys + found->position.ye) / 2);
+    StepFrames(1);
+}
+
+double MeanBrightness(const TPixmap& picture, int x, int y, int width, int height) {
+    double sum = 0.0;
+    for (int py = y; py < y + height; ++py) {
+        for (int px = x; px < x + width; ++px) {
+            const uint32_t argb = ReadPixel(picture, px, py);
+            sum += ((argb >> 16) & 0xFF) + ((argb >> 8) & 0xFF) + (argb & 0xFF);
+        }
+    }
+    return width > 0 && height > 0 ? sum / (3.0 * width * height) : 0.0;
+}
+
+uint32_t ShippedDataTest::Pixel(int x, int y) {
+    return ReadPixel(*ReadBackBuffer(), x, y);
+}
+
+double ShippedDataTest::Brightness(int x, int y, int width, int height) {
+    return MeanBrightness(*ReadBackBuffer(), x, y, width, height);
+}
+
+std::string ShippedDataTest::Stored(const std::string& key) {
+    AppConstantsManager file;
+    file.ReadConstants();
+    return file.GetConstantValue(key, "<missing>", 0);
 }
 
 std::string ShippedDataTest::FrameFolder() {

@@ -4,9 +4,12 @@
 // archive mounted as the game mounts it, a headless 800 x 600 display opened
 // once per suite, the form manager loaded from data/gui/gui.txt, a manual
 // clock at START_MS, and ResetProgramState() before and after each test.
+#include <cstdint>
 #include <string>
 
 #include <gtest/gtest.h>
+
+struct TPixmap;
 
 class ShippedDataTest : public ::testing::Test {
 public:
@@ -24,6 +27,15 @@ public:
     // Moves the mouse to (x, y) for one tick, holds the left button down for
     // one tick, releases it for one tick.
     static void Click(int x, int y);
+    // A click in the middle of a form control, and the frame that handles it.
+    static void ClickControl(const std::string& form, const std::string& control);
+    // The back buffer's pixel (0xAARRGGBB) and the mean brightness of a
+    // rectangle of it (the whole frame by default).
+    static uint32_t Pixel(int x, int y);
+    static double Brightness(int x = 0, int y = 0, int width = SCREEN_WIDTH,
+                             int height = SCREEN_HEIGHT);
+    // What app.dat in the user folder holds for a key, read from the file.
+    static std::string Stored(const std::string& key);
     // Saves the back buffer as FrameFolder() + name + ".png"; returns the path.
     static std::string SaveFrame(const std::string& name);
     // Where SaveFrame writes: "<build>/test-frames/".
@@ -31,6 +43,9 @@ public:
     // The scratch user data folder of this process, with a trailing "/".
     static std::string UserFolder();
 };
+
+// Mean of the red, green and blue values of a rectangle of a picture, 0..255.
+double MeanBrightness(const TPixmap& picture, int x, int y, int width, int height);
 
 // Mounts the linked-in archive and reads assets from it, as the game does.
 void MountShippedArchive();
