@@ -1,7 +1,9 @@
 // The monkey: random clicks, drags, keys, typing, window close requests and
 // focus changes over the whole game (intro, menu and its forms, the game),
-// started as main starts it. Nothing may crash, hang or pile up; when the
-// monkey quits the game, it starts again. The seed is printed, and
+// started as main starts it. It runs wild for a while, then plays like a
+// player for a while (starts the story, names a player, plays the hint's pairs
+// between wrong clicks), so that every screen and the game's states are met. Nothing may
+// crash, hang or pile up; when the monkey quits the game, it starts again. The seed is printed, and
 // TESS_MONKEY_SEED replays a run; TESS_MONKEY_FRAMES sets its length.
 #include <gtest/gtest.h>
 
@@ -15,9 +17,13 @@
 #include <vector>
 
 #include "app/app_module.h"
+#include "board/game_grid.h"
+#include "board/game_route.h"
 #include "forms/gui.h"
 #include "platform/input.h"
 #include "platform/test_seams.h"
+#include "screens/game_flow.h"
+#include "screens/game_screen.h"
 #include "screens/main_menu_sequence.h"
 #include "screens/progress_screen.h"
 #include "support/shipped_data_test.h"
@@ -28,6 +34,7 @@ namespace {
 
 constexpr int FRAME_MS = 16;
 constexpr int DEFAULT_FRAMES = 1000;  // the sanitized run asks for 20 000
+constexpr int MOOD_FRAMES = 500;      // wild, then player-like, then wild...
 constexpr int LEFT = 1;
 constexpr int RIGHT = 2;
 const int KEYS[] = {KEY_ESCAPE, KEY_ENTER, KEY_SPACE, KEY_BACKSPACE, 'A', 'Z', '1', 'H', 'U'};
@@ -37,12 +44,30 @@ int EnvInt(const char* name, int fallback) {
     return value != nullptr && *value != '\0' ? std::atoi(value) : fallback;
 }
 
+std::shared_ptr<myGame> RunningGame() {
+    if (_AppModule::currentModule != APP_GAME) {
+        return nullptr;
+    }
+    return std::dynamic_pointer_cast<myGame>(_AppModule::appModules[APP_GAME]);
+}
+
 class Monkey {
 public:
     explicit Monkey(unsigned seed) : random(seed) {}
 
-    // One frame's worth of mischief.
-    void Act() {
+    // One frame's worth of mischief: wild and player-like by turns.
+    void Act(int frame) {
+        if (!queued.empty()) {
+            Move(queued.back().x, queued.back().y);
+            queued.pop_back();
+            InjectMouseButton(LEFT, true);
+            pendingRelease = true;
+            return;
+        }
+        if ((frame / MOOD_FRAMES) % 2 == 1 && Pick(0, 9) != 0) {
+            ActLikeAPlayer();
+            return;
+        }
         const int roll = Pick(0, 999);
         if (dragging && roll < 600) {
             Move(x + Pick(-40, 40), y + Pick(-40, 40));
@@ -115,6 +140,51 @@ private:
         pendingRelease = true;
     }
 
+    // What a player would do next, now and then.
+    void ActLikeAPlayer() {
+        if (Pick(0, 2) != 0) {
+            return;  // a player takes a moment
+        }
+        const std::shared_ptr<myGame> game = RunningGame();
+        if (game && game->GameState() == GS_LEVEL_RUNNING && !game->hintRoute->IsEmpty()) {
+            PlayHintPair(*game);
+        } else if (Showing("newuser")) {
+            InjectChar(Pick('a', 'z'));
+            if (Pick(0, 3) == 0) {
+                QueueControl("newuser", "newuser_ok");
+            }
+        } else if (_AppModule::currentModule == APP_MAINMENU && Showing("menu") &&
+                   Pick(0, 1) == 0) {
+            QueueControl("menu", "start");
+        } else if (Pick(0, 1) == 0) {
+            queued.push_back({400, 300});  // story pages and the map go on with a click
+        } else {
+            ClickSomeControl();
+        }
+    }
+
+    static bool Showing(const std::string& form) {
+        const GuiPtr& gui = _qxGUI::Current();
+        return gui && gui->IsWindowShowing(form) != 0;
+    }
+
+    void QueueControl(const std::string& form, const std::string& name) {
+        const ControlPtr control = _qxGUI::Current()->GetControl(form, name);
+        if (control) {
+            queued.push_back({(control->position.xs + control->position.xe) / 2,
+                              (control->position.ys + control->position.ye) / 2});
+        }
+    }
+
+    // Clicks the two tiles of the pair the game would hint, one a frame.
+    void PlayHintPair(const myGame& game) {
+        for (const std::shared_ptr<Point>& cell :
+             {game.hintRoute->Last(), game.hintRoute->First()}) {
+            queued.push_back(
+                {game.playGrid->_cellCentreX(cell->x), game.playGrid->_cellCentreY(cell->y)});
+        }
+    }
+
     int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
     void Move(int nx, int ny) {
         x = std::clamp(nx, 0, 799);
@@ -122,6 +192,7 @@ private:
         InjectMouseMove(x, y);
     }
 
+    std::vector<Point> queued;  // clicks still to make, last first
     std::mt19937 random;
     int x = 400;
     int y = 300;
@@ -151,14 +222,18 @@ TEST_F(MonkeyTest, RandomInputOverEveryScreenNeverBreaksTheGame) {
     Monkey monkey(seed);
     StartTheGame();
     std::set<int> screens;
+    std::set<int> gameStates;
     int starts = 1;
     int mostBitmaps = 0;
     int mostSequences = 0;
     for (int frame = 0; frame < frames; ++frame) {
-        monkey.Act();
+        monkey.Act(frame);
         StepFrames(1, FRAME_MS);
         monkey.Release();
         screens.insert(_AppModule::currentModule);
+        if (const std::shared_ptr<myGame> game = RunningGame()) {
+            gameStates.insert(game->GameState());
+        }
         if (_AppModule::currentModule < 0) {
             // The monkey quit the game: start it again, as a player would.
             ++starts;
@@ -170,11 +245,16 @@ TEST_F(MonkeyTest, RandomInputOverEveryScreenNeverBreaksTheGame) {
         ASSERT_LT(mostSequences, CONTROLLER_BANK_SLOTS / 2)
             << "seed " << seed << " frame " << frame;
     }
-    std::string seen;
-    for (const int screen : screens) {
-        seen += " " + std::to_string(screen);
-    }
-    std::printf("monkey: %d starts, screens seen:%s, at most %d bitmaps and %d sequences loaded\n",
-                starts, seen.c_str(), mostBitmaps, mostSequences);
+    const auto list = [](const std::set<int>& numbers) {
+        std::string text;
+        for (const int n : numbers) {
+            text += " " + std::to_string(n);
+        }
+        return text;
+    };
+    std::printf(
+        "monkey: %d starts, screens seen:%s, game states seen:%s, at most %d bitmaps and "
+        "%d sequences loaded\n",
+        starts, list(screens).c_str(), list(gameStates).c_str(), mostBitmaps, mostSequences);
     EXPECT_TRUE(screens.count(APP_MAINMENU)) << "seed " << seed;
 }
