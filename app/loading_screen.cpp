@@ -36,7 +36,7 @@ void loadingScreen::Draw() {
     SetColor(255, 60, 60);
     DrawRect(BAR_X, BAR_Y, static_cast<float>(loadingProgress), BAR_HEIGHT);
     SetColor(255, 255, 255);
-    Flip();
+    FlipUnpaced();
     if (appGUI) {
         appGUI->ShowWindow(LOADING_FORM, 0);
     }

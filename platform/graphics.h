@@ -34,6 +34,9 @@ int GraphicsHeight();
 void Cls();
 // Presents the back buffer, pacing frames to the hertz of OpenGraphics.
 void Flip();
+// Presents at once, without waiting for the frame's turn: for progress shown
+// between frames (the loading screen), which should cost loading no time.
+void FlipUnpaced();
 void SetMouseVisible(bool visible);
 void OpenURL(const std::string& url);
 // Shows a small desktop window, hands url to the browser and waits until that

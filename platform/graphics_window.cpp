@@ -265,17 +265,21 @@ void Cls() {
                     state.clscolor_blue / 255.0f);
 }
 
-void Flip() {
+namespace {
+
+void Present(bool paced) {
     Display& d = D();
     if (d.window == nullptr) {
         return;
     }
-    const int deadline = d.pacer.NextDeadline(MilliSecs());
-    if (ManualClockActive()) {
-        AdvanceClock(deadline - MilliSecs());
-    } else {
-        for (int now = MilliSecs(); now < deadline; now = MilliSecs()) {
-            SDL_Delay(static_cast<Uint32>(deadline - now));
+    if (paced) {
+        const int deadline = d.pacer.NextDeadline(MilliSecs());
+        if (ManualClockActive()) {
+            AdvanceClock(deadline - MilliSecs());
+        } else {
+            for (int now = MilliSecs(); now < deadline; now = MilliSecs()) {
+                SDL_Delay(static_cast<Uint32>(deadline - now));
+            }
         }
     }
     int drawableWidth = 0;
@@ -285,6 +289,16 @@ void Flip() {
     SDL_GL_SwapWindow(d.window);
     EndInputFrame();
     PollSystem();
+}
+
+}  // namespace
+
+void Flip() {
+    Present(true);
+}
+
+void FlipUnpaced() {
+    Present(false);
 }
 
 void WindowToGame(int windowX, int windowY, int& gameX, int& gameY) {
