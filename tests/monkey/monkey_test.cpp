@@ -248,7 +248,8 @@ TEST_F(MonkeyTest, RandomInputOverEveryScreenNeverBreaksTheGame) {
     const auto list = [](const std::set<int>& numbers) {
         std::string text;
         for (const int n : numbers) {
-            text += " " + std::to_string(n);
+            text += ' ';
+            text += std::to_string(n);
         }
         return text;
     };
