@@ -79,6 +79,8 @@ private:
     void _OnLogin(int n);
     void _OnLoginNew(int n);
     void _OnLoginBack(int n);
+    // The name form, empty; without Cancel its OK sits in the middle of the panel.
+    void _ShowNewUserForm(bool canCancel);
     void _OnNewUserOk(int n);
     void _OnNewUserCancel(int n);
     void _OnConfirmDeleteYes(int n);
@@ -112,6 +114,7 @@ private:
 
     int pendingDeletion = 0;
     int startAfterNewUser = 0;
+    int newUserOkX = -1;  // where the form file puts OK, beside Cancel
     float savedSoundVolume = 0.0f;
     float savedMusicVolume = 0.0f;
     float placedSoundSlider = 0.0f;  // slider values as the options form opened

@@ -86,8 +86,25 @@ void myMainMenu::_OnLogin(int /*n*/) {
 void myMainMenu::_OnLoginNew(int /*n*/) {
     beginFadeImage();
     appGUI->HideWindow(menu_forms::LOGIN);
+    _ShowNewUserForm(true);
+}
+
+void myMainMenu::_ShowNewUserForm(bool canCancel) {
+    const ControlPtr ok = appGUI->GetControl(menu_forms::NEW_USER, "newuser_ok");
+    const ControlPtr panel = appGUI->GetControl(menu_forms::NEW_USER, "newuser_panel");
+    if (ok && panel) {
+        // The form file places OK beside Cancel; alone it moves to the middle and back.
+        if (newUserOkX < 0) {
+            newUserOkX = ok->position.xs;
+        }
+        const int width = ok->position.xe - ok->position.xs;
+        const int x =
+            canCancel ? newUserOkX : (panel->position.xs + panel->position.xe - width) / 2;
+        ok->position.xs = x;
+        ok->position.xe = x + width;
+    }
+    appGUI->ShowControl(menu_forms::NEW_USER, "newuser_cancel", canCancel ? 1 : 0);
     appGUI->SetControlCaptionText(menu_forms::NEW_USER, "newuser_name", "");
-    appGUI->ShowControl(menu_forms::NEW_USER, "newuser_cancel", 1);
     appGUI->ShowWindow(menu_forms::NEW_USER, 1);
 }
 

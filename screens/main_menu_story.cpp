@@ -34,9 +34,7 @@ void myMainMenu::_OnStart(int /*n*/) {
         beginFadeImage();
         startAfterNewUser = 1;
         appGUI->HideWindow(menu_forms::MENU);
-        appGUI->HideControl(menu_forms::NEW_USER, "newuser_cancel");
-        appGUI->SetControlCaptionText(menu_forms::NEW_USER, "newuser_name", "");
-        appGUI->ShowWindow(menu_forms::NEW_USER, 1);
+        _ShowNewUserForm(false);
         return;
     }
     if (constInt("NumberStoryScreens") > 0 && PlayerLevel() == 1) {

@@ -100,6 +100,9 @@ TEST_F(ScreenSequenceTest, IntroMenuNewPlayerStoryGameAndBack) {
     ClickControl("menu", "start");
     ASSERT_TRUE(Showing("newuser"));
     EXPECT_FALSE(ControlShowing("newuser", "newuser_cancel"));
+    const __Rect ok = _AppModule::appGUI->GetControl("newuser", "newuser_ok")->position;
+    const __Rect panel = _AppModule::appGUI->GetControl("newuser", "newuser_panel")->position;
+    EXPECT_NEAR(ok.xs + ok.xe, panel.xs + panel.xe, 1) << "OK alone sits in the middle";
     Type("Robin");
     ClickControl("newuser", "newuser_ok");
     EXPECT_EQ(_AppModule::currentPlayerName, "Robin");
