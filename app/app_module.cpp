@@ -1,5 +1,7 @@
 #include "app/app_module.h"
 
+#include <algorithm>
+
 #include "app/settings.h"
 #include "forms/gui.h"
 #include "platform/clock.h"
@@ -22,11 +24,7 @@ constexpr int MAX_TICK_MS = 50;
 // The milliseconds from last to now, right across the wrap of the clock (after
 // 24.8 days); a clock that went back gives 0. At most MAX_TICK_MS.
 int ElapsedMs(int now, int last) {
-    const uint32_t elapsed = static_cast<uint32_t>(now) - static_cast<uint32_t>(last);
-    if (elapsed > static_cast<uint32_t>(INT32_MAX)) {
-        return 0;
-    }
-    return elapsed > static_cast<uint32_t>(MAX_TICK_MS) ? MAX_TICK_MS : static_cast<int>(elapsed);
+    return std::clamp(ClockDiff(now, last), 0, MAX_TICK_MS);
 }
 
 _AppModule* ModuleIn(int slot) {

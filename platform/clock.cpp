@@ -3,6 +3,8 @@
 
 #include <SDL2/SDL.h>
 
+#include <cstdint>
+
 #include "platform/test_seams.h"
 
 namespace {
@@ -17,6 +19,14 @@ int MilliSecs() {
         return manualMs;
     }
     return static_cast<int>(SDL_GetTicks());
+}
+
+int ClockDiff(int later, int earlier) {
+    return static_cast<int>(static_cast<uint32_t>(later) - static_cast<uint32_t>(earlier));
+}
+
+int ClockAdd(int t, int ms) {
+    return static_cast<int>(static_cast<uint32_t>(t) + static_cast<uint32_t>(ms));
 }
 
 void Delay(int ms) {
@@ -46,6 +56,6 @@ bool ManualClockActive() {
 
 void AdvanceClock(int ms) {
     if (ms > 0) {
-        manualMs += ms;
+        manualMs = ClockAdd(manualMs, ms);
     }
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The deadline rule of Flip: each frame moves the deadline on by 1000 / hertz
 // milliseconds, carrying the remainder, and a late frame restarts from now.
+#include "platform/clock.h"
+
 class FramePacer {
 public:
     void Start(int nowMs, int hertz) {
@@ -14,9 +16,9 @@ public:
             return nowMs;
         }
         remainder += 1000;
-        deadline += remainder / rate;
+        deadline = ClockAdd(deadline, remainder / rate);
         remainder %= rate;
-        if (nowMs >= deadline) {
+        if (ClockDiff(nowMs, deadline) >= 0) {
             deadline = nowMs;
         }
         return deadline;

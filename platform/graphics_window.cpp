@@ -275,10 +275,11 @@ void Present(bool paced) {
     if (paced) {
         const int deadline = d.pacer.NextDeadline(MilliSecs());
         if (ManualClockActive()) {
-            AdvanceClock(deadline - MilliSecs());
+            AdvanceClock(ClockDiff(deadline, MilliSecs()));
         } else {
-            for (int now = MilliSecs(); now < deadline; now = MilliSecs()) {
-                SDL_Delay(static_cast<Uint32>(deadline - now));
+            for (int wait = ClockDiff(deadline, MilliSecs()); wait > 0;
+                 wait = ClockDiff(deadline, MilliSecs())) {
+                SDL_Delay(static_cast<Uint32>(wait));
             }
         }
     }

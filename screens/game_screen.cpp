@@ -300,7 +300,8 @@ void myGame::LevelRunning_Update(int dt) {
         }
     } else {
         MouseHit(1);  // clicks while a match is pending are dropped
-        if (MilliSecs() > routeFlash + config.minMatchTime && route->IsFullyDrawn() != 0) {
+        if (ClockDiff(MilliSecs(), routeFlash) > config.minMatchTime &&
+            route->IsFullyDrawn() != 0) {
             RemoveSelectedTiles();
         }
     }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "platform/clock.h"
 #include "platform/frame_pacer.h"
 #include "platform/numbers.h"
@@ -45,6 +47,20 @@ TEST(ClockTest, FramePacerCarriesTheRemainder) {
     EXPECT_EQ(pacer.NextDeadline(now), 2016);
     EXPECT_EQ(pacer.NextDeadline(2500), 2500) << "a late frame restarts from now";
     EXPECT_EQ(pacer.NextDeadline(2500), 2517);
+}
+
+TEST(ClockTest, FramePacerAndManualClockCrossTheWrap) {
+    FramePacer pacer;
+    pacer.Start(INT32_MAX - 20, 60);
+    int now = INT32_MAX - 20;
+    for (int frame = 0; frame < 60; ++frame) {
+        now = pacer.NextDeadline(now);
+    }
+    EXPECT_EQ(ClockDiff(now, INT32_MAX - 20), 1000) << "no frame restarts at the wrap";
+    UseManualClock(true, INT32_MAX - 5);
+    AdvanceClock(16);
+    EXPECT_EQ(ClockDiff(MilliSecs(), INT32_MAX - 5), 16);
+    UseManualClock(false);
 }
 
 TEST(ClockTest, ManualClockSteps) {
