@@ -17,9 +17,13 @@
 #include <vector>
 
 #include "app/app_module.h"
+#include "app/settings.h"
+#include "app/settings_keys.h"
 #include "board/game_grid.h"
 #include "board/game_route.h"
+#include "board/level_data.h"
 #include "forms/gui.h"
+#include "forms/window.h"
 #include "platform/input.h"
 #include "platform/test_seams.h"
 #include "screens/game_flow.h"
@@ -34,7 +38,22 @@ namespace {
 
 constexpr int FRAME_MS = 16;
 constexpr int DEFAULT_FRAMES = 1000;  // the sanitized run asks for 20 000
-constexpr int MOOD_FRAMES = 500;      // wild, then player-like, then wild...
+// The moods by turns, in frames: wild, a player, wild, a player who lets the
+// clock run out in a level (so time runs out and the game is lost).
+enum class Mood { Wild, Player, Dawdler };
+constexpr int WILD_FRAMES = 500;
+constexpr int PLAYER_FRAMES = 1500;
+constexpr int DAWDLER_FRAMES = 14000;  // longer than the last level's clock
+constexpr int MOOD_CYCLE = 2 * WILD_FRAMES + PLAYER_FRAMES + DAWDLER_FRAMES;
+
+Mood MoodAt(int frame) {
+    const int at = frame % MOOD_CYCLE;
+    if (at < WILD_FRAMES ||
+        (at >= WILD_FRAMES + PLAYER_FRAMES && at < 2 * WILD_FRAMES + PLAYER_FRAMES)) {
+        return Mood::Wild;
+    }
+    return at < WILD_FRAMES + PLAYER_FRAMES ? Mood::Player : Mood::Dawdler;
+}
 constexpr int LEFT = 1;
 constexpr int RIGHT = 2;
 const int KEYS[] = {KEY_ESCAPE, KEY_ENTER, KEY_SPACE, KEY_BACKSPACE, 'A', 'Z', '1', 'H', 'U'};
@@ -64,8 +83,14 @@ public:
             pendingRelease = true;
             return;
         }
-        if ((frame / MOOD_FRAMES) % 2 == 1 && Pick(0, 9) != 0) {
-            ActLikeAPlayer();
+        const Mood mood = MoodAt(frame);
+        const std::shared_ptr<myGame> game = RunningGame();
+        if (mood == Mood::Dawdler && game && game->GameState() == GS_LEVEL_RUNNING &&
+            !ModalShowing()) {
+            return;  // hands off: the level's clock runs out
+        }
+        if (mood != Mood::Wild && Pick(0, 9) != 0) {
+            ActLikeAPlayer(mood == Mood::Dawdler);
             return;
         }
         const int roll = Pick(0, 999);
@@ -113,8 +138,8 @@ public:
     }
 
 private:
-    // A press in the middle of a control of a showing form, so that every
-    // button gets its turn, not only the big ones.
+    // A press in the middle of a control of a showing form (of the modal one
+    // when it is up), so that every button gets its turn, not only the big ones.
     void ClickSomeControl() {
         const GuiPtr& gui = _qxGUI::Current();
         if (!gui) {
@@ -122,7 +147,7 @@ private:
         }
         std::vector<ControlPtr> showing;
         for (const auto& [name, window] : gui->windows) {
-            if (window->isVisible) {
+            if (window->isVisible && (!ModalShowing() || window == gui->modalWindow)) {
                 for (const ControlPtr& control : window->controls) {
                     if (control->isVisible) {
                         showing.push_back(control);
@@ -141,13 +166,24 @@ private:
     }
 
     // What a player would do next, now and then.
-    void ActLikeAPlayer() {
+    void ActLikeAPlayer(bool dawdling) {
         if (Pick(0, 2) != 0) {
             return;  // a player takes a moment
         }
         const std::shared_ptr<myGame> game = RunningGame();
-        if (game && game->GameState() == GS_LEVEL_RUNNING && !game->hintRoute->IsEmpty()) {
-            PlayHintPair(*game);
+        if (ModalShowing() && !Showing("newuser")) {
+            ClickSomeControl();  // a question or the options: answer them
+        } else if (game && game->GameState() == GS_LEVEL_RUNNING) {
+            if (dawdling) {
+                return;
+            }
+            if (Pick(0, 39) == 0) {
+                InjectFocusLoss();  // away to another window: the options open
+            } else if (Pick(0, 19) == 0 || game->hintRoute->IsEmpty()) {
+                ClickSomeControl();  // the status bar: options, hint, undo, retry, give up
+            } else {
+                PlayHintPair(*game);
+            }
         } else if (Showing("newuser")) {
             InjectChar(Pick('a', 'z'));
             if (Pick(0, 3) == 0) {
@@ -161,6 +197,11 @@ private:
         } else {
             ClickSomeControl();
         }
+    }
+
+    static bool ModalShowing() {
+        const GuiPtr& gui = _qxGUI::Current();
+        return gui && gui->modalWindow && gui->modalWindow->isVisible;
     }
 
     static bool Showing(const std::string& form) {
@@ -200,7 +241,15 @@ private:
     bool pendingRelease = false;
 };
 
-void StartTheGame() {
+// Every other start, the last player is at the last level with a retry, so
+// that the monkey may win it and meet the end story, or be asked to retry.
+void StartTheGame(int start) {
+    const int player = AppSettings().GetInt(settings_keys::LAST_PLAYER);
+    if (start % 2 == 0 && player > 0) {
+        AppSettings().SetPlayer(player, settings_keys::PLAYER_LEVEL, std::to_string(LEVEL_COUNT),
+                                0);
+        AppSettings().SetPlayer(player, settings_keys::PLAYER_RETRIES, "1", 0);
+    }
     progressScreen::BuildList();
     CreateScreenModules(0);
     _AppModule::BeginApp();
@@ -220,7 +269,7 @@ TEST_F(MonkeyTest, RandomInputOverEveryScreenNeverBreaksTheGame) {
     RecordProperty("seed", static_cast<int>(seed));
 
     Monkey monkey(seed);
-    StartTheGame();
+    StartTheGame(1);
     std::set<int> screens;
     std::set<int> gameStates;
     int starts = 1;
@@ -237,7 +286,7 @@ TEST_F(MonkeyTest, RandomInputOverEveryScreenNeverBreaksTheGame) {
         if (_AppModule::currentModule < 0) {
             // The monkey quit the game: start it again, as a player would.
             ++starts;
-            StartTheGame();
+            StartTheGame(starts);
         }
         mostBitmaps = std::max(mostBitmaps, BitmapBank().UsedSlots());
         mostSequences = std::max(mostSequences, AnimationControllerBank().UsedSlots());
