@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Prints the game's figures side by side, all measured in this one run:
 #   start-up to the first intro frame beside a bare SDL + OpenGL 3.3 window
-#   presenting one frame (the floor), median of five launches each;
+#   presenting one frame (the floor) and the same window presenting one
+#   blended, textured picture, median of five launches each;
 #   CPU time per fully drawn frame of each screen beside an empty frame;
 #   peak resident memory of the full robot run and what the kept songs hold;
 #   the robot's full-run time.
@@ -24,9 +25,11 @@ launch() {  # prints the milliseconds the program reports from its launch
 }
 for i in 1 2 3 4 5; do
     launch "$build/bench/floor/bench_floor" >>"$scratch/floor"
+    launch "$build/bench/floor/bench_floor" --textured >>"$scratch/textured"
     launch "$build/tools/robot/tessalune_robot" --first-frame >>"$scratch/game"
 done
 floor=$(median <"$scratch/floor")
+textured=$(median <"$scratch/textured")
 game=$(median <"$scratch/game")
 
 "$build/tools/robot/tessalune_robot" --full --figures --user "$scratch/robot" >"$scratch/robot.txt"
@@ -35,6 +38,8 @@ empty=$(sed -n 's/^figure empty-frame \([0-9.]*\) ms$/\1/p' "$scratch/robot.txt"
 echo "Start-up (median of 5)             game       floor      ratio"
 awk -v g="$game" -v f="$floor" \
     'BEGIN { printf "  first intro frame            %7.1f ms %7.1f ms %6.2f\n", g, f, g / f }'
+awk -v t="$textured" -v f="$floor" \
+    'BEGIN { printf "  floor with one textured draw %7.1f ms %7.1f ms %6.2f\n", t, f, t / f }'
 echo "CPU per drawn frame                screen     empty"
 sed -n 's/^figure frame "\(.*\)" \([0-9.]*\) ms$/\1|\2/p' "$scratch/robot.txt" |
     while IFS='|' read -r screen ms; do
