@@ -12,6 +12,7 @@
 #include "app/assets.h"
 #include "app/embedded_archive.h"
 #include "app/zip_archive.h"
+#include "bench/empty_frame.h"
 #include "board/game_grid.h"
 #include "board/level_data.h"
 #include "platform/clock.h"
@@ -97,15 +98,7 @@ BENCHMARK(BM_GameScreenFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // Clear and present only: the fixed cost of any frame.
 void BM_EmptyFrame(benchmark::State& state) {
-    if (!OpenShippedGame()) {
-        state.SkipWithError("no graphics");
-        return;
-    }
-    for (auto _ : state) {
-        Cls();
-        Flip();
-        benchmark::DoNotOptimize(GrabPixmap(0, 0, 1, 1));
-    }
+    MeasureEmptyFrames(state, OpenShippedGame());
 }
 BENCHMARK(BM_EmptyFrame)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 

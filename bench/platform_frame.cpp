@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "bench/empty_frame.h"
 #include "platform/clock.h"
 #include "platform/graphics.h"
 
@@ -70,15 +71,7 @@ BENCHMARK(BM_Frame2000Quads)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // The same frame without the quads, to tell the quads from the fixed cost.
 void BM_EmptyFrame(benchmark::State& state) {
-    if (!OpenGraphics(800, 600, 0, 0)) {
-        state.SkipWithError("no graphics");
-        return;
-    }
-    for (auto _ : state) {
-        Cls();
-        Flip();
-        benchmark::DoNotOptimize(GrabPixmap(0, 0, 1, 1));
-    }
+    MeasureEmptyFrames(state, OpenGraphics(800, 600, 0, 0));
 }
 BENCHMARK(BM_EmptyFrame)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 

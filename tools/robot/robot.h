@@ -57,6 +57,9 @@ private:
     // Steps until done() holds; fails the run after limitFrames.
     void WaitUntil(const std::function<bool()>& done, int limitFrames, const std::string& what);
     void Settle();  // until no form animates and no fade runs
+    // Waits for a form the level opened, shoots it, clicks its button and
+    // waits until the level runs again.
+    void AnswerForm(const std::string& form, const std::string& button);
 
     // Input.
     void MoveTo(int x, int y);

@@ -369,19 +369,23 @@ void Robot::PlayPair() {
     ++pairsThisLevel_;
 }
 
+void Robot::AnswerForm(const std::string& form, const std::string& button) {
+    WaitUntil([&form] { return _AppModule::appGUI->IsWindowShowing(form) != 0; }, 60,
+              "the form \"" + form + "\"");
+    Settle();
+    Shot(lastState_);
+    ClickControl(form, button);
+    WaitUntil([this] { return Game() != nullptr && Game()->GameState() == GS_LEVEL_RUNNING; }, 60,
+              "the level after \"" + form + "\"");
+}
+
 void Robot::UseExtras() {
     const Plan& plan = options_.full ? FULL_PLAN : SHORT_PLAN;
     myGame* game = Game();
     const int level = game->iCurrentLevel;
-    auto running = [game] { return game->GameState() == GS_LEVEL_RUNNING; };
     if (!usedOptions_ && level >= plan.optionsLevel && pairsThisLevel_ >= 1) {
         ClickControl("statusbar", "sb_options");
-        WaitUntil([] { return _AppModule::appGUI->IsWindowShowing("options") != 0; }, 60,
-                  "the options");
-        Settle();
-        Shot(lastState_);
-        ClickControl("options", "options_accept");
-        WaitUntil(running, 60, "the level after the options");
+        AnswerForm("options", "options_accept");
         usedOptions_ = true;
     }
     if (!usedHint_ && level >= plan.hintLevel && game->iCurrentHints > 0 &&
@@ -413,12 +417,7 @@ void Robot::UseExtras() {
         const int retries = game->iCurrentRetries;
         const int tiles = TilesLeft(*game);
         ClickControl("statusbar", "sb_retry");
-        WaitUntil([] { return _AppModule::appGUI->IsWindowShowing("retry") != 0; }, 60,
-                  "the retry question");
-        Settle();
-        Shot(lastState_);
-        ClickControl("retry", "retry_yes");
-        WaitUntil(running, 60, "the level after the retry");
+        AnswerForm("retry", "retry_yes");
         plan_.clear();
         if (game->iCurrentRetries != retries - 1 || TilesLeft(*game) <= tiles) {
             Fail("the retry did not start the level again");
