@@ -325,6 +325,26 @@ Letterbox FitLetterbox(int gameWidth, int gameHeight, int windowWidth, int windo
     return Letterbox{(windowWidth - width) / 2, (windowHeight - height) / 2, width, height};
 }
 
+// The back buffer reaches the window as one quad through the same shader: on
+// a software driver a framebuffer blit costs far more than a draw the first
+// time, and the shader is compiled already.
+void DrawBackBufferQuad(const Renderer& r, bool exact) {
+    const float w = static_cast<float>(r.width);
+    const float h = static_cast<float>(r.height);
+    // The texture's row 0 is the bottom of the game's screen.
+    const BatchVertex quad[6] = {
+        {0, 0, 0, 1, 1, 1, 1, 1}, {w, 0, 1, 1, 1, 1, 1, 1}, {0, h, 0, 0, 1, 1, 1, 1},
+        {w, 0, 1, 1, 1, 1, 1, 1}, {w, h, 1, 0, 1, 1, 1, 1}, {0, h, 0, 0, 1, 1, 1, 1},
+    };
+    const GLint filter = exact ? GL_NEAREST : GL_LINEAR;
+    glBindTexture(GL_TEXTURE_2D, r.colorTexture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+    glBindBuffer(GL_ARRAY_BUFFER, r.vertexBuffer);
+    glBufferData(GL_ARRAY_BUFFER, sizeof quad, quad, GL_STREAM_DRAW);
+    glDrawArrays(GL_TRIANGLES, 0, 6);
+}
+
 void PresentBackBuffer(int drawableWidth, int drawableHeight) {
     Renderer& r = R();
     if (!r.ready || r.skipDrawing) {
@@ -333,17 +353,18 @@ void PresentBackBuffer(int drawableWidth, int drawableHeight) {
     }
     FlushBatch();
     const Letterbox box = FitLetterbox(r.width, r.height, drawableWidth, drawableHeight);
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, r.framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-    glViewport(0, 0, drawableWidth, drawableHeight);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
     const bool exact = box.width == r.width && box.height == r.height;
-    // Window rows run bottom-up like the framebuffer's, so y flips with the box.
-    const int top = drawableHeight - box.y;
-    glBlitFramebuffer(0, 0, r.width, r.height, box.x, top - box.height, box.x + box.width, top,
-                      GL_COLOR_BUFFER_BIT, exact ? GL_NEAREST : GL_LINEAR);
+    if (!exact || box.x != 0 || box.y != 0) {
+        glViewport(0, 0, drawableWidth, drawableHeight);
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    // Window rows run bottom-up, so the box's top edge sets the viewport's y.
+    glViewport(box.x, drawableHeight - box.y - box.height, box.width, box.height);
+    ApplyBlend(r, BLEND_SOLID);
+    DrawBackBufferQuad(r, exact);
     UseBackBuffer(r);
 }
 
@@ -351,20 +372,39 @@ void SkipDrawing(bool skip) {
     R().skipDrawing = skip;
 }
 
+namespace {
+
+// Reads top-down rows from a framebuffer whose row 0 is its bottom.
+void ReadRows(GLuint framebuffer, int framebufferHeight, int x, int y, int width, int height,
+              uint8_t* target, int pitch) {
+    std::vector<uint8_t> rows(static_cast<size_t>(width) * height * 4);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(x, framebufferHeight - y - height, width, height, GL_BGRA, GL_UNSIGNED_BYTE,
+                 rows.data());
+    const size_t rowBytes = static_cast<size_t>(width) * 4;
+    for (int row = 0; row < height; ++row) {
+        const uint8_t* source = rows.data() + rowBytes * static_cast<size_t>(height - 1 - row);
+        std::copy_n(source, rowBytes, target + static_cast<size_t>(pitch) * row);
+    }
+}
+
+}  // namespace
+
 void ReadBackBufferRows(int x, int y, int width, int height, uint8_t* target, int pitch) {
     Renderer& r = R();
     if (!r.ready || width <= 0 || height <= 0) {
         return;
     }
     FlushBatch();
-    std::vector<uint8_t> rows(static_cast<size_t>(width) * height * 4);
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, r.framebuffer);
-    glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    // The framebuffer's row 0 is the bottom of the game's screen.
-    glReadPixels(x, r.height - y - height, width, height, GL_BGRA, GL_UNSIGNED_BYTE, rows.data());
-    const size_t rowBytes = static_cast<size_t>(width) * 4;
-    for (int row = 0; row < height; ++row) {
-        const uint8_t* source = rows.data() + rowBytes * static_cast<size_t>(height - 1 - row);
-        std::copy_n(source, rowBytes, target + static_cast<size_t>(pitch) * row);
+    ReadRows(r.framebuffer, r.height, x, y, width, height, target, pitch);
+}
+
+void ReadWindowRows(int drawableHeight, int width, int height, uint8_t* target, int pitch) {
+    Renderer& r = R();
+    if (!r.ready || width <= 0 || height <= 0) {
+        return;
     }
+    ReadRows(0, drawableHeight, 0, 0, width, height, target, pitch);
+    UseBackBuffer(r);
 }

@@ -298,6 +298,20 @@ void Flip() {
     Present(true);
 }
 
+PixmapPtr ReadPresentedFrame() {
+    const Display& d = D();
+    int width = 0;
+    int height = 0;
+    if (d.window != nullptr) {
+        SDL_GL_GetDrawableSize(d.window, &width, &height);
+    }
+    PixmapPtr pixmap = CreatePixmap(width, height, PF_BGRA8888);
+    if (pixmap) {
+        ReadWindowRows(height, width, height, pixmap->pixels.data(), pixmap->pitch);
+    }
+    return pixmap;
+}
+
 void FlipUnpaced() {
     Present(false);
 }

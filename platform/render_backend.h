@@ -31,6 +31,8 @@ void ClearBackBuffer(float r, float g, float b);
 void PresentBackBuffer(int drawableWidth, int drawableHeight);
 // Reads a back-buffer rectangle as top-down BGRA rows into target (pitch in bytes).
 void ReadBackBufferRows(int x, int y, int width, int height, uint8_t* target, int pitch);
+// Reads the top-left of the window's drawable as it was last presented.
+void ReadWindowRows(int drawableHeight, int width, int height, uint8_t* target, int pitch);
 
 // Where the back buffer lands inside a window of the given size.
 struct Letterbox {

@@ -25,4 +25,6 @@ void SkipDrawing(bool skip);
 
 // The back buffer as a PF_BGRA8888 pixmap, and saved as PNG.
 PixmapPtr ReadBackBuffer();
+// The window's drawable as last presented, at its own size (bars included).
+PixmapPtr ReadPresentedFrame();
 bool SaveBackBufferPNG(const std::string& path);

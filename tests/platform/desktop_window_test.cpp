@@ -50,8 +50,21 @@ TEST_F(DesktopWindowTest, AResizedWindowKeepsTheGameSpaceAndMapsTheMouseThroughT
     EXPECT_EQ(GraphicsWidth(), 800);
     SetColor(0, 255, 0);
     DrawRect(0, 0, 800, 600);
+    SetColor(255, 0, 0);
+    DrawRect(0, 0, 800, 60);
     EXPECT_EQ(Pixel(799, 599), 0x00FF00u);
     Flip();
+    // The window shows it scaled between black bars, top side up.
+    const PixmapPtr shown = ReadPresentedFrame();
+    ASSERT_TRUE(shown);
+    ASSERT_EQ(shown->width, 1000);
+    ASSERT_EQ(shown->height, 500);
+    const auto shownAt = [&](int x, int y) { return ReadPixel(*shown, x, y) & 0xFFFFFFu; };
+    EXPECT_EQ(shownAt(100, 250), 0x000000u);
+    EXPECT_EQ(shownAt(900, 250), 0x000000u);
+    EXPECT_EQ(shownAt(500, 10), 0xFF0000u);
+    EXPECT_EQ(shownAt(500, 400), 0x00FF00u);
+    EXPECT_EQ(shownAt(170, 490), 0x00FF00u);
     SDL_SetWindowSize(window, 800, 600);
     PollSystem();
     FlushMouse();
