@@ -11,10 +11,14 @@
 
 namespace {
 
-// One archive source: its bytes, read once, and the lower-cased entry index.
+constexpr std::string_view INCBIN_PREFIX = "incbin::";
+
+// One archive source: its bytes (read once, or linked in and read in place)
+// and the lower-cased entry index.
 class ZipSource {
 public:
-    explicit ZipSource(std::string data) : bytes(std::move(data)) { Open(); }
+    explicit ZipSource(std::string data) : owned(std::move(data)), bytes(owned) { Open(); }
+    explicit ZipSource(std::string_view linked) : bytes(linked) { Open(); }
     ~ZipSource() {
         if (archive != nullptr) {
             zip_discard(archive);
@@ -32,7 +36,8 @@ private:
     void BuildIndex();
     bool ReadEntry(zip_uint64_t index, std::string& out) const;
 
-    std::string bytes;
+    std::string owned;
+    std::string_view bytes;
     zip_t* archive = nullptr;
     std::unordered_map<std::string, zip_uint64_t> index;
 };
@@ -134,6 +139,11 @@ const ZipSource* FindSource(const std::string& url) {
     const auto found = sources.find(url);
     if (found != sources.end()) {
         return found->second.get();
+    }
+    const std::string_view linked =
+        url.rfind(INCBIN_PREFIX, 0) == 0 ? IncbinBytes(url.substr(INCBIN_PREFIX.size())) : "";
+    if (!linked.empty()) {
+        return sources.emplace(url, std::make_unique<ZipSource>(linked)).first->second.get();
     }
     const StreamPtr stream = ReadStream(url);
     if (!stream) {

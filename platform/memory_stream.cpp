@@ -125,3 +125,11 @@ int64_t IncbinSize(const std::string& name) {
     const auto found = IncbinBlocks().find(name);
     return found == IncbinBlocks().end() ? -1 : static_cast<int64_t>(found->second.size);
 }
+
+std::string_view IncbinBytes(const std::string& name) {
+    const auto found = IncbinBlocks().find(name);
+    if (found == IncbinBlocks().end() || found->second.size == 0) {
+        return {};
+    }
+    return {reinterpret_cast<const char*>(found->second.data), found->second.size};
+}

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class TStream {
 public:
@@ -39,6 +40,9 @@ StreamPtr CreateMemoryStream(std::string bytes);
 void RegisterIncbin(const std::string& name, const void* data, size_t size);
 // Size of a registered block, or -1 when there is none.
 int64_t IncbinSize(const std::string& name);
+// The bytes of a registered block, linked in for the life of the process;
+// empty when there is none.
+std::string_view IncbinBytes(const std::string& name);
 
 // Reads the whole stream from its current position.
 std::string ReadAll(TStream& stream);
