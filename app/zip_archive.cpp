@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr std::string_view INCBIN_PREFIX = "incbin::";
-
 // One archive source: its bytes (read once, or linked in and read in place)
 // and the lower-cased entry index.
 class ZipSource {
@@ -140,17 +138,14 @@ const ZipSource* FindSource(const std::string& url) {
     if (found != sources.end()) {
         return found->second.get();
     }
-    const std::string_view linked =
-        url.rfind(INCBIN_PREFIX, 0) == 0 ? IncbinBytes(url.substr(INCBIN_PREFIX.size())) : "";
-    if (!linked.empty()) {
-        return sources.emplace(url, std::make_unique<ZipSource>(linked)).first->second.get();
-    }
     const StreamPtr stream = ReadStream(url);
     if (!stream) {
         DebugLog("***Error: cannot read zip source: " + url);
         return nullptr;  // not cached: the source may appear later
     }
-    auto source = std::make_unique<ZipSource>(ReadAll(*stream));
+    const std::string_view linked = stream->LinkedBytes();
+    auto source = linked.empty() ? std::make_unique<ZipSource>(ReadAll(*stream))
+                                 : std::make_unique<ZipSource>(linked);
     return sources.emplace(url, std::move(source)).first->second.get();
 }
 

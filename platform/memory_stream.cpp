@@ -31,6 +31,9 @@ public:
         pos = target;
         return true;
     }
+    std::string_view LinkedBytes() const override {
+        return {reinterpret_cast<const char*>(data), static_cast<size_t>(size)};
+    }
 
 private:
     const uint8_t* data;
@@ -124,12 +127,4 @@ void RegisterIncbin(const std::string& name, const void* data, size_t size) {
 int64_t IncbinSize(const std::string& name) {
     const auto found = IncbinBlocks().find(name);
     return found == IncbinBlocks().end() ? -1 : static_cast<int64_t>(found->second.size);
-}
-
-std::string_view IncbinBytes(const std::string& name) {
-    const auto found = IncbinBlocks().find(name);
-    if (found == IncbinBlocks().end() || found->second.size == 0) {
-        return {};
-    }
-    return {reinterpret_cast<const char*>(found->second.data), found->second.size};
 }

@@ -20,6 +20,9 @@ public:
     virtual int64_t Pos() const = 0;
     virtual bool Seek(int64_t pos) = 0;
     virtual bool Flush() { return true; }
+    // All the bytes, when they are linked into the executable and so outlive
+    // the stream; empty for every other stream.
+    virtual std::string_view LinkedBytes() const { return {}; }
 };
 using StreamPtr = std::shared_ptr<TStream>;
 
@@ -40,9 +43,6 @@ StreamPtr CreateMemoryStream(std::string bytes);
 void RegisterIncbin(const std::string& name, const void* data, size_t size);
 // Size of a registered block, or -1 when there is none.
 int64_t IncbinSize(const std::string& name);
-// The bytes of a registered block, linked in for the life of the process;
-// empty when there is none.
-std::string_view IncbinBytes(const std::string& name);
 
 // Reads the whole stream from its current position.
 std::string ReadAll(TStream& stream);
