@@ -12,7 +12,9 @@ set(TESS_ARCHIVE_MANIFEST ${CMAKE_BINARY_DIR}/archive/manifest.txt)
 set(tess_authored_manifest ${CMAKE_BINARY_DIR}/archive/authored.txt)
 
 add_executable(pack_archive ${CMAKE_SOURCE_DIR}/tools/pack_archive/pack_archive.cpp)
-target_link_libraries(pack_archive PRIVATE PkgConfig::LIBZIP ZLIB::ZLIB tess_warnings)
+target_include_directories(pack_archive PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(pack_archive PRIVATE content_manifest PkgConfig::LIBZIP ZLIB::ZLIB
+  tess_warnings)
 
 # Staging of the authored files.
 file(GLOB_RECURSE tess_authored_files LIST_DIRECTORIES false CONFIGURE_DEPENDS

@@ -298,6 +298,10 @@ void Flip() {
     Present(true);
 }
 
+void FlipUnpaced() {
+    Present(false);
+}
+
 PixmapPtr ReadPresentedFrame() {
     const Display& d = D();
     int width = 0;
@@ -310,10 +314,6 @@ PixmapPtr ReadPresentedFrame() {
         ReadWindowRows(height, width, height, pixmap->pixels.data(), pixmap->pitch);
     }
     return pixmap;
-}
-
-void FlipUnpaced() {
-    Present(false);
 }
 
 void WindowToGame(int windowX, int windowY, int& gameX, int& gameY) {

@@ -26,6 +26,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/content/common/output_manifest.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -64,16 +66,11 @@ bool ReadManifests(const fs::path& root, const std::vector<fs::path>& manifests,
                    std::vector<Entry>& entries) {
     std::set<std::string> seen;
     for (const fs::path& manifest : manifests) {
-        std::ifstream in(manifest);
-        if (!in) {
+        if (!fs::is_regular_file(manifest)) {
             std::cerr << "pack_archive: cannot read " << manifest << "\n";
             return false;
         }
-        std::string line;
-        while (std::getline(in, line)) {
-            if (!line.empty() && line.back() == '\r') {
-                line.pop_back();
-            }
+        for (const std::string& line : ReadOutputManifest(manifest)) {
             const std::string name = EntryName(line);
             if (Packed(name) && seen.insert(name).second) {
                 entries.push_back({name, root / line});
@@ -195,8 +192,6 @@ bool Pack(const fs::path& output, const std::vector<Entry>& entries) {
     return true;
 }
 
-}  // namespace
-
 bool WriteContents(const fs::path& file, const std::vector<Entry>& entries) {
     std::string text;
     for (const Entry& entry : entries) {
@@ -211,6 +206,8 @@ bool WriteContents(const fs::path& file, const std::vector<Entry>& entries) {
     out.close();
     return static_cast<bool>(out);
 }
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 5) {
