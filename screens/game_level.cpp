@@ -24,7 +24,7 @@ namespace {
 
 const char* const DEFAULT_TILE_SET = "data/game/images/tileset1.png";
 constexpr int MAX_TIME_LIMIT_S = 100000;  // a damaged level cannot overflow the clock
-constexpr int FLIGHT_STEP_MS = 16;
+constexpr int FLIGHT_STEP_MS = 17;        // the longest frame of the 60 Hz pacing
 constexpr int MAX_FLIGHT_MS = 8000;
 
 std::string LevelPath(int level) {
@@ -114,10 +114,17 @@ void myGame::RestartLevel() {
     UpdateStatusText();
 }
 
+bool myGame::KeepsProgress() const {
+    return !Relaxed() && StartLevel() == 0;
+}
+
 void myGame::WriteProgress() {
-    if (Relaxed()) {
+    if (!KeepsProgress()) {
         return;
     }
+    // Points still counting up belong to the score that is kept.
+    iCurrentScore += iScoreIncrement;
+    iScoreIncrement = 0;
     AppConstantsManager& settings = AppSettings();
     const int player = UserID();
     const std::string score = std::to_string(iCurrentScore);
@@ -322,11 +329,13 @@ void myGame::_UpdateFlyingBonuses(int dt) {
             trail->DoBurst(static_cast<float>(static_cast<int>(bonus.vPos._x + 16)),
                            static_cast<float>(static_cast<int>(bonus.vPos._y + 24)), 0);
         }
-        // The flight steers once per update: slices of a 60 Hz frame keep its path (and
-        // its arrival) the same at low frame rates; a flight that still misses lands late.
+        // The flight steers once per update: once per frame at 60 Hz, and a longer
+        // frame is cut into equal pieces no longer than a 60 Hz frame, so the path
+        // stays the same at low frame rates; a flight that still misses lands late.
+        const int pieces = (dt + FLIGHT_STEP_MS - 1) / FLIGHT_STEP_MS;
         int arrived = 0;
-        for (int left = dt; left > 0 && arrived == 0; left -= FLIGHT_STEP_MS) {
-            arrived = bonus.Update(std::min(left, FLIGHT_STEP_MS)) == 0 ? 1 : 0;
+        for (int i = 0; i < pieces && arrived == 0; ++i) {
+            arrived = bonus.Update(dt * (i + 1) / pieces - dt * i / pieces) == 0 ? 1 : 0;
         }
         int& age = flightAges[&bonus];
         age += dt;

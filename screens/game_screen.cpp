@@ -9,6 +9,7 @@
 #include "board/undo_action.h"
 #include "forms/gui.h"
 #include "platform/clock.h"
+#include "platform/debug_log.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
 #include "platform/music.h"
@@ -25,6 +26,17 @@ constexpr int CELL_HEIGHT = 48;
 constexpr int BOARD_LEFT = 2;
 constexpr int BOARD_TOP = 2;
 const char* const DEVELOPER_NAME = "4wix4";
+
+// A player's hints, undos or retries; a damaged file's negative count is 0.
+int StoredCounter(int player, const SettingKey& key) {
+    const int count = AppSettings().GetPlayerInt(player, key);
+    if (count < 0) {
+        DebugLog("***Error: player " + std::to_string(player) + " " + key.name + " is " +
+                 std::to_string(count) + ", using 0***");
+        return 0;
+    }
+    return count;
+}
 
 }  // namespace
 
@@ -45,9 +57,9 @@ void myGame::Start() {
     if (Relaxed()) {
         iCurrentHints = iCurrentRetries = iCurrentUndos = 0;
     } else {
-        iCurrentHints = settings.GetPlayerInt(player, settings_keys::PLAYER_HINTS);
-        iCurrentRetries = settings.GetPlayerInt(player, settings_keys::PLAYER_RETRIES);
-        iCurrentUndos = settings.GetPlayerInt(player, settings_keys::PLAYER_UNDOS);
+        iCurrentHints = StoredCounter(player, settings_keys::PLAYER_HINTS);
+        iCurrentRetries = StoredCounter(player, settings_keys::PLAYER_RETRIES);
+        iCurrentUndos = StoredCounter(player, settings_keys::PLAYER_UNDOS);
     }
     route = gameRoute::Create();
     hintRoute = gameRoute::Create();
@@ -89,6 +101,7 @@ void myGame::Update(int dt) {
         }
     }
     if (appGUI && appGUI->IsWindowShowing("exittosystem")) {
+        FocusLost();  // the question holds the game already; "No" must not open the options
         _UpdateExitToSystem();
         _AppModule::Update(dt);
         return;
@@ -167,6 +180,7 @@ void myGame::SetGameState(int state) {
         case GS_GAME_OVER:
             fScreenFade = 0.01f;
             WriteProgress();
+            UpdateStatusText();  // the reason and the kept score show under the dialog
             appGUI->ShowWindow("gameover", 1);
             PlaySoundByName("GameOver");
             break;
@@ -226,9 +240,11 @@ void myGame::_EnterEndStory() {
     appGUI->HideWindow("mapscreen");
     appGUI->HideWindow("statusbar");
     appGUI->ShowWindow("story", 1);
-    AppConstantsManager& settings = AppSettings();
-    settings.SetPlayer(UserID(), settings_keys::PLAYER_LEVEL, "1", 1);
-    settings.SetPlayer(UserID(), settings_keys::PLAYER_COMPLETE, "1", 0);
+    if (KeepsProgress()) {
+        AppConstantsManager& settings = AppSettings();
+        settings.SetPlayer(UserID(), settings_keys::PLAYER_LEVEL, "1", 1);
+        settings.SetPlayer(UserID(), settings_keys::PLAYER_COMPLETE, "1", 0);
+    }
     iStoryImageNumber = 1;
     LoadStoryImage();
 }

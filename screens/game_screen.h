@@ -95,6 +95,8 @@ public:
     void SetGameState(int state);
     int GameState() const { return _gameState; }
     bool Relaxed() const { return _RelaxedModeLevel != 0; }
+    // A story game started from the menu: only it writes the player's progress.
+    bool KeepsProgress() const;
 
     void MouseSelect();
     void RemoveSelectedTiles();

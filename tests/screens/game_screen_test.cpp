@@ -1,9 +1,12 @@
 // The game screen played through the shell: clicks on cells and status-bar
 // controls, the manual clock, app.dat read back from the file, and one frame
 // per state saved under test-frames/ with its pixels checked.
+#include <map>
+
 #include <gtest/gtest.h>
 
 #include "app/app_run.h"
+#include "app/locale_strings.h"
 #include "board/cell_values.h"
 #include "board/flying_bonus.h"
 #include "board/game_route.h"
@@ -383,6 +386,19 @@ TEST_F(GameScreenTest, StatusBarButtons) {
     EXPECT_FALSE(_AppModule::appModules[APP_GAME]);
 }
 
+// A board with no move and nothing left to help: game over, and the status
+// line under the dialog says why.
+TEST_F(GameScreenTest, StuckWithNothingLeftSaysSo) {
+    const auto game = StartStory(9);
+    EnterLevel();
+    StepFrames(2);
+    game->hintRoute->Clear();
+    StepFrames(1);
+    ASSERT_EQ(game->GameState(), GS_GAME_OVER);
+    EXPECT_EQ(_AppModule::appGUI->GetControlCaptionText("statusbar", "sb_status"),
+              LocaleText(game->config.noMoreMoves));
+}
+
 // The clock: heartbeat and pulse in the last minute, time up to the retry
 // dialog and to game over.
 TEST_F(GameScreenTest, TimeRunsOut) {
@@ -410,11 +426,14 @@ TEST_F(GameScreenTest, TimeRunsOut) {
     EXPECT_EQ(game->iCurrentRetries, 0);
     EXPECT_GE(game->timeRemainingMS, (game->ld->timelimit - 1) * 1000);
 
+    // Points still counting up when the time runs out are kept with the score.
     game->iCurrentScore = 777;
+    game->iScoreIncrement = 100;
     game->timeRemainingMS = 500;
     StepFrames(1);
     ASSERT_EQ(game->GameState(), GS_GAME_OVER);
-    EXPECT_EQ(Stored("lastscore"), "777");
+    EXPECT_EQ(Stored("lastscore"), "877");
+    EXPECT_EQ(_AppModule::appGUI->GetControlCaptionText("statusbar", "sb_score"), "0000877");
     StepFrames(30);
     SaveFrame("game_over");
     const double gameOver = Brightness(0, 0, 800, 570);
@@ -583,9 +602,14 @@ TEST_F(GameScreenTest, LastLevelShowsTheEndStory) {
 TEST_F(GameScreenTest, DamagedLevelAndWindowClose) {
     {
         DebugLogCapture log;
-        const auto game = StartStory(99);
+        const auto game = StartStory(99, -3, -1, -2);
         EXPECT_EQ(game->iCurrentLevel, 1);
         EXPECT_TRUE(log.Contains("level 99"));
+        // Negative counters from a damaged file count as none.
+        EXPECT_EQ(game->iCurrentHints, 0);
+        EXPECT_EQ(game->iCurrentUndos, 0);
+        EXPECT_EQ(game->iCurrentRetries, 0);
+        EXPECT_TRUE(log.Contains("hints is -3"));
     }
     // A menu module stands in the menu's slot: "no" keeps it, "yes" removes it.
     auto menu = std::make_shared<_AppModule>();
@@ -620,4 +644,61 @@ TEST_F(GameScreenTest, CommandLineLevelEndsOnWindowClose) {
     InjectCloseRequest();
     StepFrames(1);
     EXPECT_EQ(_AppModule::currentModule, -1);
+}
+
+// A command-line game is a test start: winning levels, the last one and its
+// end story included, leaves every stored key of the players and the scores
+// as it was, whatever the developer keys added.
+TEST_F(GameScreenTest, CommandLineGameWritesNoProgress) {
+    AppConstantsManager& store = AppSettings();
+    const int player = _AppModule::AddNewUser("Ada");
+    store.SetPlayer(player, settings_keys::PLAYER_LEVEL, "30", 1);
+    store.SetPlayer(player, settings_keys::PLAYER_HINTS, "4", 1);
+    store.SetPlayer(player, settings_keys::PLAYER_UNDOS, "2", 1);
+    store.SetPlayer(player, settings_keys::PLAYER_RETRIES, "1", 1);
+    store.Set(settings_keys::HIGH_SCORE, "900", 1);
+    store.Set(settings_keys::LAST_SCORE, "800", 1);
+    _AppModule::AddDummyHighScores(0, "Luna", 500, 5, HIGHSCORE_POSITIONS);
+    _AppModule::WriteHighScores();
+    // What app.dat holds of the players and the scores.
+    const auto progressKeys = [] {
+        ResetAppSettings();
+        std::map<std::string, std::string> kept;
+        for (const auto& [key, value] : AppSettings().Constants()) {
+            if (key.rfind("player", 0) == 0 || key.rfind("score", 0) == 0 ||
+                key == settings_keys::HIGH_SCORE.name || key == settings_keys::LAST_SCORE.name) {
+                kept[key] = value;
+            }
+        }
+        return kept;
+    };
+    const std::map<std::string, std::string> before = progressKeys();
+    ASSERT_EQ(before.at("player1level"), "30");
+    ASSERT_EQ(before.at("score0-0"), "500,Luna");
+
+    SetStartLevel(49);
+    StartGame(0, 1, 1, 1, 1);
+    _AppModule::BeginApp();
+    const auto game = Game();
+    ASSERT_TRUE(game);
+    for (const int level : {49, 50}) {
+        ASSERT_EQ(game->iCurrentLevel, level);
+        game->iCurrentScore += 5000;
+        game->iScoreIncrement = 250;
+        ++game->iCurrentHints;
+        game->SetGameState(GS_LEVEL_FINISHED);
+        ASSERT_TRUE(StepUntilState(*game, GS_SHOWING_PROGRESS_AFTER));
+        StepFrames(30);
+        EnterLevel();
+        if (level == 49) {
+            EnterLevel();  // past the map
+        }
+    }
+    ASSERT_EQ(game->GameState(), GS_END_STORY);
+    while (game->storyImage) {
+        ClickControl("story", "story_next");
+    }
+    StepFrames(70);
+    EXPECT_EQ(_AppModule::currentModule, -1);
+    EXPECT_EQ(progressKeys(), before);
 }
