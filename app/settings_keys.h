@@ -26,6 +26,8 @@ inline constexpr SettingKey LAST_SCORE{"lastscore", "0", 0};
 // Per-player keys are "player" + profile number + suffix.
 inline constexpr SettingKey PLAYER_NAME{"name", "", 0};
 inline constexpr SettingKey PLAYER_LEVEL{"level", "1", 1};
+// The level as the menu looks at it: a missing key is not written.
+inline constexpr SettingKey PLAYER_LEVEL_SEEN{"level", "1", 0};
 inline constexpr SettingKey PLAYER_HINTS{"hints", "0", 1};
 inline constexpr SettingKey PLAYER_RETRIES{"retries", "0", 1};
 inline constexpr SettingKey PLAYER_UNDOS{"undos", "0", 1};

@@ -36,9 +36,12 @@ void myMainMenu::SetPlayerMenuName() {
         return;
     }
     if (currentPlayerName.empty()) {
+        // Nobody is chosen (the current player was deleted): the others stay in reach.
+        const bool anyone = CountUsers() > 0;
         appGUI->SetControlCaptionText(menu_forms::MENU, "username", "");
-        appGUI->SetControlCaptionText(menu_forms::MENU, "login", "");
-        appGUI->HideControl(menu_forms::MENU, "login");
+        appGUI->SetControlCaptionText(menu_forms::MENU, "login",
+                                      anyone ? LocaleText("##Login_Choose") : "");
+        appGUI->ShowControl(menu_forms::MENU, "login", anyone ? 1 : 0);
         return;
     }
     appGUI->SetControlCaptionText(menu_forms::MENU, "username",

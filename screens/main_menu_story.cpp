@@ -14,7 +14,7 @@ constexpr int MASKED_AND_FILTERED = -1;
 }  // namespace
 
 int myMainMenu::PlayerLevel() const {
-    return AppSettings().GetPlayerInt(UserID(), settings_keys::PLAYER_LEVEL);
+    return AppSettings().GetPlayerInt(UserID(), settings_keys::PLAYER_LEVEL_SEEN);
 }
 
 void myMainMenu::_LoadStoryPicture() {

@@ -84,13 +84,41 @@ TEST_F(ProfilesTest, DeletingAsksFirstAndRemovesEveryKeyOfThatPlayer) {
     EXPECT_EQ(AppSettings().GetPlayer(1, settings_keys::PLAYER_UNDOS), "2");
     EXPECT_EQ(AppSettings().GetPlayer(1, settings_keys::PLAYER_NAME), "Ada");
 
-    // The current player was deleted: nobody is selected and the menu hides "login".
+    // The current player was deleted: nobody is selected, and the menu's "login"
+    // asks for one of those left.
     EXPECT_EQ(_AppModule::UserID(), 0);
     EXPECT_EQ(_AppModule::currentPlayerName, "");
     ClickControl("login", "login_back");
     EXPECT_TRUE(Showing("menu"));
-    EXPECT_FALSE(ControlShowing("menu", "login"));
+    EXPECT_TRUE(ControlShowing("menu", "login"));
+    EXPECT_EQ(_AppModule::appGUI->GetControlCaptionText("menu", "login"), "Choose a player");
     EXPECT_EQ(_AppModule::appGUI->GetControlCaptionText("menu", "username"), "");
+}
+
+// Deleting the current player leaves the others in reach after a restart:
+// one is chosen through the login form and plays on at its own level.
+TEST_F(ProfilesTest, AfterTheCurrentPlayerIsDeletedAnotherPlaysOnAfterARestart) {
+    MakePlayer("Ada", 12);
+    MakePlayer("Bo", 3);
+    MakePlayer("Cy", 7);
+    StartMenu();
+    ClickControl("menu", "login");
+    ClickControl("login", "delete3");
+    ClickControl("confirmdelete", "confirmdelete_yes");
+    ASSERT_EQ(_AppModule::UserID(), 0);
+
+    ResetAppSettings();  // a restart reads the file again
+    StartMenu();
+    ASSERT_TRUE(ControlShowing("menu", "login"));
+    ClickControl("menu", "login");
+    ClickControl("login", "select1");
+    EXPECT_EQ(_AppModule::currentPlayerName, "Ada");
+    ClickControl("menu", "start");
+    StepFrames(70);
+    ASSERT_EQ(_AppModule::currentModule, APP_GAME);
+    const auto game = std::dynamic_pointer_cast<myGame>(_AppModule::appModules[APP_GAME]);
+    ASSERT_TRUE(game);
+    EXPECT_EQ(game->iCurrentLevel, 12);
 }
 
 TEST_F(ProfilesTest, PlayerAtLevelFiveStartsTheGameAfterTheFade) {
