@@ -1,5 +1,6 @@
 // The relaxed-mode chooser: a reached level with a tile set, song and
 // background, the locked ones disabled and drawn with a lock.
+#include <algorithm>
 #include <vector>
 
 #include "app/assets.h"
@@ -17,19 +18,6 @@
 namespace {
 
 constexpr int MASKED_AND_FILTERED = -1;
-
-// "a,b,c" as its parts.
-std::vector<std::string> SplitList(const std::string& text, char separator) {
-    std::vector<std::string> parts(1);
-    for (const char c : text) {
-        if (c == separator) {
-            parts.emplace_back();
-        } else {
-            parts.back() += c;
-        }
-    }
-    return parts;
-}
 
 std::string Numbered(const char* prefix, int n) {
     return prefix + std::to_string(n);
@@ -212,25 +200,13 @@ void myMainMenu::_DrawRelaxedMarks() const {
 }
 
 void myMainMenu::_DrawRelaxedBackdrop() const {
-    // The chooser's own backdrop, with the chosen background shown small in
-    // its frame; without a backdrop the chosen background fills the screen.
-    const auto backdrop = Sprites.find("relaxedbackground");
-    const std::vector<std::string> frame = SplitList(constString("RelaxedPreview"), ',');
-    if (backdrop == Sprites.end() || !backdrop->second || frame.size() != 4) {
-        if (relaxedBG) {
-            DrawImage(relaxedBG, 0, 0);
-        }
+    if (!relaxedBG) {
         return;
     }
-    backdrop->second->DrawDirectEx(0, 0);
-    if (relaxedBG) {
-        const float x = ToFloat(frame[0]);
-        const float y = ToFloat(frame[1]);
-        const float w = ToFloat(frame[2]);
-        const float h = ToFloat(frame[3]);
-        SetColor(255, 236, 190);
-        DrawRect(x - 2, y - 2, w + 4, h + 4);
-        SetColor(255, 255, 255);
-        DrawImageRect(relaxedBG, x, y, w, h);
-    }
+    DrawImage(relaxedBG, 0, 0);
+    SetColor(0, 0, 0);
+    SetAlpha(std::clamp(ToFloat(constString("RelaxedVeil")), 0.0f, 1.0f));
+    DrawRect(0, 0, static_cast<float>(AppDisplay::width), static_cast<float>(AppDisplay::height));
+    SetColor(255, 255, 255);
+    SetAlpha(1.0f);
 }

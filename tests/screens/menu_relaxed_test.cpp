@@ -5,6 +5,7 @@
 
 #include "menu_test_support.h"
 #include "platform/music.h"
+#include "platform/test_seams.h"
 #include "screens/game_screen.h"
 
 namespace {
@@ -128,4 +129,38 @@ TEST_F(RelaxedTest, AfterTheStoryEverythingIsOpen) {
     ClickControl("relaxed", "relaxed_back");
     EXPECT_TRUE(Showing("menu"));
     EXPECT_FALSE(Showing("relaxed"));
+}
+
+// The chosen background fills the screen behind the chooser, so the player
+// sees the scenery they pick.
+TEST_F(RelaxedTest, TheChosenBackgroundStandsBehindTheChooser) {
+    MakePlayer("Ada", 50);
+    AppSettings().SetPlayer(1, settings_keys::PLAYER_COMPLETE, "1", 0);
+    StartMenu();
+    ClickControl("menu", "freeplay");
+    ClickControl("relaxed", "bg_3");
+    StepFrames(40);
+    const PixmapPtr third = ReadBackBuffer();
+    ClickControl("relaxed", "bg_17");
+    StepFrames(40);
+    SaveFrame("menu_form_relaxed_bg17");
+    const PixmapPtr seventeenth = ReadBackBuffer();
+    int differing = 0;
+    for (int y = 0; y < SCREEN_HEIGHT; y += 2) {
+        for (int x = 0; x < SCREEN_WIDTH; x += 2) {
+            differing += ReadPixel(*third, x, y) != ReadPixel(*seventeenth, x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(differing, SCREEN_WIDTH * SCREEN_HEIGHT / 4 / 3);
+}
+
+// Without a player the chooser offers level 1 and writes no key for nobody.
+TEST_F(RelaxedTest, WithoutAPlayerNothingIsStored) {
+    StartMenu();
+    ClickControl("menu", "freeplay");
+    ASSERT_TRUE(Showing("relaxed"));
+    EXPECT_EQ(menu->iPlayerLevel, 1);
+    for (const auto& [key, value] : AppSettings().Constants()) {
+        EXPECT_NE(key.rfind("player", 0), 0u) << key;
+    }
 }

@@ -656,64 +656,6 @@ RgbaImage PaintMenuBackground() {
     return canvas.Image();
 }
 
-RgbaImage PaintRelaxedBackground() {
-    CairoCanvas canvas(SCREEN_W, SCREEN_H);
-    cairo_t* cr = canvas.Cr();
-    const int w = SCREEN_W, h = SCREEN_H;
-    PaintSky(cr, w, h, SkyKind::BlueHour);
-    PaintStars(cr, w, h * 0.6, 110, 606, 0.9);
-    PaintMoon(cr, 110, 90, 40);
-    // The fair: a wheel, tents and strings of lanterns.
-    const double wx = 640, wy = 330, wr = 150;
-    cairo_set_line_width(cr, 3);
-    SetColour(cr, Hex(0x8A7AB8), 0.7);
-    cairo_arc(cr, wx, wy, wr, 0, 2 * PI);
-    cairo_stroke(cr);
-    for (int i = 0; i < 12; ++i) {
-        const double a = i * PI / 6;
-        cairo_move_to(cr, wx, wy);
-        cairo_line_to(cr, wx + wr * std::cos(a), wy + wr * std::sin(a));
-        cairo_set_line_width(cr, 1.5);
-        cairo_stroke(cr);
-        PaintLantern(cr, wx + wr * std::cos(a), wy + wr * std::sin(a), 5,
-                     i % 2 ? Hex(0xFFD070) : Hex(0xF090B0));
-    }
-    cairo_move_to(cr, wx - 60, h);
-    cairo_line_to(cr, wx, wy);
-    cairo_line_to(cr, wx + 60, h);
-    cairo_set_line_width(cr, 5);
-    SetColour(cr, Hex(0x4A3A70));
-    cairo_stroke(cr);
-    PaintRidge(cr, w, h, 500, 10, 2, 1.2, Hex(0x2A2250), Hex(0x181230));
-    for (int i = 0; i < 3; ++i) {
-        const double tx = 60 + i * 150, ty = 520;
-        cairo_move_to(cr, tx, ty);
-        cairo_line_to(cr, tx + 50, ty - 70);
-        cairo_line_to(cr, tx + 100, ty);
-        cairo_close_path(cr);
-        SetColour(cr, i % 2 ? Hex(0x8A3A5A) : Hex(0x3A6A8A));
-        cairo_fill(cr);
-        for (int s = 0; s < 4; ++s) {
-            cairo_move_to(cr, tx + 50, ty - 70);
-            cairo_line_to(cr, tx + 12 + s * 25, ty);
-            cairo_line_to(cr, tx + 24 + s * 25, ty);
-            cairo_close_path(cr);
-        }
-        SetColour(cr, Hex(0xF0E0C8), 0.5);
-        cairo_fill(cr);
-    }
-    for (int i = 0; i <= 16; ++i) {
-        const double x = i * 50.0;
-        const double y = 40 + 18 * std::sin(i * PI / 4) * std::sin(i * PI / 4);
-        PaintLantern(cr, x, y, 5,
-                     i % 3 == 0 ? Hex(0xFFD070) : (i % 3 == 1 ? Hex(0xF090B0) : Hex(0x90E0F0)));
-    }
-    PaintVignette(cr, w, h, 0.4);
-    RgbaImage image = canvas.Image();
-    CalmMiddle(image, 0.6);
-    return image;
-}
-
 RgbaImage PaintPresentationCard() {
     CairoCanvas canvas(SCREEN_W, SCREEN_H);
     cairo_t* cr = canvas.Cr();

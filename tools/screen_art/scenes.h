@@ -14,7 +14,6 @@ constexpr int BACKGROUND_COUNT = 25;
 RgbaImage PaintBackground(int n);
 RgbaImage PaintMap();
 RgbaImage PaintMenuBackground();
-RgbaImage PaintRelaxedBackground();
 RgbaImage PaintPresentationCard();
 struct TileSheet;
 

@@ -116,9 +116,6 @@ public:
         if (is("data/main/images/menu\\.jpg")) {
             return PaintMenuBackground();
         }
-        if (is("data/main/images/relaxed\\.jpg")) {
-            return PaintRelaxedBackground();
-        }
         if (is("data/main/images/panel_(login|small|options|highscores)\\.png")) {
             return PaintPanel(w, h, m[1].str() == "small" ? 48 : 56);
         }
