@@ -7,6 +7,7 @@
 #include "forms/gui.h"
 #include "platform/clock.h"
 #include "platform/graphics.h"
+#include "platform/input.h"
 #include "platform/music.h"
 #include "toolkit/render_state.h"
 
@@ -104,6 +105,7 @@ void _AppModule::ToggleFullscreen() {
         AppSettings().Set(settings_keys::FULLSCREEN, "0", 0);
     }
     WaitTimerTick();
+    FocusLost();  // the new window took the focus from the old one: no reason to pause
 }
 
 void _AppModule::UpdateLoadingProgress(int progress) {

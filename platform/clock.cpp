@@ -4,6 +4,7 @@
 #include <SDL2/SDL.h>
 
 #include <cstdint>
+#include <ctime>
 
 #include "platform/test_seams.h"
 
@@ -19,6 +20,14 @@ int MilliSecs() {
         return manualMs;
     }
     return static_cast<int>(SDL_GetTicks());
+}
+
+int ClockSeed() {
+    if (manualClock) {
+        return manualMs;
+    }
+    return static_cast<int>(SDL_GetPerformanceCounter() ^
+                            static_cast<uint64_t>(std::time(nullptr)));
 }
 
 int ClockDiff(int later, int earlier) {

@@ -7,5 +7,8 @@ int MilliSecs();
 int ClockDiff(int later, int earlier);
 int ClockAdd(int t, int ms);
 void Delay(int ms);
+// A seed that differs from one launch to the next (the manual clock's time
+// while tests step it).
+int ClockSeed();
 // Waits for the first tick of a 1 Hz timer.
 void WaitTimerTick();

@@ -67,9 +67,10 @@ void HandleEvent(const SDL_Event& event) {
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
                 input.closeRequested = true;
-            } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
-                       event.window.event == SDL_WINDOWEVENT_MINIMIZED) {
-                input.focusLost = true;
+            } else if ((event.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
+                        event.window.event == SDL_WINDOWEVENT_MINIMIZED) &&
+                       SDL_GetWindowFromID(event.window.windowID) != nullptr) {
+                input.focusLost = true;  // a window closed for a screen-mode change does not count
             }
             break;
         case SDL_MOUSEMOTION:

@@ -161,8 +161,10 @@ void myGame::_DrawOverlays() {
     if (appGUI) {
         appGUI->Draw();
     }
-    // The found pieces sit in the progress form's frame, so they come after the forms.
-    if (_gameState == GS_SHOWING_PROGRESS_AFTER && !Relaxed()) {
+    // The found pieces sit in the progress form's frame, so they come after the
+    // forms; the exit question stands over both.
+    if (_gameState == GS_SHOWING_PROGRESS_AFTER && !Relaxed() &&
+        !(appGUI && appGUI->IsWindowShowing("exittosystem"))) {
         SetBlend(BLEND_ALPHA);
         _DrawPieces();
         DrawingDefaults();

@@ -5,8 +5,10 @@
 #include "app/line_helpers.h"
 #include "app/settings.h"
 #include "forms/gui.h"
+#include "platform/clock.h"
 #include "platform/graphics.h"
 #include "platform/music.h"
+#include "platform/numbers.h"
 #include "screens/main_menu_forms.h"
 #include "screens/start_game.h"
 #include "toolkit/sprite.h"
@@ -77,6 +79,7 @@ void myMainMenu::Start() {
     DestroyModule(APP_GAME);
     DestroyModule(APP_INTRO);
     _AppModule::Start();
+    SeedRnd(ClockSeed());  // "Surprise me" differs from one launch to the next
     ShowMainMenu();
     if (appGUI) {
         appGUI->TurnMouseOn();

@@ -15,7 +15,8 @@
 
 namespace {
 
-const char* const APP_TITLE = "Tessalune";
+// The window's title: the name, the year and who made it (UTF-8).
+const char* const APP_TITLE = "Tessalune \xC2\xA9 2026 The Tessalune developers";
 // The name of the desktop entry, icons and metainfo (packaging/).
 const char* const DESKTOP_ID = "org.tessalune.Tessalune";
 const char* const WINDOW_ICON = "data/gui/images/icon.png";
