@@ -3,6 +3,7 @@
 #include "app/app_module.h"
 #include "board/game_route.h"
 #include "forms/gui.h"
+#include "platform/input.h"
 #include "platform/music.h"
 #include "screens/game_screen.h"
 
@@ -19,6 +20,8 @@ bool myGame::_UpdateExitToSystem() {
     }
     if (guiButtonHit("exittosys_no")) {
         appGUI->HideWindow("exittosystem");
+        FlushMouse();  // the answer's click is not the screen's below
+        FlushKeys();
         return true;
     }
     return false;

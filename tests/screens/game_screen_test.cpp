@@ -171,6 +171,18 @@ TEST_F(GameScreenTest, WholeLevelWonThroughTheUi) {
     };
     EXPECT_GT(pieceBrightness(found), pieceBrightness(missing) + 10.0);
 
+    // The exit question stands over the pieces: with every piece found it looks the same.
+    InjectCloseRequest();
+    StepFrames(40);
+    ASSERT_TRUE(_AppModule::appGUI->IsWindowShowing("exittosystem"));
+    const PixmapPtr asked = ReadBackBuffer();
+    const std::vector<int> pieces(progress->iPieces, progress->iPieces + 16);
+    std::fill(progress->iPieces, progress->iPieces + 16, 1);
+    StepFrames(1);
+    EXPECT_EQ(DifferingPixels(*asked, *ReadBackBuffer(), 336, 200, 128, 80), 0);
+    std::copy(pieces.begin(), pieces.end(), progress->iPieces);
+    ClickControl("exittosystem", "exittosys_no");
+
     const int expected =
         static_cast<int>(solved.removals.size()) * 10 + scoreItems * 100 + secondsLeft * 10;
     EnterLevel();
@@ -399,6 +411,27 @@ TEST_F(GameScreenTest, StuckWithNothingLeftSaysSo) {
               LocaleText(game->config.noMoreMoves));
 }
 
+// At 60 frames a second an item steers once a frame, whatever length the
+// pacer gives it, so it keeps the path of one update per frame.
+TEST_F(GameScreenTest, BonusFlightSteersOncePerFrame) {
+    const auto game = StartStory(9);
+    EnterLevel();
+    StepFrames(2);
+    game->makeFlyingBonus(2, 400.0f, 300.0f, "sb_undos");
+    const flyingBonus& flying = *game->flyingBonuses.front();
+    const FlyingBonusPtr alone =
+        flyingBonus::CreateFB(flying.control, flying.image, 400.0f, 300.0f, 60.0f,
+                              flying.vTarget._x, flying.vTarget._y, 15.0f);
+    for (int frame = 0; frame < 30 && !game->flyingBonuses.empty(); ++frame) {
+        const int ms = frame % 3 == 0 ? 16 : 17;
+        StepFrames(1, ms);
+        alone->Update(ms);
+        ASSERT_FALSE(game->flyingBonuses.empty());
+        EXPECT_FLOAT_EQ(flying.vPos._x, alone->vPos._x) << frame;
+        EXPECT_FLOAT_EQ(flying.vPos._y, alone->vPos._y) << frame;
+    }
+}
+
 // The clock: heartbeat and pulse in the last minute, time up to the retry
 // dialog and to game over.
 TEST_F(GameScreenTest, TimeRunsOut) {
@@ -615,11 +648,17 @@ TEST_F(GameScreenTest, DamagedLevelAndWindowClose) {
     auto menu = std::make_shared<_AppModule>();
     menu->Initialise("", APP_MAINMENU);
     const auto game = Game();
+    EnterLevel();
     InjectCloseRequest();
     StepFrames(2);
     EXPECT_TRUE(_AppModule::appGUI->IsWindowShowing("exittosystem"));
+    // Leaving the window while asked is no reason to open the options afterwards.
+    InjectFocusLoss();
+    StepFrames(1);
     ClickControl("exittosystem", "exittosys_no");
+    StepFrames(2);
     EXPECT_FALSE(_AppModule::appGUI->IsWindowShowing("exittosystem"));
+    EXPECT_EQ(game->GameState(), GS_LEVEL_RUNNING);
     EXPECT_TRUE(_AppModule::appModules[APP_MAINMENU]);
     InjectCloseRequest();
     StepFrames(2);
