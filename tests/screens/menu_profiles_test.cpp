@@ -5,6 +5,7 @@
 
 #include "menu_test_support.h"
 #include "screens/game_screen.h"
+#include "toolkit/bmfont.h"
 
 using ProfilesTest = MenuTest;
 
@@ -156,4 +157,35 @@ TEST_F(ProfilesTest, TwoButtonsInOneFrameOnlyTheFirstActs) {
     Hit({"relaxed_back", "story_next"});
     EXPECT_EQ(menu->currentStoryScreen, 1);
     EXPECT_TRUE(Showing("relaxed"));
+}
+
+// The widest name the name form takes fits every place a name is shown.
+TEST_F(ProfilesTest, TheWidestNameFitsWhereverANameIsShown) {
+    MakePlayer("Ada", 1);
+    StartMenu();
+    ClickControl("menu", "login");
+    ClickControl("login", "login_new");
+    Type("WWWWWWWWWWWWWW");
+    ClickControl("newuser", "newuser_ok");
+    const std::string name = _AppModule::currentPlayerName;
+    ASSERT_FALSE(name.empty());
+    EXPECT_LT(name.size(), 14u);
+    _AppModule::addHighScore(0, 9999999);
+    menu->UpdateHighScoreText();
+    ClickControl("menu", "login");
+    menu->ConfirmDeletePlayerProfile(2);
+    const auto fits = [](const std::string& form, const std::string& control) {
+        const ControlPtr shown = _AppModule::appGUI->GetControl(form, control);
+        ASSERT_TRUE(shown && shown->font) << form << " " << control;
+        const float width = shown->font->TextWidth(shown->captionText, -1);
+        EXPECT_LE(width, static_cast<float>(shown->position.xe - shown->position.xs))
+            << form << " " << control << ": " << shown->captionText;
+    };
+    fits("menu", "username");
+    fits("menu", "login");
+    fits("login", "name2");
+    fits("confirmdelete", "name");
+    fits("highscores", "hs0");
+    StepFrames(40);
+    SaveFrame("menu_form_confirmdelete_widest");
 }

@@ -1,10 +1,14 @@
 // The relaxed-mode chooser: what a player at level 12 may pick, everything
 // after the story, random choices inside the unlocked ones, and the game it
 // starts.
+#include <set>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "menu_test_support.h"
 #include "platform/music.h"
+#include "platform/numbers.h"
 #include "platform/test_seams.h"
 #include "screens/game_screen.h"
 
@@ -163,4 +167,22 @@ TEST_F(RelaxedTest, WithoutAPlayerNothingIsStored) {
     for (const auto& [key, value] : AppSettings().Constants()) {
         EXPECT_NE(key.rfind("player", 0), 0u) << key;
     }
+}
+
+// "Surprise me" differs from one launch to the next: the menu seeds its
+// choices from the clock, not from whatever the program started with.
+TEST_F(RelaxedTest, SurpriseChoicesDifferBetweenLaunches) {
+    MakePlayer("Ada", 50);
+    AppSettings().SetPlayer(1, settings_keys::PLAYER_COMPLETE, "1", 0);
+    std::set<std::vector<int>> choices;
+    for (int launch = 0; launch < 4; ++launch) {
+        SeedRnd(1);  // every launch starts from the same generator state
+        AdvanceClock(1237);
+        StartMenu();
+        Hit({"freeplay"});
+        Hit({"relaxed_random"});
+        choices.insert({menu->iRelaxedLevel, menu->iRelaxedTileset, menu->iRelaxedMusic,
+                        menu->iRelaxedBackground});
+    }
+    EXPECT_GT(choices.size(), 1u);
 }
