@@ -13,6 +13,7 @@ packages=(
   fonts-dejavu-core
   fonts-comic-neue fonts-noto-color-emoji libharfbuzz-dev
   sox
+  xvfb openbox xdotool x11-utils imagemagick
   dpkg-dev desktop-file-utils appstream lintian
 )
 packages+=("$@")
