@@ -63,10 +63,7 @@ void myGame::LoadLevel() {
     timeSinceLastGo = 0;
     std::fill(std::begin(collectedPictures), std::end(collectedPictures), 0);
     iTotalCollectedPictures = 0;
-    tutorialImg.reset();
-    if (!Relaxed() && ld->tutorial > 0 && ld->tutorial <= config.MaxTutorials()) {
-        tutorialImg = LoadAssetImage(GameConfig::At(config.tutorials, ld->tutorial), IMG_DEFAULT);
-    }
+    _LoadTutorialPicture();
     FindHintRoute();
     gameRoute::ClearFadingRoutes();
     undoAction::Reset();
@@ -76,6 +73,13 @@ void myGame::LoadLevel() {
             "mapscreen", "next_level",
             config.level + " " + std::to_string(iCurrentLevel) + ". " +
                 GameConfig::At(config.locationNames, progress->iLocation));
+    }
+}
+
+void myGame::_LoadTutorialPicture() {
+    tutorialImg.reset();
+    if (ld && !Relaxed() && ld->tutorial > 0 && ld->tutorial <= config.MaxTutorials()) {
+        tutorialImg = LoadAssetImage(GameConfig::At(config.tutorials, ld->tutorial), IMG_DEFAULT);
     }
 }
 
