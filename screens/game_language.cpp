@@ -1,5 +1,6 @@
 // The game screen in another language: a choice in the options takes effect
-// at once, in the status line, the captions and the tutorial picture.
+// at once, in the status line, the captions, the map's caption and the
+// tutorial picture.
 #include "app/app_module.h"
 #include "app/languages.h"
 #include "screens/game_screen.h"
@@ -31,4 +32,5 @@ void myGame::_OnLanguage() {
     config = ReadGameConfig(*this);
     statusText = Translated(statusText, before, config);
     _LoadTutorialPicture();
+    _SetMapCaption();
 }

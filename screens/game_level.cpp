@@ -67,6 +67,10 @@ void myGame::LoadLevel() {
     FindHintRoute();
     gameRoute::ClearFadingRoutes();
     undoAction::Reset();
+    _SetMapCaption();
+}
+
+void myGame::_SetMapCaption() {
     const ProgressScreenPtr progress = progressScreen::getProgress(iCurrentLevel);
     if (progress && progress->iLocation > 0 && progress->iLocation <= config.MaxLocations()) {
         appGUI->SetControlCaptionText(

@@ -93,6 +93,7 @@ public:
     // The options' language button: the next language, in every text shown.
     void _OnLanguage();
     void _LoadTutorialPicture();
+    void _SetMapCaption();  // "Level N. <place>" on the map before the level
     void EndStory_Update(int dt);
 
     void SetGameState(int state);

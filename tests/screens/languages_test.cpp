@@ -15,6 +15,7 @@
 #include "app/line_helpers.h"
 #include "app/locale_strings.h"
 #include "forms/window.h"
+#include "game_screen_test_support.h"
 #include "menu_test_support.h"
 #include "platform/clock.h"
 #include "platform/stream.h"
@@ -227,4 +228,39 @@ TEST_F(LanguagesTest, EveryTextFitsItsControlInEveryLanguage) {
                 << text.form << " " << text.control << ": " << text.text;
         }
     }
+}
+
+using GameLanguageTest = GameScreenTest;
+
+// In a running level the options switch the status line, the status bar's
+// captions and the tutorial picture to the next language at once.
+TEST_F(GameLanguageTest, TheGamesOptionsSwitchItsTextsAtOnce) {
+    const std::shared_ptr<myGame> game = StartStory(1);
+    EnterLevel();
+    ASSERT_EQ(game->GameState(), GS_LEVEL_RUNNING);
+    EXPECT_EQ(game->statusText, "Pick a tile");
+    const ImagePtr englishTutorial = game->tutorialImg;
+    ASSERT_TRUE(englishTutorial);
+    ClickControl("statusbar", "sb_options");
+    ASSERT_EQ(game->GameState(), GS_SHOWING_OPTIONS);
+    ClickControl("options", "language");
+    EXPECT_EQ(_AppModule::appGUI->GetControlCaptionText("options", "options_title"),
+              "Einstellungen");
+    StepFrames(40);
+    EXPECT_EQ(_AppModule::appGUI->GetControlCaptionText("mapscreen", "next_level"),
+              "Level 1. Trautes Heim");
+    SaveFrame("languages_game_options_german");
+    ClickControl("options", "options_accept");
+    ASSERT_EQ(game->GameState(), GS_LEVEL_RUNNING);
+    StepFrames(2);
+    EXPECT_EQ(game->statusText, "W\xE4hle einen Stein");
+    EXPECT_EQ(_AppModule::appGUI->GetControlCaptionText("statusbar", "sb_status"),
+              "W\xE4hle einen Stein");
+    EXPECT_EQ(_AppModule::appGUI->GetControlCaptionText("statusbar", "sb_giveup"), "Aufgeben");
+    EXPECT_TRUE(game->tutorialImg);
+    EXPECT_NE(game->tutorialImg, englishTutorial);
+    EXPECT_EQ(Stored("locale"), "data\\locale\\german.txt");
+    InjectMouseMove(0, 0);
+    StepFrames(20);
+    SaveFrame("languages_game_german");
 }
