@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "app/assets.h"
 #include "app/languages.h"
@@ -126,6 +127,17 @@ TEST_F(LanguagesTest, FirstStartSpeaksTheSystemsLanguageTheOptionsSwitchAtOnceAR
     EXPECT_EQ(Caption("menu", "username"), "Hallo, J\xF6rg");
     EXPECT_EQ(Stored("locale"), "data\\locale\\german.txt");
     SaveFrame("languages_menu_german");
+    // The other forms of the menu, in German, for a look by eye.
+    for (const auto& [button, form, back] : {std::tuple{"login", "login", "login_back"},
+                                             {"highscores", "highscores", "hs1_next"},
+                                             {"freeplay", "relaxed", "relaxed_back"}}) {
+        ClickControl("menu", button);
+        ASSERT_TRUE(Showing(form)) << form;
+        StepFrames(40);
+        SaveFrame(std::string("languages_german_") + form);
+        ClickControl(form, back);
+        StepFrames(40);
+    }
 
     ClickControl("menu", "options");
     EXPECT_EQ(Caption("options", "language"), "Deutsch");
@@ -197,6 +209,9 @@ TEST_F(LanguagesTest, EveryTextFitsItsControlInEveryLanguage) {
                 if (!control->captionText.empty()) {
                     EXPECT_LE(TextWidth(control, control->captionText), Width(*control))
                         << file << " " << control->name << ": " << control->captionText;
+                    EXPECT_LE(control->font->TextHeight(control->captionText),
+                              control->position.ye - control->position.ys + 4)
+                        << file << " " << control->name << " is too low for its caption";
                 }
             }
         }
