@@ -145,7 +145,7 @@ TEST_F(LanguagesTest, FirstStartSpeaksTheSystemsLanguageTheOptionsSwitchAtOnceAR
     EXPECT_EQ(Caption("options", "language"), "Fran\xE7\x61is");
     EXPECT_EQ(Caption("options", "options_title"), "R\xE9glages");
     EXPECT_EQ(Caption("menu", "start"), "Jouer");
-    EXPECT_EQ(Caption("menu", "login"), "Tu n'es pas J\xF6rg ? Choisis un autre joueur");
+    EXPECT_EQ(Caption("menu", "login"), "Tu n'es pas J\xF6rg\xA0? Choisis un autre joueur");
     StepFrames(40);
     SaveFrame("languages_options_french");
     ClickControl("options", "options_cancel");  // the language stays, as the screen mode does
