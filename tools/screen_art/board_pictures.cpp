@@ -268,8 +268,10 @@ RgbaImage PaintTutorial(int tutorial, const TileSheet& sheet, int w, int h,
             DrawTile(cr, sheet.Face(4), 20, top + 8, s);
             ArrowRight(cr, 20 + tw + 8, 20 + tw + 34, top + 8 + th / 2);
             DrawPicture(cr, sheet.Bonus(4), 76, top - 4, CELL_W * 1.2, CELL_H * 1.2);
-            OutlinedText(cr, words.time, 146, top + 30, FittedSize(cr, words.time, 17, w - 116),
-                         Hex(0xFFD166), Hex(0x1A1030), 3);
+            const double timeX = 146, margin = 10;  // centred in the space right of the clock
+            OutlinedText(cr, words.time, timeX, top + 30,
+                         FittedSize(cr, words.time, 17, 2 * (w - timeX - margin)), Hex(0xFFD166),
+                         Hex(0x1A1030), 3);
             Caption(cr, words.caption, w, caption);
             break;
         }
