@@ -1,9 +1,11 @@
 #include <cstdio>
 
 #include "app/app_module.h"
+#include "app/languages.h"
 #include "app/line_helpers.h"
 #include "app/locale_strings.h"
 #include "app/settings.h"
+#include "forms/gui.h"
 #include "platform/graphics.h"
 
 int AppDisplay::width = 800;
@@ -35,7 +37,18 @@ bool OpenAppGraphics(int width, int height, int depth) {
 }
 
 void LoadLocaleFromSettings() {
-    localeStringManager::loadLocaleStrings(AppSettings().Get(settings_keys::LOCALE), 0);
+    localeStringManager::loadLocaleStrings(ChosenLocaleFile(), 0);
+}
+
+void ApplyLocaleFile(const std::string& file) {
+    ChooseLocaleFile(file);
+    if (_AppModule::appGUI) {
+        _AppModule::appGUI->RefreshCaptions();
+    }
+    const int current = _AppModule::currentModule;
+    if (current >= 0 && current < APP_SLOT_COUNT && _AppModule::appModules[current]) {
+        _AppModule::appModules[current]->RefreshLocaleSprites();
+    }
 }
 
 void OpenDisplay(bool fullscreen) {

@@ -78,6 +78,8 @@ public:
     void _LoadResources(const std::string& file, const ProfilePtr& profile);
     virtual int LoadingNotify(const std::string& name);
     void ReplaceSpriteResource(const std::string& name, const std::string& file);
+    // Sprites the script named through a locale key, loaded again in the current language.
+    void RefreshLocaleSprites();
     std::string constString(const std::string& name) const;
     float constFloat(const std::string& name) const;
     int constInt(const std::string& name) const;
@@ -140,8 +142,11 @@ public:
 
 private:
     void _LoadResourceLine(const std::string& line, const ProfilePtr& profile);
+    void _RememberLocaleSprite(const std::string& name, const std::string& rawValue);
 
     std::vector<std::string> _resourceStack;  // scripts being read, for RESOURCE nesting
+    // Sprite name -> the "##" key its script line gave.
+    std::map<std::string, std::string> _localeSprites;
 };
 
 // Window size, depth and full-screen flag shared by start-up and the shell.
@@ -153,6 +158,9 @@ struct AppDisplay {
 bool IsFullscreen();
 // Loads the locale file the settings name, unless a table is loaded already.
 void LoadLocaleFromSettings();
+// Switches the game to another language at once: the setting, the table, every
+// form caption given by key and the current module's locale sprites.
+void ApplyLocaleFile(const std::string& file);
 bool OpenAppGraphics(int width, int height, int depth);
 // Opens the display again at the remembered size, full screen or windowed.
 void OpenDisplay(bool fullscreen);

@@ -23,6 +23,7 @@ struct ResourceLine {
     std::string ident;
     std::string name;
     std::string value;
+    std::string rawValue;  // before the locale text replaced a "##" key
 };
 
 // Splits a line into ident, name and value; false for lines to ignore.
@@ -44,6 +45,7 @@ bool ParseResourceLine(const std::string& rawLine, ResourceLine& out) {
         out.name = ToLower(TrimSpaces(line.substr(space + 1, equals - space - 1)));
         out.value = TrimSpaces(line.substr(equals + 1));
     }
+    out.rawValue = out.value;
     out.value = LocaleText(out.value);
     out.name = LocaleText(out.name);
     return true;
@@ -99,6 +101,7 @@ void _AppModule::_LoadResourceLine(const std::string& rawLine, const ProfilePtr&
     if (StartsWithNoCase(ident, "sprite")) {
         // A name given twice (often through a nested script) frees the earlier sprite.
         ReplaceSpriteResource(line.name, line.value);
+        _RememberLocaleSprite(line.name, line.rawValue);
     } else if (StartsWithNoCase(ident, "song")) {
         LoadSong(line.name, line.value);
     } else if (StartsWithNoCase(ident, "sound")) {
@@ -110,7 +113,8 @@ void _AppModule::_LoadResourceLine(const std::string& rawLine, const ProfilePtr&
     } else if (StartsWithNoCase(ident, "emitter")) {
         ParticleEmitters[line.name] = _kwa_ParticleEmitter::Create(line.name, line.value, 0);
     } else if (StartsWithNoCase(ident, "const")) {
-        Constants[line.name] = line.value;
+        // Kept as written: a locale key is read in the language of the moment.
+        Constants[line.name] = line.rawValue;
         return;
     } else if (StartsWithNoCase(ident, "resource")) {
         DebugLog("resource: " + line.name);
@@ -123,6 +127,23 @@ void _AppModule::_LoadResourceLine(const std::string& rawLine, const ProfilePtr&
     }
 }
 
+void _AppModule::_RememberLocaleSprite(const std::string& name, const std::string& rawValue) {
+    if (StartsWithNoCase(rawValue, "##")) {
+        _localeSprites[ToLower(name)] = rawValue;
+    } else {
+        _localeSprites.erase(ToLower(name));
+    }
+}
+
+void _AppModule::RefreshLocaleSprites() {
+    if (!_gotResources) {
+        return;
+    }
+    for (const auto& [name, key] : _localeSprites) {
+        ReplaceSpriteResource(name, LocaleText(key));
+    }
+}
+
 void _AppModule::UnloadSprites() {
     for (auto& [name, sprite] : Sprites) {
         if (sprite) {
@@ -130,6 +151,7 @@ void _AppModule::UnloadSprites() {
         }
     }
     Sprites.clear();
+    _localeSprites.clear();
 }
 
 void _AppModule::UnloadResources() {
@@ -171,7 +193,7 @@ void _AppModule::ReplaceSpriteResource(const std::string& name, const std::strin
 
 std::string _AppModule::getConstant(const std::string& name) const {
     auto found = Constants.find(ToLower(name));
-    return found == Constants.end() ? std::string() : found->second;
+    return found == Constants.end() ? std::string() : LocaleText(found->second);
 }
 
 std::string _AppModule::constString(const std::string& name) const {

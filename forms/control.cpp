@@ -53,6 +53,7 @@ bool _qxControl::_ApplyKey(const std::string& line) {
     } else if (StartsWithNoCase(line, "font")) {
         font = _qxGUI::getFont(value);
     } else if (StartsWithNoCase(line, "captiontext")) {
+        captionKey = StartsWithNoCase(value, "##") ? value : std::string();
         captionText = LocaleText(value);
     } else if (StartsWithNoCase(line, "captioncolor")) {
         ParseColor4(value, captionR, captionG, captionB, captionA);
@@ -64,6 +65,12 @@ bool _qxControl::_ApplyKey(const std::string& line) {
         return false;
     }
     return true;
+}
+
+void _qxControl::RefreshCaption() {
+    if (!captionKey.empty()) {
+        captionText = LocaleText(captionKey);
+    }
 }
 
 void _qxControl::_CopyClone(const _qxClone& clone) {

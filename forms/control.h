@@ -35,6 +35,7 @@ public:
     GuiSoundPtr clickSound;
     FontPtr font;
     std::string captionText;
+    std::string captionKey;  // the locale key the form gave, read again on a language change
     int captionR = 255;
     int captionG = 255;
     int captionB = 255;
@@ -50,6 +51,8 @@ public:
     // Releases the sounds and destroys every state sprite.
     void Unload();
     void getCaptionRegion(__Rect& rect) const;
+    // The caption in the current language, when the form gave it as a locale key.
+    void RefreshCaption();
 
     // Where the caption's top-left lands (justification and pressed offset).
     float CaptionX() const;

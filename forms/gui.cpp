@@ -206,6 +206,7 @@ void _qxGUI::SetControlCaptionText(const std::string& window, const std::string&
                                    const std::string& text) {
     if (const ControlPtr found = GetControl(window, control)) {
         found->captionText = text;
+        found->captionKey.clear();  // the screen's own text from now on
     }
 }
 
@@ -227,6 +228,14 @@ __Rect _qxGUI::GetControlCaptionRegion(const std::string& window,
     __Rect rect;
     GetControlCaptionRegion(window, control, rect);
     return rect;
+}
+
+void _qxGUI::RefreshCaptions() {
+    for (const auto& [name, window] : windows) {
+        for (const ControlPtr& control : window->controls) {
+            control->RefreshCaption();
+        }
+    }
 }
 
 void _qxGUI::Draw() const {

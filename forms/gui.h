@@ -67,6 +67,8 @@ public:
     __Rect GetControlCaptionRegion(const std::string& window, const std::string& control) const;
     ControlPtr GetControl(const std::string& window, const std::string& control) const;
     void Draw() const;
+    // Every caption a form file gave as a locale key, read again.
+    void RefreshCaptions();
     void TurnMouseOff() { mouseOn = 0; }
     void TurnMouseOn() { mouseOn = 1; }
 

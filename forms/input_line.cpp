@@ -35,6 +35,10 @@ bool _qxInputLine::IsAllowedChar(int character) {
         (character >= '0' && character <= '9')) {
         return true;
     }
+    // The Latin-1 letters; not the multiplication and division signs among them.
+    if (character >= 0xC0 && character <= 0xFF) {
+        return character != 0xD7 && character != 0xF7;
+    }
     return character > 0 && character < 128 && std::strchr(". !$'-", character) != nullptr;
 }
 
@@ -59,7 +63,8 @@ void _qxInputLine::Update(int ms, int blocked) {
 
 void _qxInputLine::_TakeTypedChar() {
     const int character = GetChar();
-    if (IsAllowedChar(character)) {
+    // What the font cannot draw would show as a gap: refused like any other.
+    if (IsAllowedChar(character) && (!font || font->HasGlyph(character))) {
         captionText.push_back(static_cast<char>(character));
     }
 }

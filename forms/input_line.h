@@ -10,7 +10,8 @@ public:
     int cursorYOffset = 0;
     std::string onEnter;  // reported when Enter is pressed
 
-    // The characters a player may type into an input line.
+    // The characters a player may type into an input line: letters (Latin-1's
+    // too), digits and a little punctuation.
     static bool IsAllowedChar(int character);
 
     void Draw(float offsetX, float offsetY) const override;

@@ -1,9 +1,12 @@
 // Polled mouse and keyboard over SDL events, and the injections of tests.
 #include <SDL2/SDL.h>
 
+#include <string_view>
+
 #include "platform/graphics.h"
 #include "platform/input.h"
 #include "platform/input_state.h"
+#include "platform/latin1.h"
 #include "platform/test_seams.h"
 #include "platform/window_events.h"
 
@@ -30,21 +33,20 @@ int ButtonOfSdl(int sdlButton) {
     }
 }
 
-// Latin-1 characters of a UTF-8 text; others are dropped.
+// Latin-1 characters of a UTF-8 text, one character at a time; a character
+// Latin-1 lacks is dropped whole, never a byte of it.
 void QueueText(const char* text) {
-    const auto* p = reinterpret_cast<const unsigned char*>(text);
-    while (*p != 0) {
-        if (*p < 0x80) {
-            Input().Char(*p++);
-        } else if ((*p & 0xE0) == 0xC0 && (p[1] & 0xC0) == 0x80) {
-            Input().Char(((p[0] & 0x1F) << 6) | (p[1] & 0x3F));
-            p += 2;
-        } else {
-            ++p;
-            while ((*p & 0xC0) == 0x80) {
-                ++p;
-            }
+    const std::string_view utf8(text);
+    size_t start = 0;
+    while (start < utf8.size()) {
+        size_t end = start + 1;
+        while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) {
+            ++end;
         }
+        if (const auto latin1 = Utf8ToLatin1(utf8.substr(start, end - start))) {
+            Input().Char(static_cast<unsigned char>(latin1->front()));
+        }
+        start = end;
     }
 }
 
@@ -268,6 +270,10 @@ void InjectKey(int key, bool down) {
 
 void InjectChar(int character) {
     Input().Char(character);
+}
+
+void InjectText(const char* utf8) {
+    QueueText(utf8);
 }
 
 void InjectCloseRequest() {

@@ -16,6 +16,7 @@ void InjectMouseMove(int x, int y);  // game-space coordinates
 void InjectMouseButton(int button, bool down);
 void InjectKey(int key, bool down);
 void InjectChar(int character);
+void InjectText(const char* utf8);  // as the window system's text input delivers it
 void InjectCloseRequest();
 void InjectFocusLoss();  // as if the window lost the focus
 

@@ -84,6 +84,8 @@ void myGame::ShowingOptions_Update(int) {
         if (IsFullscreen()) {
             ToggleFullscreen();
         }
+    } else if (guiButtonHit("language")) {
+        _OnLanguage();
     } else if (guiButtonHit("sound_volume")) {
         SetSoundVolume(SliderVolume(GetVolumeSliderPosition("options", "sound_volume")));
     } else if (guiButtonHit("music_volume")) {

@@ -63,19 +63,27 @@ void myGame::LoadLevel() {
     timeSinceLastGo = 0;
     std::fill(std::begin(collectedPictures), std::end(collectedPictures), 0);
     iTotalCollectedPictures = 0;
-    tutorialImg.reset();
-    if (!Relaxed() && ld->tutorial > 0 && ld->tutorial <= config.MaxTutorials()) {
-        tutorialImg = LoadAssetImage(GameConfig::At(config.tutorials, ld->tutorial), IMG_DEFAULT);
-    }
+    _LoadTutorialPicture();
     FindHintRoute();
     gameRoute::ClearFadingRoutes();
     undoAction::Reset();
+    _SetMapCaption();
+}
+
+void myGame::_SetMapCaption() {
     const ProgressScreenPtr progress = progressScreen::getProgress(iCurrentLevel);
     if (progress && progress->iLocation > 0 && progress->iLocation <= config.MaxLocations()) {
         appGUI->SetControlCaptionText(
             "mapscreen", "next_level",
             config.level + " " + std::to_string(iCurrentLevel) + ". " +
                 GameConfig::At(config.locationNames, progress->iLocation));
+    }
+}
+
+void myGame::_LoadTutorialPicture() {
+    tutorialImg.reset();
+    if (ld && !Relaxed() && ld->tutorial > 0 && ld->tutorial <= config.MaxTutorials()) {
+        tutorialImg = LoadAssetImage(GameConfig::At(config.tutorials, ld->tutorial), IMG_DEFAULT);
     }
 }
 

@@ -90,6 +90,10 @@ public:
     void AskForRetry_Update(int dt);
     void GameOver_Update(int dt);
     void ShowingOptions_Update(int dt);
+    // The options' language button: the next language, in every text shown.
+    void _OnLanguage();
+    void _LoadTutorialPicture();
+    void _SetMapCaption();  // "Level N. <place>" on the map before the level
     void EndStory_Update(int dt);
 
     void SetGameState(int state);

@@ -40,6 +40,7 @@ const myMainMenu::ButtonAction myMainMenu::BUTTONS[] = {
     {"options_cancel", &myMainMenu::_OnOptionsCancel, 0},
     {"fullscreen", &myMainMenu::_OnFullscreen, 0},
     {"windowed", &myMainMenu::_OnWindowed, 0},
+    {"language", &myMainMenu::_OnLanguage, 0},
     {"options_accept", &myMainMenu::_OnOptionsAccept, 0},
     {"sound_volume", &myMainMenu::_OnSoundVolume, 0},
     {"music_volume", &myMainMenu::_OnMusicVolume, 0},

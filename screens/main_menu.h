@@ -94,6 +94,7 @@ private:
     void _OnOptionsAccept(int n);
     void _OnFullscreen(int n);
     void _OnWindowed(int n);
+    void _OnLanguage(int n);
     void _OnSoundVolume(int n);
     void _OnMusicVolume(int n);
 

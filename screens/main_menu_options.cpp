@@ -1,6 +1,7 @@
 // The main menu's options: volumes heard while the sliders move, the screen
-// mode, and accept or cancel.
+// mode, the language, and accept or cancel.
 #include "app/app_module.h"
+#include "app/languages.h"
 #include "forms/gui.h"
 #include "platform/music.h"
 #include "screens/main_menu.h"
@@ -59,6 +60,12 @@ void myMainMenu::_OnWindowed(int /*n*/) {
     if (IsFullscreen()) {
         ToggleFullscreen();
     }
+}
+
+void myMainMenu::_OnLanguage(int /*n*/) {
+    // The next language, at once and kept, as the screen mode is.
+    ApplyLocaleFile(NextLocaleFile(ChosenLocaleFile()));
+    SetPlayerMenuName();
 }
 
 void myMainMenu::_OnSoundVolume(int /*n*/) {

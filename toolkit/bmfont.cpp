@@ -311,6 +311,11 @@ int TBMFont::FindChar(int code) const {
     return pos == std::u32string::npos ? -1 : static_cast<int>(pos);
 }
 
+bool TBMFont::HasGlyph(int code) const {
+    const int i = FindChar(code);
+    return i >= 0 && i < static_cast<int>(Id.size()) && Id[i] == code;
+}
+
 int TBMFont::_KerningAmount(int previous, int code) const {
     if (Kerning != 1 || previous < 0) {
         return 0;

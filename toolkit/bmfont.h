@@ -59,6 +59,8 @@ public:
 
     // Glyph record or -1; codes below 256 that the font lacks give record 0.
     int FindChar(int code) const;
+    // Whether the font draws code with a glyph of its own.
+    bool HasGlyph(int code) const;
     float TextHeight(const std::string& text);
     // line -1 measures the widest line, n only line n.
     float TextWidth(const std::string& text, int line);

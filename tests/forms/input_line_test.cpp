@@ -1,5 +1,5 @@
-// Input lines: the allowed characters, one per frame, the width limit and the
-// order of Backspace and Enter.
+// Input lines: the allowed characters (Latin-1 letters too), one per frame,
+// the width limit and the order of Backspace and Enter.
 #include "forms_fixture.h"
 
 #include "forms/input_line.h"
@@ -34,9 +34,17 @@ TEST_F(InputLineTest, OnlyTheAllowedCharactersAreTaken) {
     Type("Ab9 .!$'-");
     EXPECT_EQ(input->captionText, "Ab9 .!$'-");
     Type("@#%_,\t");
-    InjectChar(0xE9);  // an accented letter
-    Frame(*gui);
+    for (const int sign : {0xA4, 0xD7, 0xF7}) {  // currency, times and division signs
+        InjectChar(sign);
+        Frame(*gui);
+    }
     EXPECT_EQ(input->captionText, "Ab9 .!$'-");
+    input->captionText.clear();
+    for (const int letter : {0xE9, 0xDF, 0xF1, 0xC7}) {  // the letters of other languages
+        InjectChar(letter);
+        Frame(*gui);
+    }
+    EXPECT_EQ(input->captionText, "\xE9\xDF\xF1\xC7");
 }
 
 TEST_F(InputLineTest, OneCharacterPerFrame) {

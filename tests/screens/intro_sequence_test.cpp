@@ -53,7 +53,7 @@ TEST_F(ScreenSequenceTest, IntroMenuNewPlayerStoryGameAndBack) {
     EXPECT_EQ(intro->runTime, 3600);
 
     // Each splash, drawn at its alpha over black, against the picture itself.
-    const double splash1 = MeanLevel(LoadAssetPixmap("data/intro/images/splash1.jpg"));
+    const double splash1 = MeanLevel(LoadAssetPixmap("data/locale/english/splash1.jpg"));
     const double splash2 = MeanLevel(LoadAssetPixmap("data/intro/images/splash2.jpg"));
     ASSERT_GT(splash1, 10.0);
     ASSERT_GT(splash2, 10.0);

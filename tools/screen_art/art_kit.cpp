@@ -451,6 +451,12 @@ void OutlinedText(cairo_t* cr, const std::string& text, double cx, double baseli
     cairo_fill(cr);
 }
 
+double FittedSize(cairo_t* cr, const std::string& text, double size, double width) {
+    UseFont(cr, size);
+    const double textWidth = TextWidth(cr, text);
+    return textWidth > width ? size * width / textWidth : size;
+}
+
 std::vector<std::string> WrapText(cairo_t* cr, const std::string& text, double width) {
     std::vector<std::string> lines;
     std::istringstream words(text);

@@ -57,6 +57,8 @@ double TextWidth(cairo_t* cr, const std::string& text);
 // Draws text centred on cx with a dark outline under a light fill.
 void OutlinedText(cairo_t* cr, const std::string& text, double cx, double baseline, double size,
                   Rgb fill, Rgb outline, double outlineWidth);
+// size, or the smaller size at which text is no wider than width.
+double FittedSize(cairo_t* cr, const std::string& text, double size, double width);
 // Splits text into lines no wider than width at the current font.
 std::vector<std::string> WrapText(cairo_t* cr, const std::string& text, double width);
 

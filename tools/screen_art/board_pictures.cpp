@@ -47,7 +47,9 @@ void Route(cairo_t* cr, std::initializer_list<std::pair<double, double>> points)
 }
 
 void Caption(cairo_t* cr, const std::string& text, double w, double baseline) {
-    OutlinedText(cr, text, w / 2, baseline, 15, CREAM, Hex(0x1A1030), 3);
+    const double margin = 10;
+    OutlinedText(cr, text, w / 2, baseline, FittedSize(cr, text, 15, w - 2 * margin), CREAM,
+                 Hex(0x1A1030), 3);
 }
 
 void ArrowRight(cairo_t* cr, double x0, double x1, double y) {
@@ -187,7 +189,8 @@ RgbaImage PaintThumbnail(const RgbaImage& background, int w, int h) {
     return canvas.Image();
 }
 
-RgbaImage PaintTutorial(int tutorial, const TileSheet& sheet, int w, int h) {
+RgbaImage PaintTutorial(int tutorial, const TileSheet& sheet, int w, int h,
+                        const TutorialWords& words) {
     CairoCanvas canvas(w, h);
     cairo_t* cr = canvas.Cr();
     RoundedRect(cr, 1.5, 1.5, w - 3, h - 3, 14);
@@ -209,7 +212,7 @@ RgbaImage PaintTutorial(int tutorial, const TileSheet& sheet, int w, int h) {
                        {w - 34 - tw / 2, y + th / 2}});
             DrawTile(cr, sheet.Cell(0, 3), 34, y, s);
             DrawTile(cr, sheet.Cell(0, 3), w - 34 - tw, y, s);
-            Caption(cr, "Join two alike", w, caption);
+            Caption(cr, words.caption, w, caption);
             break;
         }
         case 2: {  // bonus items wait under the tiles
@@ -220,7 +223,7 @@ RgbaImage PaintTutorial(int tutorial, const TileSheet& sheet, int w, int h) {
                 DrawPicture(cr, sheet.Bonus(item), 78 + (i % 2) * 42 + (i / 2) * 6,
                             top - 4 + (i / 2) * 36, CELL_W * 0.9, CELL_H * 0.9);
             }
-            Caption(cr, "Collect bonus items", w, caption);
+            Caption(cr, words.caption, w, caption);
             break;
         }
         case 3: {  // picture pieces fill the place's picture
@@ -236,7 +239,7 @@ RgbaImage PaintTutorial(int tutorial, const TileSheet& sheet, int w, int h) {
             SetColour(cr, CREAM, 0.7);
             cairo_set_line_width(cr, 1);
             cairo_stroke(cr);
-            Caption(cr, "Find the picture pieces", w, caption);
+            Caption(cr, words.caption, w, caption);
             break;
         }
         case 4: {  // any two flowers of one family match
@@ -245,7 +248,7 @@ RgbaImage PaintTutorial(int tutorial, const TileSheet& sheet, int w, int h) {
             DrawTile(cr, sheet.Face(30), 40, y, s);
             DrawTile(cr, sheet.Face(32), w - 40 - tw, y, s);
             OutlinedText(cr, "=", w / 2, y + th / 2 + 9, 28, CREAM, Hex(0x1A1030), 3);
-            Caption(cr, "Flowers match flowers", w, caption);
+            Caption(cr, words.caption, w, caption);
             break;
         }
         case 5: {  // routes go round the fixed blocks
@@ -258,15 +261,18 @@ RgbaImage PaintTutorial(int tutorial, const TileSheet& sheet, int w, int h) {
             DrawPicture(cr, sheet.Block(0), w / 2.0 - tw, y, tw, th);
             DrawPicture(cr, sheet.Block(1), w / 2.0, y, tw, th);
             DrawTile(cr, sheet.Face(8), w - 30 - tw, y, s);
-            Caption(cr, "Lines go around blocks", w, caption);
+            Caption(cr, words.caption, w, caption);
             break;
         }
         default: {  // the time item
             DrawTile(cr, sheet.Face(4), 20, top + 8, s);
             ArrowRight(cr, 20 + tw + 8, 20 + tw + 34, top + 8 + th / 2);
             DrawPicture(cr, sheet.Bonus(4), 76, top - 4, CELL_W * 1.2, CELL_H * 1.2);
-            OutlinedText(cr, "+ time", 146, top + 30, 17, Hex(0xFFD166), Hex(0x1A1030), 3);
-            Caption(cr, "The clock gives time", w, caption);
+            const double timeX = 146, margin = 10;  // centred in the space right of the clock
+            OutlinedText(cr, words.time, timeX, top + 30,
+                         FittedSize(cr, words.time, 17, 2 * (w - timeX - margin)), Hex(0xFFD166),
+                         Hex(0x1A1030), 3);
+            Caption(cr, words.caption, w, caption);
             break;
         }
     }

@@ -38,4 +38,11 @@ RgbaImage PaintSongButton(int song, int w, int h);
 RgbaImage PaintThumbnail(const RgbaImage& background, int w, int h);
 // Tutorial 1 to 6 (first level, bonus item, picture piece, flowers, fixed
 // block, time item), drawn with the tile set of the level that shows it.
-RgbaImage PaintTutorial(int tutorial, const TileSheet& sheet, int w, int h);
+// The words of a tutorial picture (UTF-8): its caption and, for the time
+// item, the "+ time" beside it.
+struct TutorialWords {
+    std::string caption;
+    std::string time;
+};
+RgbaImage PaintTutorial(int tutorial, const TileSheet& sheet, int w, int h,
+                        const TutorialWords& words);

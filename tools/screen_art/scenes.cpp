@@ -656,7 +656,7 @@ RgbaImage PaintMenuBackground() {
     return canvas.Image();
 }
 
-RgbaImage PaintPresentationCard() {
+RgbaImage PaintPresentationCard(const std::string& team, const std::string& presents) {
     CairoCanvas canvas(SCREEN_W, SCREEN_H);
     cairo_t* cr = canvas.Cr();
     PaintSky(cr, SCREEN_W, SCREEN_H, SkyKind::Night);
@@ -671,8 +671,10 @@ RgbaImage PaintPresentationCard() {
     cairo_stroke(cr);
     PaintPiece(cr, cx + 38, cy + 30, 46, 10, Hex(0x4CC3BA));
     PaintMoon(cr, cx - 12, cy - 8, 66);
-    OutlinedText(cr, "the Tessalune team", 400, 440, 44, Hex(0xFFF1B0), Hex(0x2A1650), 6);
-    OutlinedText(cr, "presents", 400, 490, 30, Hex(0xFFF4DA), Hex(0x2A1650), 4);
+    OutlinedText(cr, team, 400, 440, FittedSize(cr, team, 44, 700), Hex(0xFFF1B0), Hex(0x2A1650),
+                 6);
+    OutlinedText(cr, presents, 400, 490, FittedSize(cr, presents, 30, 700), Hex(0xFFF4DA),
+                 Hex(0x2A1650), 4);
     PaintVignette(cr, SCREEN_W, SCREEN_H, 0.5);
     return canvas.Image();
 }

@@ -14,7 +14,7 @@ constexpr int BACKGROUND_COUNT = 25;
 RgbaImage PaintBackground(int n);
 RgbaImage PaintMap();
 RgbaImage PaintMenuBackground();
-RgbaImage PaintPresentationCard();
+RgbaImage PaintPresentationCard(const std::string& team, const std::string& presents);
 struct TileSheet;
 
 // A story page: page 1 to 5 before the first level, 6 to 9 after the last,

@@ -1,8 +1,10 @@
 // Paints every picture of the screen list (pictures.txt) into the build.
-// Usage: screen_art [--manifest <file> <output root>] <pictures.txt> <story.txt>
-//                   <levels dir> <tile-set dir> <output root>
+// Usage: screen_art [--manifest <file> <output root>] <pictures.txt> <data dir>
+//                   <tile-set dir> <output root>
 // Paths of the list are written below the output root; the manifest names
-// every file written, in the list's order.
+// every file written, in the list's order. The pictures with words under
+// data/locale/<language>/ take their words from that language's locale file
+// in the data dir; the levels come from its game/levels/.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -12,14 +14,15 @@
 #include <sstream>
 #include <string>
 
+#include "app/locale_strings.h"
 #include "board/level_data.h"
+#include "platform/latin1.h"
 #include "../content/common/output_manifest.h"
 #include "board_pictures.h"
 #include "jpeg_io.h"
 #include "picture_list.h"
 #include "scenes.h"
 #include "small_pictures.h"
-#include "story_text.h"
 #include "../gui_art/title_art.h"
 #include "art_kit.h"
 
@@ -37,9 +40,8 @@ std::string ReadFile(const std::filesystem::path& path) {
 
 class Painter {
 public:
-    Painter(StoryText story, const std::filesystem::path& levels,
-            const std::filesystem::path& tileSets)
-        : story(std::move(story)) {
+    Painter(const std::filesystem::path& data, const std::filesystem::path& tileSets) : data(data) {
+        const std::filesystem::path levels = data / "game" / "levels";
         for (int n = 1; n <= 6; ++n) {
             sheets[n].image =
                 ReadPng((tileSets / ("tileset" + std::to_string(n) + ".png")).string());
@@ -73,8 +75,8 @@ public:
         if (is("data/main/images/thumbs/bg([0-9]+)\\.png")) {
             return PaintThumbnail(Background(number()), w, h);
         }
-        if (is("data/intro/images/splash1\\.jpg")) {
-            return PaintPresentationCard();
+        if (is("data/locale/([a-z]+)/.*")) {
+            return PaintWords(m[1].str(), path, w, h);
         }
         if (is("data/intro/images/splash2\\.jpg")) {
             return PaintTitle(w, h, "Tessalune");
@@ -85,27 +87,11 @@ public:
         if (is("data/game/images/location([0-9]+)\\.png")) {
             return PaintMarker(number(), w);
         }
-        if (is("data/main/images/story([0-9]+)\\.jpg")) {
-            return PaintStoryPage(number(), story.prologue[number()], sheets[1]);
-        }
-        if (is("data/game/images/endstory([0-9]+)\\.jpg")) {
-            return PaintStoryPage(5 + number(), story.epilogue[number()], sheets[1]);
-        }
-        if (is("data/game/images/tutorial([0-9]+)\\.png")) {
-            return PaintTutorial(number(), sheets[TutorialSet(number())], w, h);
-        }
         if (is("data/game/images/status-bar\\.png")) {
             return PaintStatusBar();
         }
         if (is("data/game/images/(undo|retry|hint|widebutton)_(normal|over|down)\\.png")) {
             return PaintBarButton(m[1].str(), m[2].str(), w, h);
-        }
-        if (is("data/game/images/tip(hint|undo|retry)\\.png")) {
-            static const std::map<std::string, std::string> TIPS = {
-                {"hint", "Show me a pair"},
-                {"undo", "Take back a pair"},
-                {"retry", "Start the level again"}};
-            return PaintToolTip(TIPS.at(m[1].str()), w, h);
         }
         if (is("data/game/images/dialogpanel\\.png") || is("data/game/images/mapcaption\\.png")) {
             return PaintPanel(w, h, 0);
@@ -143,7 +129,65 @@ public:
         return std::nullopt;
     }
 
+    // The sprite script an archive path needs beside it: each language's tool
+    // tips share the one in game/images.
+    std::optional<std::filesystem::path> SpriteScript(const std::string& path) const {
+        std::smatch m;
+        if (std::regex_match(path, m, std::regex("data/locale/[a-z]+/(tip[a-z]+)\\.png"))) {
+            return data / "game" / "images" / (m[1].str() + ".txt");
+        }
+        return std::nullopt;
+    }
+
 private:
+    // The pictures with words, in one language.
+    std::optional<RgbaImage> PaintWords(const std::string& language, const std::string& path, int w,
+                                        int h) {
+        std::smatch m;
+        auto is = [&](const char* pattern) {
+            return std::regex_match(path, m, std::regex(pattern));
+        };
+        auto number = [&]() { return std::stoi(m[1].str()); };
+        const std::string folder = "data/locale/" + language + "/";
+        if (is((folder + "splash1\\.jpg").c_str())) {
+            return PaintPresentationCard(Words(language, "##Splash_Team"),
+                                         Words(language, "##Splash_Presents"));
+        }
+        if (is((folder + "story([0-9]+)\\.jpg").c_str())) {
+            return PaintStoryPage(number(), Words(language, "##Story" + m[1].str()), sheets[1]);
+        }
+        if (is((folder + "endstory([0-9]+)\\.jpg").c_str())) {
+            return PaintStoryPage(5 + number(), Words(language, "##EndStory" + m[1].str()),
+                                  sheets[1]);
+        }
+        if (is((folder + "tutorial([0-9]+)\\.png").c_str())) {
+            const TutorialWords words{Words(language, "##Tutorial" + m[1].str()),
+                                      Words(language, "##Tutorial6_Time")};
+            return PaintTutorial(number(), sheets[TutorialSet(number())], w, h, words);
+        }
+        if (is((folder + "tip(hint|undo|retry)\\.png").c_str())) {
+            static const std::map<std::string, std::string> TIPS = {
+                {"hint", "##Tip_Hint"}, {"undo", "##Tip_Undo"}, {"retry", "##Tip_Retry"}};
+            return PaintToolTip(Words(language, TIPS.at(m[1].str())), w, h);
+        }
+        return std::nullopt;
+    }
+
+    // A text of a language's locale file, in UTF-8 for Cairo.
+    std::string Words(const std::string& language, const std::string& key) {
+        if (language != loadedLanguage) {
+            localeStringManager::loadLocaleStrings((data / "locale" / (language + ".txt")).string(),
+                                                   1);
+            loadedLanguage = language;
+        }
+        const std::string text = localeStringManager::getLocaleString(key);
+        if (text.rfind("unknown locale", 0) == 0) {
+            std::fprintf(stderr, "screen_art: %s has no %s\n", language.c_str(), key.c_str());
+            ok = false;
+        }
+        return Latin1ToUtf8(text);
+    }
+
     const RgbaImage& Background(int n) {
         auto found = backgrounds.find(n);
         if (found == backgrounds.end()) {
@@ -162,7 +206,8 @@ private:
         return 1;
     }
 
-    StoryText story;
+    std::filesystem::path data;
+    std::string loadedLanguage;
     TileSheet sheets[7];
     LevelDataPtr levels[LEVEL_COUNT + 1];
     std::map<int, RgbaImage> backgrounds;
@@ -177,10 +222,10 @@ bool EndsWith(const std::string& text, const std::string& tail) {
 
 int main(int argc, char** argv) {
     OutputManifest manifest = OutputManifest::TakeFromArguments(argc, argv);
-    if (argc != 6) {
+    if (argc != 5) {
         std::fprintf(stderr,
                      "usage: screen_art [--manifest <file> <output root>] <pictures.txt> "
-                     "<story.txt> <levels dir> <tile-set dir> <output root>\n");
+                     "<data dir> <tile-set dir> <output root>\n");
         return 2;
     }
     const std::vector<ListedPicture> list = ReadPictureList(argv[1]);
@@ -193,8 +238,8 @@ int main(int argc, char** argv) {
                      family.c_str());
         return 1;
     }
-    Painter painter(ReadStoryText(argv[2]), argv[3], argv[4]);
-    const std::filesystem::path root = argv[5];
+    Painter painter(argv[2], argv[3]);
+    const std::filesystem::path root = argv[4];
     bool failed = !painter.ok;
     for (const ListedPicture& picture : list) {
         const std::filesystem::path out = root / picture.path;
@@ -222,6 +267,18 @@ int main(int argc, char** argv) {
             continue;
         }
         manifest.Add(out);
+        if (const auto script = painter.SpriteScript(picture.path)) {
+            const std::filesystem::path beside = out.parent_path() / script->filename();
+            std::error_code error;
+            std::filesystem::copy_file(*script, beside,
+                                       std::filesystem::copy_options::overwrite_existing, error);
+            if (error) {
+                std::fprintf(stderr, "screen_art: cannot copy %s\n", script->string().c_str());
+                failed = true;
+            } else {
+                manifest.Add(beside);
+            }
+        }
     }
-    return manifest.Save() && !failed ? 0 : 1;
+    return manifest.Save() && !failed && painter.ok ? 0 : 1;
 }

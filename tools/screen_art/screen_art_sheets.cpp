@@ -23,16 +23,26 @@ const Group GROUPS[] = {
     {"backgrounds", "data/game/images/background[0-9]+\\.jpg"},
     {"map", "data/game/images/(map\\.jpg|location[0-9]+\\.png|mapcaption\\.png)"},
     {"story",
-     "data/(intro/images/splash[0-9]|main/images/story[0-9]+|game/images/endstory[0-9]+)"
-     "\\.jpg"},
-    {"tutorials", "data/game/images/tutorial[0-9]+\\.png"},
+     "data/(intro/images/splash2|locale/english/(splash1|story[0-9]+|endstory[0-9]+))\\.jpg"},
+    {"story-german", "data/locale/german/(splash1|story[0-9]+|endstory[0-9]+)\\.jpg"},
+    {"story-french", "data/locale/french/(splash1|story[0-9]+|endstory[0-9]+)\\.jpg"},
+    {"story-spanish", "data/locale/spanish/(splash1|story[0-9]+|endstory[0-9]+)\\.jpg"},
+    {"tutorials", "data/locale/[a-z]+/(tutorial[0-9]+|tip[a-z]+)\\.png"},
     {"dialogs",
-     "data/(game/images/(status-bar|[a-z]+_(normal|over|down)|tip[a-z]+|dialogpanel|"
+     "data/(game/images/(status-bar|[a-z]+_(normal|over|down)|dialogpanel|"
      "progresspanel)\\.png|main/images/(menu\\.jpg|panel_[a-z]+\\.png|cursor\\.png))"},
     {"chooser",
      "(data/main/images/(relaxed\\.jpg|(levels|sets|songs|thumbs)/.*|[a-z]+(lock|"
      "locked|hl)\\.png)|data/gui/images/icon\\.png|icons/.*\\.png)"},
 };
+
+// A picture's name on the sheet; one made per language says which.
+std::string Label(const std::string& path) {
+    const std::filesystem::path file(path);
+    const std::string language = file.parent_path().filename().string();
+    return path.starts_with("data/locale/") ? language + "/" + file.filename().string()
+                                            : file.filename().string();
+}
 
 constexpr double SHEET_W = 1400;
 constexpr double GAP = 14;
@@ -165,7 +175,7 @@ int main(int argc, char** argv) {
                 ok = false;
                 continue;
             }
-            items.emplace_back(std::filesystem::path(path).filename().string(), std::move(picture));
+            items.emplace_back(Label(path), std::move(picture));
         }
         if (std::string(group.name) == "dialogs") {
             items.emplace(items.begin(), "status bar as laid out", StatusBarLaidOut(root));

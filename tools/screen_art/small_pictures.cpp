@@ -207,7 +207,7 @@ RgbaImage PaintToolTip(const std::string& text, int w, int h) {
     SetColour(cr, Hex(0xB88A30));
     cairo_set_line_width(cr, 1.6);
     cairo_stroke(cr);
-    UseFont(cr, 15);
+    UseFont(cr, FittedSize(cr, text, 15, w - 16));
     const double tw = TextWidth(cr, text);
     cairo_move_to(cr, (w - tw) / 2, bodyH / 2 + 5.5);
     SetColour(cr, Hex(0x3A2450));
