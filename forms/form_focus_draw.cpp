@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr MarkerStyle RING_STYLE{4.0f, 5.0f, 3.0f, 255, 236, 96};
+constexpr MarkerStyle RING_STYLE{4.0f, 7.0f, 3.0f, 255, 236, 96};
 
 }  // namespace
 

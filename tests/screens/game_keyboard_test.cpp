@@ -11,6 +11,7 @@
 #include "game_screen_test_support.h"
 #include "platform/input.h"
 #include "platform/test_seams.h"
+#include "screens/start_game.h"
 
 namespace {
 
@@ -282,7 +283,7 @@ TEST_F(GameScreenTest, MatchOutlineFollowsTheMatchingRule) {
     }));
     SaveFrame("keyboard_match_outline_family");
     // The partner's frame is drawn in its bright colour just left of its cell.
-    const uint32_t edge = Pixel(board._cellStartX(kin.x) - 1, board._cellCentreY(kin.y));
+    const uint32_t edge = Pixel(board._cellStartX(kin.x) - 3, board._cellCentreY(kin.y));
     EXPECT_GT(edge & 0xFF, 180u) << std::hex << edge;
     EXPECT_LT((edge >> 16) & 0xFF, 140u) << std::hex << edge;
     InjectMouseButton(2, false);
@@ -304,3 +305,39 @@ TEST_F(GameScreenTest, MatchOutlineFollowsTheMatchingRule) {
     EXPECT_EQ(game->iCurrentUndos, 1);
     EXPECT_EQ(game->iCurrentRetries, 1);
 }
+
+// The cursor and the outline stand out over the darkest and the lightest
+// background: their bright frame is far brighter than the dark one around it.
+class MarkBackgroundTest : public GameScreenTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(MarkBackgroundTest, CursorAndOutlineShowOverTheBackground) {
+    const int background = GetParam();
+    StartGame(1, 3, 1, 1, background);
+    _AppModule::BeginApp();
+    const auto game = Game();
+    ASSERT_TRUE(game);
+    StepFrames(70);
+    ASSERT_EQ(game->GameState(), GS_LEVEL_RUNNING);
+    const gameGrid& board = *game->playGrid;
+    PressKey(KEY_DOWN);
+    ASSERT_TRUE(game->keyCursorShown && game->keyCursor);
+    const Point cursor = *game->keyCursor;
+    const std::vector<Point> partners = MatchingTiles(board, cursor);
+    ASSERT_FALSE(partners.empty());
+    InjectKey('M', true);
+    StepFrames(2);
+    SaveFrame("keyboard_marks_background" + std::to_string(background));
+    InjectKey('M', false);
+    // Left edges, from the tile's face outwards: the cursor's bright frame
+    // ends on the face's first column with dark beyond it; the outline's
+    // bright frame lies on the face's first two columns, dark just outside.
+    const int y = board._cellCentreY(cursor.y);
+    const int face = board._cellStartX(cursor.x) - 3;
+    EXPECT_GT(Brightness(face - 1, y, 1, 1), Brightness(face - 4, y, 1, 1) + 120.0);
+    const Point& partner = partners.front();
+    const int partnerFace = board._cellStartX(partner.x) - 3;
+    const int py = board._cellCentreY(partner.y);
+    EXPECT_GT(Brightness(partnerFace, py, 1, 1), Brightness(partnerFace - 2, py, 1, 1) + 90.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(DarkAndLight, MarkBackgroundTest, ::testing::Values(21, 17));

@@ -2,6 +2,8 @@
 // Tab and Shift+Tab round the ring, Enter presses, a slider steps by 5 %,
 // Escape takes the form's no, cancel or back, the name form takes Enter as
 // OK, and the story's pages turn with Enter.
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "forms/button.h"
@@ -138,4 +140,49 @@ TEST_F(MenuKeyboardTest, FirstStartByKeys) {
     StepFrames(40);
     PressAndHandle(KEY_ENTER);
     EXPECT_GT(menu->fadeToBlack, 0);  // the last page: the game starts after the fade
+}
+
+// The relaxed chooser offers only what is open to the player; Enter picks,
+// Escape goes back. The high scores close with Enter.
+TEST_F(MenuKeyboardTest, RelaxedChooserAndHighScores) {
+    MakePlayer("Ann", 3);
+    StartMenu();
+    Hit({"freeplay"});
+    ASSERT_TRUE(Showing("relaxed"));
+    StepFrames(40);
+    EXPECT_EQ(Focus().FocusedForm(), "relaxed");
+    const std::vector<std::string> order = OrderOf("relaxed");
+    const auto has = [&](const std::string& name) {
+        return std::find(order.begin(), order.end(), name) != order.end();
+    };
+    EXPECT_TRUE(has("relax_1") && has("relax_3") && has("relaxed_back"));
+    EXPECT_FALSE(has("relax_4"));  // locked levels are passed over
+    while (Focus().FocusedControl() != "relax_2") {
+        ASSERT_LT(std::find(order.begin(), order.end(), Focus().FocusedControl()) -
+                      order.begin(),
+                  static_cast<long>(order.size()) - 1);
+        PressKey(KEY_TAB);
+    }
+    StepFrames(2);
+    SaveFrame("keyboard_focus_relaxed");
+    PressAndHandle(KEY_ENTER);
+    EXPECT_EQ(menu->iRelaxedLevel, 2);
+    EXPECT_GT(menu->fadeToBlack, 0);
+}
+
+TEST_F(MenuKeyboardTest, EscapeLeavesTheChooserEnterTheHighScores) {
+    MakePlayer("Ann", 3);
+    StartMenu();
+    Hit({"freeplay"});
+    StepFrames(40);
+    PressAndHandle(KEY_ESCAPE);
+    EXPECT_FALSE(Showing("relaxed"));
+    ASSERT_TRUE(Showing("menu"));
+    Hit({"highscores"});
+    ASSERT_TRUE(Showing("highscores"));
+    StepFrames(40);
+    EXPECT_EQ(Focus().FocusedForm(), "highscores");
+    PressAndHandle(KEY_ENTER);
+    EXPECT_FALSE(Showing("highscores"));
+    EXPECT_TRUE(Showing("menu"));
 }
