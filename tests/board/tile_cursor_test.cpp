@@ -23,28 +23,37 @@ TEST(TileCursor, JumpsOverHolesAndBlocksAndNeverLeavesTheBoard) {
         "E#.....F",
         "....G...",
     });
+    constexpr auto L = CursorDirection::Left;
+    constexpr auto R = CursorDirection::Right;
+    constexpr auto U = CursorDirection::Up;
+    constexpr auto D = CursorDirection::Down;
+    struct Move {
+        Point from;
+        CursorDirection direction;
+        Point to;
+        const char* why;
+    };
+    const Move moves[] = {
+        {{0, 0}, R, {4, 0}, "along the row past a hole, a block and a hole"},
+        {{4, 0}, R, {7, 0}, "along the row"},
+        {{7, 0}, L, {4, 0}, "back along the row"},
+        {{0, 0}, D, {0, 2}, "same column first, past the nearer D"},
+        {{2, 1}, D, {0, 2}, "the nearest column, then the nearer row"},
+        {{4, 3}, U, {4, 0}, "up the column past holes"},
+        {{2, 1}, R, {4, 0}, "the nearest row, then the nearer cell"},
+        {{0, 2}, R, {7, 2}, "the same row past a block"},
+        {{2, 1}, L, {0, 0}, "equally near above and below: the upper one"},
+        {{0, 0}, L, {0, 0}, "nothing to the left: it stays"},
+        {{0, 0}, U, {0, 0}, "nothing above: it stays"},
+        {{7, 2}, R, {7, 2}, "nothing to the right: it stays"},
+        {{4, 3}, D, {4, 3}, "nothing below: it stays"},
+    };
+    for (const Move& m : moves) {
+        EXPECT_TRUE(SameCell(MoveTileCursor(*board, m.from, m.direction), m.to)) << m.why;
+    }
     const auto move = [&](int x, int y, CursorDirection d) {
         return MoveTileCursor(*board, Point(x, y), d);
     };
-    // Along row 0 past a hole, a block and a hole.
-    EXPECT_TRUE(SameCell(move(0, 0, CursorDirection::Right), Point(4, 0)));
-    EXPECT_TRUE(SameCell(move(4, 0, CursorDirection::Right), Point(7, 0)));
-    EXPECT_TRUE(SameCell(move(7, 0, CursorDirection::Left), Point(4, 0)));
-    // Same column first: down from A skips the D one row below and lands on E.
-    EXPECT_TRUE(SameCell(move(0, 0, CursorDirection::Down), Point(0, 2)));
-    // No tile in the column: the nearest column wins, then the nearer row.
-    EXPECT_TRUE(SameCell(move(2, 1, CursorDirection::Down), Point(0, 2)));
-    EXPECT_TRUE(SameCell(move(4, 3, CursorDirection::Up), Point(4, 0)));
-    // No tile in the row: the nearest row, then the nearer cell.
-    EXPECT_TRUE(SameCell(move(2, 1, CursorDirection::Right), Point(4, 0)));
-    EXPECT_TRUE(SameCell(move(0, 2, CursorDirection::Right), Point(7, 2)));
-    // Equally near above and below: the upper one.
-    EXPECT_TRUE(SameCell(move(2, 1, CursorDirection::Left), Point(0, 0)));
-    // Edges: nothing that way, the cursor stays.
-    EXPECT_TRUE(SameCell(move(0, 0, CursorDirection::Left), Point(0, 0)));
-    EXPECT_TRUE(SameCell(move(0, 0, CursorDirection::Up), Point(0, 0)));
-    EXPECT_TRUE(SameCell(move(7, 2, CursorDirection::Right), Point(7, 2)));
-    EXPECT_TRUE(SameCell(move(4, 3, CursorDirection::Down), Point(4, 3)));
 
     // Every move from every cell ends on a tile of the board or where it began.
     for (int x = 0; x < board->iWidth; ++x) {
