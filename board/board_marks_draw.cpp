@@ -21,8 +21,8 @@ void DrawCellFrame(const gameGrid& board, const Point& cell, const MarkerStyle& 
     if (board.OnBoard(cell.x, cell.y)) {
         DrawMarkerFrame(static_cast<float>(board._cellStartX(cell.x) - FACE_INSET),
                         static_cast<float>(board._cellStartY(cell.y) - FACE_INSET),
-                        static_cast<float>(board.iCellWidth),
-                        static_cast<float>(board.iCellHeight), style, alpha);
+                        static_cast<float>(board.iCellWidth), static_cast<float>(board.iCellHeight),
+                        style, alpha);
     }
 }
 

@@ -12,7 +12,8 @@ namespace {
 using ButtonPtr = std::shared_ptr<_qxButton>;
 
 bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 // The button Escape presses: the form's "no", "cancel" or "back".

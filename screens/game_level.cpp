@@ -34,8 +34,8 @@ std::string LevelPath(int level) {
 // The board as the player sees it, for the debug log: "Board 25x12: " and
 // the rows, values split by ',' and rows by ';'.
 std::string BoardLine(const gameGrid& board) {
-    std::string line = "Board " + std::to_string(board.iWidth) + "x" +
-                       std::to_string(board.iHeight) + ":";
+    std::string line =
+        "Board " + std::to_string(board.iWidth) + "x" + std::to_string(board.iHeight) + ":";
     for (int y = 0; y < board.iHeight; ++y) {
         for (int x = 0; x < board.iWidth; ++x) {
             line += std::to_string(board.cellData(Point(x, y)));

@@ -275,12 +275,10 @@ TEST_F(GameScreenTest, MatchOutlineFollowsTheMatchingRule) {
     for (size_t i = 0; i < shown.size(); ++i) {
         EXPECT_TRUE(SameCell(&shown[i], expected[i]));
     }
-    EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [&](const Point& p) {
-        return SameCell(&p, kin);
-    }));
-    EXPECT_FALSE(std::any_of(shown.begin(), shown.end(), [&](const Point& p) {
-        return SameCell(&p, other);
-    }));
+    EXPECT_TRUE(
+        std::any_of(shown.begin(), shown.end(), [&](const Point& p) { return SameCell(&p, kin); }));
+    EXPECT_FALSE(std::any_of(shown.begin(), shown.end(),
+                             [&](const Point& p) { return SameCell(&p, other); }));
     SaveFrame("keyboard_match_outline_family");
     // The partner's frame is drawn in its bright colour just left of its cell.
     const uint32_t edge = Pixel(board._cellStartX(kin.x) - 3, board._cellCentreY(kin.y));

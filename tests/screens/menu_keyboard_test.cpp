@@ -51,7 +51,7 @@ TEST_F(MenuKeyboardTest, FocusOrderOfTwoForms) {
     _AppModule::appGUI->ShowControl("login", "login_new", 1);
     _AppModule::PopulatePlayerProfileList();
     const std::vector<std::string> login = OrderOf("login");
-    const std::vector<std::string> expectedLogin = {"select1", "delete1", "select2",
+    const std::vector<std::string> expectedLogin = {"select1", "delete1",   "select2",
                                                     "delete2", "login_new", "login_back"};
     EXPECT_EQ(login, expectedLogin);
     EXPECT_EQ(OrderOf("exit"), (std::vector<std::string>{"quit_yes", "quit_no"}));
@@ -94,7 +94,7 @@ TEST_F(MenuKeyboardTest, TabEnterSlidersAndEscape) {
     StepFrames(40);
     EXPECT_EQ(Focus().FocusedForm(), "options");
     EXPECT_EQ(Focus().FocusedControl(), "sound_volume");  // the top of the form
-    EXPECT_TRUE(Focus().RingShown());  // the keyboard is still in use
+    EXPECT_TRUE(Focus().RingShown());                     // the keyboard is still in use
     const float volume = GetEffectVolume();
     PressAndHandle(KEY_LEFT);
     PressAndHandle(KEY_LEFT);
@@ -158,8 +158,7 @@ TEST_F(MenuKeyboardTest, RelaxedChooserAndHighScores) {
     EXPECT_TRUE(has("relax_1") && has("relax_3") && has("relaxed_back"));
     EXPECT_FALSE(has("relax_4"));  // locked levels are passed over
     while (Focus().FocusedControl() != "relax_2") {
-        ASSERT_LT(std::find(order.begin(), order.end(), Focus().FocusedControl()) -
-                      order.begin(),
+        ASSERT_LT(std::find(order.begin(), order.end(), Focus().FocusedControl()) - order.begin(),
                   static_cast<long>(order.size()) - 1);
         PressKey(KEY_TAB);
     }
