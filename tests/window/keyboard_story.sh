@@ -34,7 +34,8 @@ start_desktop
 printf 'Fullscreen=0\r\n' >"$TESSALUNE_DATA_DIR/app.dat"
 start_game
 xdotool windowactivate --sync "$window" 2>/dev/null || true
-sleep 8  # the intro's two pictures, then the menu fades in
+wait_log "module 2 started" 40  # the menu, after the intro's two pictures
+sleep 2                           # its fade in from black
 
 echo "menu: Enter starts; a first start asks for a name"
 press Return
@@ -74,11 +75,15 @@ while read -r key; do
   fi
 done <"$work/keys.txt"
 
-echo "progress: wait for the time bonus, then Enter"
-sleep 9
+echo "progress: Enter once the level's end has faded into the progress screen"
+sleep 6
 shot progress
-press Return
-wait_log "Level 2 Board" 20
+for _ in $(seq 15); do
+  press Return
+  sleep 2
+  grep -q "Level 2 Board" "$work/game.log" && break
+done
+wait_log "Level 2 Board" 1
 sleep 2
 shot level2_map
 shown=$(brightness)
