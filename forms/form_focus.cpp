@@ -106,25 +106,22 @@ void formFocus::_Move(const std::vector<ButtonPtr>& order, int step) {
 }
 
 void formFocus::_ReadKeys(const std::vector<ButtonPtr>& order) {
+    // Presses that came within one frame each count.
     const bool shift = KeyDown(KEY_LEFT_SHIFT) || KeyDown(KEY_RIGHT_SHIFT);
-    if (KeyHit(KEY_TAB) != 0) {
-        _Move(order, shift ? -1 : 1);
-    }
-    if (KeyHit(KEY_DOWN) != 0) {
-        _Move(order, 1);
-    }
-    if (KeyHit(KEY_UP) != 0) {
-        _Move(order, -1);
+    for (const auto& [key, step] :
+         {std::pair{KEY_TAB, shift ? -1 : 1}, std::pair{KEY_DOWN, 1}, std::pair{KEY_UP, -1}}) {
+        for (int presses = KeyHit(key); presses > 0; --presses) {
+            _Move(order, step);
+        }
     }
     const ButtonPtr focused = order[static_cast<size_t>(IndexOf(order, control))];
     for (const auto& [key, step] : {std::pair{KEY_LEFT, -1}, std::pair{KEY_RIGHT, 1}}) {
-        if (KeyHit(key) == 0) {
-            continue;
-        }
-        if (focused->IsSlider() && active) {
-            focused->StepSlider(step);
-        } else {
-            _Move(order, step);
+        for (int presses = KeyHit(key); presses > 0; --presses) {
+            if (focused->IsSlider() && active) {
+                focused->StepSlider(step);
+            } else {
+                _Move(order, step);
+            }
         }
     }
     if (KeyHit(KEY_ENTER) != 0) {

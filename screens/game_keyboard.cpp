@@ -3,6 +3,7 @@
 // map and progress screens.
 #include "board/game_grid.h"
 #include "board/tile_cursor.h"
+#include "platform/debug_log.h"
 #include "platform/input.h"
 #include "screens/game_screen.h"
 
@@ -39,17 +40,26 @@ void myGame::_UpdateTileCursor() {
         {KEY_DOWN, CursorDirection::Down},
     };
     for (const auto& [key, direction] : ARROWS) {
-        if (KeyHit(key) == 0) {
-            continue;
-        }
-        if (!keyCursorShown || !keyCursor) {
-            _ShowTileCursor();
-        } else {
-            keyCursor = MoveTileCursor(*playGrid, *keyCursor, direction).Copy();
+        // Presses that came within one frame each count.
+        for (int presses = KeyHit(key); presses > 0; --presses) {
+            if (!keyCursorShown || !keyCursor) {
+                _ShowTileCursor();
+            } else {
+                keyCursor = MoveTileCursor(*playGrid, *keyCursor, direction).Copy();
+            }
+            _LogTileCursor("at");
         }
     }
     if (KeyHit(KEY_MATCHES) != 0 && !keyCursorShown) {
         _ShowTileCursor();
+    }
+}
+
+// Where the cursor went or what it picked, for the debug log.
+void myGame::_LogTileCursor(const std::string& what) const {
+    if (DebugLogEnabled() && keyCursor) {
+        DebugLog("Tile cursor " + what + " " + std::to_string(keyCursor->x) + "," +
+                 std::to_string(keyCursor->y));
     }
 }
 
@@ -65,6 +75,7 @@ void myGame::_KeyboardSelect() {
         return;
     }
     highLight = keyCursor && IsTileCell(*keyCursor) ? keyCursor->Copy() : nullptr;
+    _LogTileCursor("picks");
     MouseSelect();
 }
 

@@ -285,6 +285,9 @@ void myGame::RemoveSelectedTiles() {
             ld->bonus[cell.x][cell.y] = 0;
         }
     }
+    if (DebugLogEnabled()) {
+        DebugLog("Pair removed");
+    }
     gameRoute::AddFadingRoute(*route);
     route->Clear();
     startPoint.reset();

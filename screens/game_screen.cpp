@@ -165,6 +165,9 @@ void myGame::Update(int dt) {
 void myGame::SetGameState(int state) {
     FlushMouse();
     FlushKeys();
+    if (DebugLogEnabled()) {
+        DebugLog("Game state " + std::to_string(state));
+    }
     switch (state) {
         case GS_LEVEL_RUNNING:
             fPlayGridAlpha = 1.0f;

@@ -139,6 +139,7 @@ private:
     // Keyboard play on the board.
     void _UpdateTileCursor();
     void _ShowTileCursor();
+    void _LogTileCursor(const std::string& what) const;
     void _HighlightUnderMouse();
     void _KeyboardSelect();
     void _UpdateMatchOutline();

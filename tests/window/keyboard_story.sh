@@ -20,6 +20,16 @@ wait_log() {
   fail "no \"$1\" in the debug log after $2 s"
 }
 
+# wait_count PATTERN N SECONDS: until the debug log holds PATTERN N times.
+wait_count() {
+  for _ in $(seq $((${3} * 20))); do
+    [ "$(grep -c "$1" "$work/game.log" || true)" -ge "$2" ] && return 0
+    sleep 0.05
+  done
+  tail -5 "$work/game.log"
+  fail "the debug log holds \"$1\" fewer than $2 times after $3 s"
+}
+
 press() {
   xdotool key --delay 120 "$@"
 }
@@ -51,39 +61,47 @@ for page in 1 2 3 4 5; do
   sleep 1.2
 done
 wait_log "Level 1 Board" 30
-sleep 3
+sleep 2
 echo "map: Enter"
 press Return
-sleep 1.5
+wait_log "Game state 4" 20
 
 echo "level 1: the tile cursor"
 board=$(grep -a -m1 "Level 1 Board" "$work/game.log")
 "$helper" keys <<<"$board" >"$work/keys.txt" || fail "no key plan for the board"
 pairs=$(grep -c pause "$work/keys.txt")
 echo "$pairs pairs, $(grep -vc pause "$work/keys.txt") keys"
-batch=()
+# One key at a time, each confirmed by the game's debug log, so that a slow
+# frame cannot fold two keys into one.
+moves=0
+picks=0
 done_pairs=0
 while read -r key; do
-  if [ "$key" = pause ]; then
-    press "${batch[@]}"
-    batch=()
-    sleep 0.7
-    done_pairs=$((done_pairs + 1))
-    [ "$done_pairs" = 3 ] && shot cursor
-  else
-    batch+=("$key")
-  fi
+  case "$key" in
+    pause)
+      done_pairs=$((done_pairs + 1))
+      wait_count "Pair removed" "$done_pairs" 30
+      [ "$done_pairs" = 3 ] && shot cursor
+      ;;
+    Return)
+      picks=$((picks + 1))
+      press Return
+      wait_count "Tile cursor picks" "$picks" 10
+      ;;
+    *)
+      moves=$((moves + 1))
+      press "$key"
+      wait_count "Tile cursor at" "$moves" 10
+      ;;
+  esac
 done <"$work/keys.txt"
 
 echo "progress: Enter once the level's end has faded into the progress screen"
-sleep 6
+wait_log "Game state 3" 60
+sleep 1
 shot progress
-for _ in $(seq 15); do
-  press Return
-  sleep 2
-  grep -q "Level 2 Board" "$work/game.log" && break
-done
-wait_log "Level 2 Board" 1
+press Return
+wait_log "Level 2 Board" 20
 sleep 2
 shot level2_map
 shown=$(brightness)
