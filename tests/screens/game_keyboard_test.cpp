@@ -81,6 +81,15 @@ TEST_F(GameScreenTest, TileCursorAndEnterPlayLikeClicks) {
         EXPECT_TRUE(IsTileValue(board.cellData(expected)));
     }
     EXPECT_TRUE(SameCell(game->highLight.get(), expected));  // the cursor's tile is lifted
+    // Two presses within one frame move it twice.
+    for (int press = 0; press < 2; ++press) {
+        InjectKey(KEY_DOWN, true);
+        InjectKey(KEY_DOWN, false);
+    }
+    StepFrames(1);
+    expected = MoveTileCursor(board, MoveTileCursor(board, expected, CursorDirection::Down),
+                              CursorDirection::Down);
+    EXPECT_TRUE(SameCell(game->keyCursor.get(), expected));
     StepFrames(2);
     SaveFrame("keyboard_cursor");
     InjectMouseMove(5, 5);
