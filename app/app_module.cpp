@@ -117,6 +117,9 @@ void _AppModule::Start() {
     }
     currentModule = _modID;
     FlushKeys();
+    if (DebugLogEnabled()) {
+        DebugLog("module " + std::to_string(_modID) + " started");
+    }
 }
 
 void _AppModule::Stop() {

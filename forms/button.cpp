@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "app/line_helpers.h"
 #include "forms/gui.h"
@@ -10,6 +11,7 @@
 
 namespace {
 constexpr int LEFT_BUTTON = 1;
+constexpr int SLIDER_STEPS = 20;  // a key moves a knob by 5 % of its range
 // A value this close below a whole knob position (a thousandth of a step) is
 // that position: 0.7f is 0.69999998..., and 0.7 x 200 must give 140, not 139.
 constexpr double SLIDER_SNAP = 1e-3;
@@ -175,5 +177,26 @@ void _qxButton::_ReactToChange(int previous) {
         }
     } else if (previous == STATE_OFF_NORMAL && state == STATE_OFF_OVER) {
         PlayGUISound(overSound);
+    }
+}
+
+void _qxButton::Press() {
+    PlayGUISound(clickSound);
+    AddButtonHit(name);
+    if (toggleButton) {
+        SetToggleValue(GetToggleValue() == 0 ? 1 : 0);
+    }
+}
+
+void _qxButton::StepSlider(int steps) {
+    if (!IsSlider() || sliderMax <= sliderMin) {
+        return;
+    }
+    const int step = std::max(1, (sliderMax - sliderMin + SLIDER_STEPS / 2) / SLIDER_STEPS);
+    const int64_t wanted = static_cast<int64_t>(_KnobEdge()) + static_cast<int64_t>(steps) * step;
+    const int edge = static_cast<int>(std::clamp<int64_t>(wanted, sliderMin, sliderMax));
+    if (edge != _KnobEdge()) {
+        _MoveKnob(edge - _KnobEdge());
+        AddButtonHit(name);
     }
 }

@@ -23,6 +23,15 @@ public:
 
     void Update(int ms, int blocked) override;
 
+    // A press from the keyboard: the click sound, the hit, and a toggle switches.
+    void Press();
+    bool IsSlider() const {
+        return sliderDirection == SLIDER_HORIZONTAL || sliderDirection == SLIDER_VERTICAL;
+    }
+    // Moves a slider's knob by a twentieth of its range per step (negative
+    // steps to the left or up), never out of range; reported like a drag.
+    void StepSlider(int steps);
+
 protected:
     bool _ApplyKey(const std::string& line) override;
 

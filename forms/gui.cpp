@@ -113,6 +113,7 @@ void _qxGUI::Update(int ms) {
     if (modal) {
         modal->Update(ms, 0);
     }
+    focus.Update(*this);
 }
 
 std::string _qxGUI::LoadWindow(const std::string& file) {
@@ -165,6 +166,7 @@ void _qxGUI::ShowWindow(const std::string& name, int show) {
         modalWindow = window;
     }
     window->Show(1);
+    focus.Shown(name);
 }
 
 int _qxGUI::IsWindowShowing(const std::string& name) const {
@@ -247,6 +249,7 @@ void _qxGUI::Draw() const {
     if (modalWindow) {
         modalWindow->Draw();
     }
+    focus.Draw(*this);
     if (mouseImg && mouseOn == 1) {
         mouseImg->DrawDirect(static_cast<float>(MouseX()), static_cast<float>(MouseY()), 0.0f);
     }

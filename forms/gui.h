@@ -9,6 +9,7 @@
 
 #include "forms/clone.h"
 #include "forms/control.h"
+#include "forms/form_focus.h"
 #include "forms/rect.h"
 #include "forms/window.h"
 
@@ -30,6 +31,7 @@ public:
     std::list<std::string> buttonsHit;
     WindowPtr modalWindow;
     std::map<std::string, ClonePtr> cloneControls;  // lower-cased names
+    formFocus focus;                                // the keyboard's way through the forms
 
     // Size of the veil drawn under a modal form.
     static int veilWidth;

@@ -44,6 +44,8 @@ void _qxWindow::_ReadLine(TStream& stream, const std::string& line) {
         isModalWindow = StartsWithNoCase(value, "true") ? 1 : 0;
     } else if (StartsWithNoCase(line, "bordercolor")) {
         ParseColor4(value, borderR, borderG, borderB, borderA);
+    } else if (StartsWithNoCase(line, "keyboard")) {
+        takesKeys = ToInt(value) != 0 ? 1 : 0;
     } else if (StartsWithNoCase(line, "<animation>")) {
         animator = windowAnimator::Create(stream, "</animation>");
     } else if (StartsWithNoCase(line, "<button>")) {

@@ -25,6 +25,7 @@ public:
     int borderG = 0;
     int borderB = 0;
     int borderA = 0;
+    int takesKeys = 1;  // "keyboard=0": the keyboard's focus never comes here
 
     int IsModal() const { return isModalWindow; }
     bool IsAnimating() const;

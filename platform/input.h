@@ -8,6 +8,13 @@ constexpr int KEY_ESCAPE = 27;
 constexpr int KEY_SPACE = 32;
 constexpr int KEY_LEFT_ALT = 164;
 constexpr int KEY_RIGHT_ALT = 165;
+constexpr int KEY_TAB = 9;
+constexpr int KEY_LEFT = 37;
+constexpr int KEY_UP = 38;
+constexpr int KEY_RIGHT = 39;
+constexpr int KEY_DOWN = 40;
+constexpr int KEY_LEFT_SHIFT = 160;
+constexpr int KEY_RIGHT_SHIFT = 161;
 
 void PollSystem();
 // Called once a frame, when the frame is presented.

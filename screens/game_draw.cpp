@@ -2,6 +2,7 @@
 // story, then the forms, particles, faders and the fades over everything.
 #include <algorithm>
 
+#include "board/board_marks.h"
 #include "board/flying_bonus.h"
 #include "board/game_grid.h"
 #include "board/game_route.h"
@@ -109,6 +110,7 @@ void myGame::_DrawBoard() {
         playGrid->DrawScene(route.get(), startPoint.get(), endPoint.get(), highLight.get());
     }
     SetAlpha(1.0f);
+    _DrawKeyboardMarks();
     if (ShowHint == 1) {
         const PointPtr first = hintRoute->First();
         const PointPtr last = hintRoute->Last();
@@ -181,5 +183,18 @@ void myGame::_DrawOverlays() {
     }
     if (fFadeOutToEnd >= 0.0f && fFadeOutToEnd <= 1.0f) {
         BlackVeil(fFadeOutToEnd);
+    }
+}
+
+// The keyboard's tile cursor and the outline of a held tile's partners.
+void myGame::_DrawKeyboardMarks() {
+    if (_gameState != GS_LEVEL_RUNNING || fPlayGridAlpha <= 0.0f) {
+        return;
+    }
+    if (matchOutline) {
+        DrawMatchOutline(*playGrid, *matchOutline);
+    }
+    if (keyCursorShown && keyCursor) {
+        DrawTileCursor(*playGrid, *keyCursor);
     }
 }

@@ -31,6 +31,20 @@ std::string LevelPath(int level) {
     return "data/game/levels/" + std::to_string(level) + ".dat";
 }
 
+// The board as the player sees it, for the debug log: "Board 25x12: " and
+// the rows, values split by ',' and rows by ';'.
+std::string BoardLine(const gameGrid& board) {
+    std::string line =
+        "Board " + std::to_string(board.iWidth) + "x" + std::to_string(board.iHeight) + ":";
+    for (int y = 0; y < board.iHeight; ++y) {
+        for (int x = 0; x < board.iWidth; ++x) {
+            line += std::to_string(board.cellData(Point(x, y)));
+            line += x + 1 < board.iWidth ? "," : ";";
+        }
+    }
+    return line;
+}
+
 }  // namespace
 
 void myGame::LoadLevel() {
@@ -58,6 +72,9 @@ void myGame::LoadLevel() {
         tileSet = path;
     }
     playGrid->setLevelData(*ld);
+    if (DebugLogEnabled()) {
+        DebugLog("Level " + std::to_string(iCurrentLevel) + " " + BoardLine(*playGrid));
+    }
     const int limit = ld->timelimit < 0 ? 0 : std::min(ld->timelimit, MAX_TIME_LIMIT_S);
     timeRemainingMS = limit * 1000;
     timeSinceLastGo = 0;
@@ -65,6 +82,8 @@ void myGame::LoadLevel() {
     iTotalCollectedPictures = 0;
     _LoadTutorialPicture();
     FindHintRoute();
+    keyCursor.reset();  // a new board: the cursor starts on its first tile
+    matchOutline.reset();
     gameRoute::ClearFadingRoutes();
     undoAction::Reset();
     _SetMapCaption();
@@ -273,6 +292,9 @@ void myGame::RemoveSelectedTiles() {
         if (cell.x >= 0 && cell.x < LEVEL_COLUMNS && cell.y >= 0 && cell.y < LEVEL_ROWS) {
             ld->bonus[cell.x][cell.y] = 0;
         }
+    }
+    if (DebugLogEnabled()) {
+        DebugLog("Pair removed");
     }
     gameRoute::AddFadingRoute(*route);
     route->Clear();

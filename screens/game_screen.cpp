@@ -165,6 +165,9 @@ void myGame::Update(int dt) {
 void myGame::SetGameState(int state) {
     FlushMouse();
     FlushKeys();
+    if (DebugLogEnabled()) {
+        DebugLog("Game state " + std::to_string(state));
+    }
     switch (state) {
         case GS_LEVEL_RUNNING:
             fPlayGridAlpha = 1.0f;
@@ -253,7 +256,7 @@ void myGame::ShowingProgressBefore_Update(int dt) {
     if (iFirstFadeFromBlack > 0) {
         iFirstFadeFromBlack = iFirstFadeFromBlack > dt ? iFirstFadeFromBlack - dt : 0;
     }
-    if (MouseHit(1) != 0) {
+    if (_ContinueHit()) {
         BeginFade();
         appGUI->HideWindow("mapscreen");
         PlaySoundByName("LevelAppears");
@@ -270,7 +273,7 @@ void myGame::ShowingProgressAfter_Update(int dt) {
         UpdateStatusText();
         appGUI->SetControlCaptionText("progress", "time_bonus", std::to_string(iTimeBonus));
     }
-    if (MouseHit(1) != 0) {
+    if (_ContinueHit()) {
         BeginFade();
         iCurrentScore =
             ScoreAfterLevel(iCurrentScore, iTimeBonus, timeRemainingMS, iScoreIncrement);
@@ -302,8 +305,14 @@ void myGame::LevelRunning_Update(int dt) {
         SetGameState(GS_LEVEL_FINISHED);
         return;
     }
-    const PointPtr cell = playGrid->MouseOver();
-    highLight = cell && IsTileCell(*cell) ? cell : nullptr;
+    _UpdateTileCursor();
+    if (keyCursorShown) {
+        highLight = keyCursor && IsTileCell(*keyCursor) ? keyCursor->Copy() : nullptr;
+    } else {
+        _HighlightUnderMouse();
+    }
+    _UpdateMatchOutline();
+    _ReadStatusKeys();
     if (routeFlash == 0) {
         if (ProcessGUIButtons() != 0 || _gameState != GS_LEVEL_RUNNING) {
             return;
@@ -312,10 +321,16 @@ void myGame::LevelRunning_Update(int dt) {
             ShowHint = 1;
         }
         if (MouseHit(1) != 0) {
+            keyCursorShown = false;  // a click picks the tile under the mouse
+            _HighlightUnderMouse();
             MouseSelect();
         }
+        if (KeyHit(KEY_ENTER) != 0) {
+            _KeyboardSelect();
+        }
     } else {
-        MouseHit(1);  // clicks while a match is pending are dropped
+        MouseHit(1);  // clicks and Enter while a match is pending are dropped
+        KeyHit(KEY_ENTER);
         if (ClockDiff(MilliSecs(), routeFlash) > config.minMatchTime &&
             route->IsFullyDrawn() != 0) {
             RemoveSelectedTiles();

@@ -10,6 +10,7 @@
 #include "app/app_module.h"
 #include "screens/game_config.h"
 #include "screens/game_flow.h"
+#include "toolkit/mouse_watch.h"
 #include "toolkit/point.h"
 
 class flyingBonus;
@@ -74,6 +75,13 @@ public:
     std::string shownTip;             // the tool tip drawn last frame
     float optionsSoundVolume = 0.0f;  // the volumes when the options opened
     float optionsMusicVolume = 0.0f;
+    // The keyboard's tile cursor: its cell (null until first shown on a level)
+    // and whether it shows; moving the mouse hides it.
+    PointPtr keyCursor;
+    bool keyCursorShown = false;
+    MouseWatch cursorMouse;
+    PointPtr matchOutline;  // the tile whose partners are outlined, or null
+    int statusKeys = 0;     // the status bar's keys hit this frame (bits)
 
     static MyGamePtr Create(const std::string& resourceFile);
 
@@ -132,6 +140,17 @@ private:
     void _UpdateTimeUp();
     void _UpdateStuck(int dt);
     void _DeveloperKeys();
+    // Keyboard play on the board.
+    void _UpdateTileCursor();
+    void _ShowTileCursor();
+    void _LogTileCursor(const std::string& what) const;
+    void _HighlightUnderMouse();
+    void _KeyboardSelect();
+    void _UpdateMatchOutline();
+    void _ReadStatusKeys();
+    bool _StatusPressed(const std::string& button, int key) const;
+    // A click, Enter or Space: the map and progress screens move on.
+    static bool _ContinueHit();
     void _Pulse(const std::string& sprite, const std::string& control);
     void _CollectBonus(const Point& cell, int code, int& count, bool& picFound);
     void _StartEndFade(float from);
@@ -145,5 +164,6 @@ private:
     void _DrawToolTips();
     void _DrawEndStory();
     void _DrawOverlays();
+    void _DrawKeyboardMarks();
     int _TileSetNumber() const;
 };

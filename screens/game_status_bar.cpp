@@ -26,7 +26,7 @@ void myGame::UpdateStatusText() {
 }
 
 int myGame::ProcessGUIButtons() {
-    if (guiButtonHit("sb_undo") && iCurrentUndos > 0) {
+    if (_StatusPressed("sb_undo", 'U') && iCurrentUndos > 0) {
         if (const UndoActionPtr undo = undoAction::popUndoAction()) {
             --iCurrentUndos;
             if (undo->Point1) {
@@ -42,7 +42,7 @@ int myGame::ProcessGUIButtons() {
         }
         return 0;
     }
-    if (guiButtonHit("sb_retry") && iCurrentRetries > 0) {
+    if (_StatusPressed("sb_retry", 'R') && iCurrentRetries > 0) {
         if (hintRoute->IsEmpty() != 0 || timeRemainingMS == 0) {
             --iCurrentRetries;
             RestartLevel();
@@ -51,7 +51,7 @@ int myGame::ProcessGUIButtons() {
         }
         return 1;
     }
-    if (guiButtonHit("sb_hint") && iCurrentHints > 0) {
+    if (_StatusPressed("sb_hint", 'H') && iCurrentHints > 0) {
         if (hintRoute->IsEmpty() == 0) {
             if (ShowHint != 0) {
                 playGrid->FindHintRoute(*hintRoute, 1);
@@ -66,7 +66,7 @@ int myGame::ProcessGUIButtons() {
         SetGameState(GS_ASK_GIVEUP);
         return 0;
     }
-    if (guiButtonHit("sb_options")) {
+    if (_StatusPressed("sb_options", 'O')) {
         OpenOptions();
     }
     return 0;

@@ -669,10 +669,7 @@ TEST_F(GameScreenTest, DamagedLevelAndWindowClose) {
 }
 
 TEST_F(GameScreenTest, CommandLineLevelEndsOnWindowClose) {
-    SetStartLevel(7);
-    StartGame(0, 1, 1, 1, 1);
-    _AppModule::BeginApp();
-    const auto game = Game();
+    const auto game = StartCommandLine(7);
     ASSERT_TRUE(game);
     EXPECT_EQ(game->iCurrentLevel, 7);
     EXPECT_EQ(game->GameState(), GS_LEVEL_RUNNING);

@@ -1,6 +1,7 @@
 #include "game_screen_test_support.h"
 
 #include "app/app_module.h"
+#include "app/app_run.h"
 #include "screens/start_game.h"
 
 std::shared_ptr<myGame> GameScreenTest::StartStory(int level, int hints, int undos, int retries) {
@@ -18,6 +19,13 @@ std::shared_ptr<myGame> GameScreenTest::StartStory(int level, int hints, int und
 
 std::shared_ptr<myGame> GameScreenTest::StartRelaxed(int level) {
     StartGame(1, level, 3, 6, 12);
+    _AppModule::BeginApp();
+    return Game();
+}
+
+std::shared_ptr<myGame> GameScreenTest::StartCommandLine(int level) {
+    SetStartLevel(level);
+    StartGame(0, 1, 1, 1, 1);
     _AppModule::BeginApp();
     return Game();
 }

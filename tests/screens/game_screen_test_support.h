@@ -20,6 +20,8 @@ protected:
     static std::shared_ptr<myGame> StartStory(int level, int hints = 0, int undos = 0,
                                               int retries = 0);
     static std::shared_ptr<myGame> StartRelaxed(int level);
+    // A command-line start of level: plain board, developer keys on.
+    static std::shared_ptr<myGame> StartCommandLine(int level);
     static std::shared_ptr<myGame> Game();
 
     // Clicks the centre of a board cell (the module sees it in the same tick).
