@@ -19,8 +19,6 @@ public:
     int Below(int n) { return static_cast<int>(Next() % static_cast<uint32_t>(n)); }
     // [0, 1)
     double Unit() { return static_cast<double>(Next()) / 4294967296.0; }
-    // True in percent cases of a hundred.
-    bool Chance(int percent) { return Below(100) < percent; }
 
     template <class T>
     const T& Pick(const std::vector<T>& items) {

@@ -48,10 +48,8 @@ public:
     ProfilePtr LoadResources() override;
     void UnloadResources() override;
 
-    // The screen picture that dissolves over the next frames, and its alpha.
-    const ImagePtr& CrossFadeImage() const { return crossFadeImage; }
+    // Alpha of the screen picture that dissolves over the next frames.
     float CrossFadeAlpha() const { return crossFadeAlpha; }
-    int PendingDeletion() const { return pendingDeletion; }
 
 private:
     // One button of the menu's forms and what it does.

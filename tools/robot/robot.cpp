@@ -3,8 +3,6 @@
 // screenshots and failure reports.
 #include "tools/robot/robot.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
