@@ -75,10 +75,6 @@ int ValidLevel(int level) {
     return level;
 }
 
-float SliderVolume(float value) {
-    return value < 0.1f ? 0.0f : value;
-}
-
 std::string BonusControl(int code) {
     switch (code) {
         case 1:

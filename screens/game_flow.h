@@ -60,9 +60,6 @@ float FinishedBoardAlpha(float alpha, int dt, bool boardEmpty);
 // A level number read from the profile: outside 1..60 gives 1 with a debug line.
 int ValidLevel(int level);
 
-// A volume slider's value: below 0.1 counts as silence.
-float SliderVolume(float value);
-
 // The control a bonus item flies to ("" for picture pieces and unknown codes).
 std::string BonusControl(int code);
 

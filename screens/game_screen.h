@@ -10,6 +10,7 @@
 #include "app/app_module.h"
 #include "screens/game_config.h"
 #include "screens/game_flow.h"
+#include "screens/options_form.h"
 #include "toolkit/point.h"
 
 class flyingBonus;
@@ -72,8 +73,7 @@ public:
     int developerKeys = 0;
     int lastFrameMs = 0;              // the frame time, for drawing
     std::string shownTip;             // the tool tip drawn last frame
-    float optionsSoundVolume = 0.0f;  // the volumes when the options opened
-    float optionsMusicVolume = 0.0f;
+    OptionsVolumes optionsVolumes;  // the volumes when the options opened
 
     static MyGamePtr Create(const std::string& resourceFile);
 

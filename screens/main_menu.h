@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/app_module.h"
+#include "screens/options_form.h"
 
 class progressScreen;
 
@@ -114,10 +115,7 @@ private:
     int pendingDeletion = 0;
     int startAfterNewUser = 0;
     int newUserOkX = -1;  // where the form file puts OK, beside Cancel
-    float savedSoundVolume = 0.0f;
-    float savedMusicVolume = 0.0f;
-    float placedSoundSlider = 0.0f;  // slider values as the options form opened
-    float placedMusicSlider = 0.0f;
+    OptionsVolumes optionsVolumes;
     ImagePtr crossFadeImage;
     float crossFadeAlpha = 0.0f;
 };
