@@ -283,8 +283,8 @@ void myGame::RemoveSelectedTiles() {
 }
 
 void myGame::_CollectBonus(const Point& cell, int code, int& count, bool& picFound) {
-    const float x = static_cast<float>(playGrid->_cellStartX(cell.x) + 16);
-    const float y = static_cast<float>(playGrid->_cellStartY(cell.y) + 24);
+    const float x = static_cast<float>(playGrid->_cellCentreX(cell.x));
+    const float y = static_cast<float>(playGrid->_cellCentreY(cell.y));
     if (const EmitterPtr emitter = GetEmitter("bonuscollect")) {
         emitter->DoBurst(x, y, 1);
     }
@@ -334,8 +334,9 @@ void myGame::_UpdateFlyingBonuses(int dt) {
     for (auto it = flyingBonuses.begin(); it != flyingBonuses.end();) {
         flyingBonus& bonus = **it;
         if (trail) {
-            trail->DoBurst(static_cast<float>(static_cast<int>(bonus.vPos._x + 16)),
-                           static_cast<float>(static_cast<int>(bonus.vPos._y + 24)), 0);
+            const int x = static_cast<int>(bonus.vPos._x + BOARD_CELL_WIDTH / 2);
+            const int y = static_cast<int>(bonus.vPos._y + BOARD_CELL_HEIGHT / 2);
+            trail->DoBurst(static_cast<float>(x), static_cast<float>(y), 0);
         }
         // The flight steers once per update: once per frame at 60 Hz, and a longer
         // frame is cut into equal pieces no longer than a 60 Hz frame, so the path
