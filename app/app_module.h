@@ -86,6 +86,9 @@ public:
     std::string getConstant(const std::string& name) const;
     int guiButtonHit(const std::string& name) const;
     SpritePtr GetSprite(const std::string& name) const;
+    // A sprite or emitter the script may leave out: null, without a debug line.
+    SpritePtr OptionalSprite(const std::string& name) const;
+    EmitterPtr OptionalEmitter(const std::string& name) const;
     SoundPtr GetSound(const std::string& name) const;
     void PlaySoundByName(const std::string& name);
     void PlaySound(const SoundPtr& sound, float volume);

@@ -213,12 +213,21 @@ int _AppModule::guiButtonHit(const std::string& name) const {
 }
 
 _AppModule::SpritePtr _AppModule::GetSprite(const std::string& name) const {
-    auto found = Sprites.find(ToLower(name));
-    if (found == Sprites.end()) {
+    if (Sprites.count(ToLower(name)) == 0) {
         DebugLog("***Error: App module cannot find sprite :" + name + "***");
         return nullptr;
     }
-    return found->second;
+    return OptionalSprite(name);
+}
+
+_AppModule::SpritePtr _AppModule::OptionalSprite(const std::string& name) const {
+    const auto found = Sprites.find(ToLower(name));
+    return found != Sprites.end() ? found->second : nullptr;
+}
+
+_AppModule::EmitterPtr _AppModule::OptionalEmitter(const std::string& name) const {
+    const auto found = ParticleEmitters.find(name);
+    return found != ParticleEmitters.end() ? found->second : nullptr;
 }
 
 SoundPtr _AppModule::GetSound(const std::string& name) const {
@@ -241,12 +250,11 @@ void _AppModule::PlaySoundByName(const std::string& name) {
 }
 
 _AppModule::EmitterPtr _AppModule::GetEmitter(const std::string& name) const {
-    auto found = ParticleEmitters.find(name);
-    if (found == ParticleEmitters.end()) {
+    if (ParticleEmitters.count(name) == 0) {
         DebugLog("***Error: App module cannot find emitter ID :" + name + "***");
         return nullptr;
     }
-    return found->second;
+    return OptionalEmitter(name);
 }
 
 void _AppModule::Update(int ms) {

@@ -8,6 +8,11 @@
 
 #include "app/settings_keys.h"
 
+// The deferWrite argument of the setters: write app.dat at once, or leave it
+// to a later write.
+constexpr int WRITE_NOW = 0;
+constexpr int DEFER_WRITE = 1;
+
 class AppConstantsManager {
 public:
     // Scrambled file format: off until start-up switches it on.

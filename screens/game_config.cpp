@@ -1,8 +1,7 @@
 #include "screens/game_config.h"
 
-#include <cctype>
-
 #include "app/app_module.h"
+#include "app/line_helpers.h"
 #include "platform/debug_log.h"
 
 namespace {
@@ -48,28 +47,18 @@ float PositiveDrawTime(const _AppModule& module, const std::string& name) {
     return value;
 }
 
-bool ReadInt(const std::string& text, size_t& at, int& value) {
+void SkipSpaces(const std::string& text, size_t& at) {
     while (at < text.size() && text[at] == ' ') {
         ++at;
     }
-    bool negative = false;
-    if (at < text.size() && (text[at] == '-' || text[at] == '+')) {
-        negative = text[at] == '-';
-        ++at;
-    }
-    const size_t first = at;
-    long long number = 0;
-    while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])) != 0) {
-        if (number < 1000000) {
-            number = number * 10 + (text[at] - '0');
-        }
-        ++at;
-    }
-    while (at < text.size() && text[at] == ' ') {
-        ++at;
-    }
-    value = static_cast<int>(negative ? -number : number);
-    return at > first;
+}
+
+// A number with the spaces around it.
+bool ReadSpacedInt(const std::string& text, size_t& at, int& value) {
+    SkipSpaces(text, at);
+    const bool read = ReadInt(text, at, value);
+    SkipSpaces(text, at);
+    return read;
 }
 
 }  // namespace
@@ -87,11 +76,11 @@ GamePosition ParseGamePosition(const std::string& text) {
     size_t at = 0;
     int x = 0;
     int y = 0;
-    if (!ReadInt(text, at, x) || at >= text.size() || text[at] != ',') {
+    if (!ReadSpacedInt(text, at, x) || at >= text.size() || text[at] != ',') {
         return position;
     }
     ++at;
-    if (!ReadInt(text, at, y) || at != text.size()) {
+    if (!ReadSpacedInt(text, at, y) || at != text.size()) {
         return position;
     }
     position.valid = true;

@@ -1,14 +1,11 @@
 #include "screens/game_flow.h"
 
+#include "app/line_helpers.h"
 #include "platform/debug_log.h"
 #include "platform/numbers.h"
 
 std::string ScoreText(int score) {
-    std::string text = std::to_string(score);
-    while (text.size() < 7) {
-        text.insert(text.begin(), '0');
-    }
-    return text;
+    return ZeroPadded(std::to_string(score), 7);
 }
 
 ClockSecond ClockSecondBetween(int beforeMs, int afterMs) {

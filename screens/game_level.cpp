@@ -329,8 +329,7 @@ void myGame::_UpdateFlyingBonuses(int dt) {
     if (flyingBonuses.empty()) {
         return;
     }
-    const auto found = ParticleEmitters.find("bonusfly");
-    const EmitterPtr trail = found != ParticleEmitters.end() ? found->second : nullptr;
+    const EmitterPtr trail = OptionalEmitter("bonusfly");
     for (auto it = flyingBonuses.begin(); it != flyingBonuses.end();) {
         flyingBonus& bonus = **it;
         if (trail) {

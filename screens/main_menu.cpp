@@ -13,16 +13,6 @@
 #include "screens/start_game.h"
 #include "toolkit/sprite.h"
 
-namespace {
-
-// A sprite the script may leave out, without the missing-sprite message.
-_AppModule::SpritePtr OptionalSprite(const _AppModule& module, const std::string& name) {
-    const auto found = module.Sprites.find(ToLower(name));
-    return found != module.Sprites.end() ? found->second : nullptr;
-}
-
-}  // namespace
-
 // Hits are handled in this order; only the first one hit in a frame acts.
 const myMainMenu::ButtonAction myMainMenu::BUTTONS[] = {
     {"freeplay", &myMainMenu::_OnFreeplay, 0},
@@ -96,9 +86,8 @@ void myMainMenu::Start() {
     for (const SettingKey* key : {&settings_keys::LAST_SCORE, &settings_keys::HIGH_SCORE}) {
         const int score = ToInt(AppSettings().GetConstantValue(key->name, "0", 1));
         if (score > 0 && appGUI) {
-            std::string text = std::to_string(score);
-            text.insert(0, text.size() < 6 ? 6 - text.size() : 0, '0');
-            appGUI->SetControlCaptionText(menu_forms::MENU, key->name, text);
+            appGUI->SetControlCaptionText(menu_forms::MENU, key->name,
+                                          ZeroPadded(std::to_string(score), 6));
         }
     }
     SetMouseVisible(true);
@@ -219,7 +208,7 @@ void myMainMenu::Draw() {
         DrawImage(storyImage, 0, 0);
     } else if (relaxedShown) {
         _DrawRelaxedBackdrop();
-    } else if (SpritePtr backdrop = OptionalSprite(*this, "MenuBackground")) {
+    } else if (SpritePtr backdrop = OptionalSprite("MenuBackground")) {
         backdrop->DrawDirectEx(0, 0);
     }
     if (appGUI) {

@@ -12,8 +12,6 @@
 namespace {
 
 constexpr int MAX_STORED_PROFILES = 9;
-constexpr int WRITE_NOW = 0;
-constexpr int DEFER_WRITE = 1;
 
 // Every key of profile n: "player" + n, then anything that is not a digit
 // (so profile 1 never takes the keys of a profile 10).

@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr int MASKED_AND_FILTERED = -1;
-
 std::string Numbered(const char* prefix, int n) {
     return prefix + std::to_string(n);
 }
@@ -85,7 +83,7 @@ void myMainMenu::PrepareRelaxedModeUI() {
         iRelaxedBackground = 1;
     }
     relaxedBG = LoadAssetImage(constString(Numbered("Background", iRelaxedBackground)),
-                               MASKED_AND_FILTERED);
+                               IMG_DEFAULT);
 }
 
 void myMainMenu::_OnFreeplay(int /*n*/) {
@@ -149,20 +147,20 @@ void myMainMenu::_HandleRelaxedChoices() {
         } else if (StartsWithNoCase(name, "bg_")) {
             iRelaxedBackground = ToInt(name.substr(3));
             relaxedBG = LoadAssetImage(constString(Numbered("Background", iRelaxedBackground)),
-                                       MASKED_AND_FILTERED);
+                                       IMG_DEFAULT);
         }
     }
 }
 
 void myMainMenu::_DrawOverButton(const std::string& sprite, const std::string& button) const {
-    const auto found = Sprites.find(ToLower(sprite));
-    if (found == Sprites.end() || !found->second) {
+    const SpritePtr mark = OptionalSprite(sprite);
+    if (!mark) {
         return;
     }
     const ControlPtr control = appGUI->GetControl(menu_forms::RELAXED, button);
     if (control && control->isVisible) {
-        found->second->DrawDirectEx(static_cast<float>(control->position.xs),
-                                    static_cast<float>(control->position.ys));
+        mark->DrawDirectEx(static_cast<float>(control->position.xs),
+                           static_cast<float>(control->position.ys));
     }
 }
 

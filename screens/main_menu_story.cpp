@@ -9,17 +9,13 @@
 #include "screens/main_menu.h"
 #include "screens/main_menu_forms.h"
 
-namespace {
-constexpr int MASKED_AND_FILTERED = -1;
-}  // namespace
-
 int myMainMenu::PlayerLevel() const {
     return AppSettings().GetPlayerInt(UserID(), settings_keys::PLAYER_LEVEL_SEEN);
 }
 
 void myMainMenu::_LoadStoryPicture() {
     storyImage = LoadAssetImage(constString("storyscreen" + std::to_string(currentStoryScreen + 1)),
-                                MASKED_AND_FILTERED);
+                                IMG_DEFAULT);
 }
 
 void myMainMenu::_ShowFirstStoryPicture() {

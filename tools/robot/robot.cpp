@@ -12,7 +12,9 @@
 
 #include "app/app_module.h"
 #include "app/app_run.h"
+#include "app/line_helpers.h"
 #include "app/settings.h"
+#include "board/cell_values.h"
 #include "board/game_grid.h"
 #include "board/level_data.h"
 #include "forms/button.h"
@@ -296,8 +298,7 @@ void Robot::Shot(const std::string& screen) {
     while (!file.empty() && file.back() == '_') {
         file.pop_back();
     }
-    char number[8];
-    std::snprintf(number, sizeof number, "%02d", static_cast<int>(shotScreens_.size()));
+    const std::string number = ZeroPadded(std::to_string(shotScreens_.size()), 2);
     const std::string path = options_.shotFolder + "/" + number + "-" + file + ".png";
     Step(true);  // the frame saved is drawn in full
     SaveBackBufferPNG(path);
@@ -325,7 +326,7 @@ void Robot::FindDensestLevel() {
         int tiles = 0;
         for (const auto& column : data->grid) {
             for (int value : column) {
-                tiles += value >= 3 ? 1 : 0;
+                tiles += IsTileValue(value) ? 1 : 0;
             }
         }
         if (tiles > most) {

@@ -5,8 +5,10 @@
 #include <cstdio>
 
 #include "app/app_module.h"
+#include "app/line_helpers.h"
 #include "app/settings.h"
 #include "app/settings_keys.h"
+#include "board/cell_values.h"
 #include "board/game_grid.h"
 #include "board/game_route.h"
 #include "board/level_data.h"
@@ -43,10 +45,6 @@ struct Plan {
 };
 constexpr Plan SHORT_PLAN{2, 50, 50, 50, 3};
 constexpr Plan FULL_PLAN{4, 6, 8, 10, 25};
-
-std::string Padded(const std::string& value, size_t width) {
-    return value.size() >= width ? value : std::string(width - value.size(), '0') + value;
-}
 
 int TilesLeft(const myGame& game) {
     return game.playGrid ? game.playGrid->tileCount(0) : 0;
@@ -313,7 +311,7 @@ void Robot::PlayPair() {
     if (!plan_.empty()) {
         const CellPair next = plan_.front();
         plan_.erase(plan_.begin());
-        if (grid.cellData(next.a) >= 3 && grid.CellDataMatch(&next.a, &next.b) != 0 &&
+        if (IsTileValue(grid.cellData(next.a)) && grid.CellDataMatch(&next.a, &next.b) != 0 &&
             grid.CanJoin(next.a, next.b)) {
             a = next.a;
             b = next.b;
@@ -451,7 +449,7 @@ void Robot::PlayRelaxedGame() {
     // What a player reads on the menu after the story.
     const std::string lastScore = AppSettings().Get(settings_keys::LAST_SCORE);
     const std::string shown = _AppModule::appGUI->GetControlCaptionText("menu", "lastscore");
-    if (std::stoll("0" + lastScore) > 0 && shown != Padded(lastScore, 6)) {
+    if (std::stoll("0" + lastScore) > 0 && shown != ZeroPadded(lastScore, 6)) {
         Fail("the menu shows the last score \"" + shown + "\", not " + lastScore);
     }
     Log("menu shows last score " + shown);
