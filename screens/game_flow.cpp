@@ -63,9 +63,9 @@ float FinishedBoardAlpha(float alpha, int dt, bool boardEmpty) {
 }
 
 int ValidLevel(int level) {
-    if (level < FIRST_LEVEL || level > LAST_LEVEL) {
+    if (level < FIRST_LEVEL || level > MAX_LEVEL_NUMBER) {
         DebugLog("***Error: level " + std::to_string(level) + " is outside " +
-                 std::to_string(FIRST_LEVEL) + ".." + std::to_string(LAST_LEVEL) +
+                 std::to_string(FIRST_LEVEL) + ".." + std::to_string(MAX_LEVEL_NUMBER) +
                  ", starting level 1***");
         return FIRST_LEVEL;
     }

@@ -24,7 +24,6 @@ constexpr int HINT_PULSE_IDLE_MS = 30000;
 constexpr int PULSE_INTERVAL_MS = 1000;
 constexpr int COLLECTED_PICTURES = 16;
 constexpr int FIRST_LEVEL = 1;
-constexpr int LAST_LEVEL = LEVEL_COUNT;
 
 // The score as the status bar shows it: at least 7 digits, zero-filled.
 std::string ScoreText(int score);

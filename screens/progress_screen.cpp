@@ -72,7 +72,7 @@ int progressScreen::BuildList(const LevelLoader& load) {
     int picture = 1;
     int location = 1;
     const progressScreen* previous = nullptr;
-    for (int number = 1; number <= PROGRESS_LEVEL_COUNT; ++number) {
+    for (int number = 1; number <= MAX_LEVEL_NUMBER; ++number) {
         std::shared_ptr<levelData> level = load(number);
         if (!level) {
             level = std::make_shared<levelData>();

@@ -12,7 +12,6 @@ class progressScreen;
 using ProgressScreenPtr = std::shared_ptr<progressScreen>;
 using LevelLoader = std::function<std::shared_ptr<levelData>(int level)>;
 
-constexpr int PROGRESS_LEVEL_COUNT = LEVEL_COUNT;
 constexpr int PROGRESS_BACKGROUNDS = 100;
 constexpr int PROGRESS_TILESETS = 20;
 constexpr int PROGRESS_SONGS = 20;

@@ -66,7 +66,7 @@ TEST(StoryLevels, FiftyFilesAndNoMore) {
     for (int n = 1; n <= STORY_LEVELS; ++n) {
         EXPECT_TRUE(std::filesystem::exists(ShippedLevelPath(n))) << n;
     }
-    for (int n = STORY_LEVELS + 1; n <= LEVEL_COUNT; ++n) {
+    for (int n = STORY_LEVELS + 1; n <= MAX_LEVEL_NUMBER; ++n) {
         EXPECT_FALSE(std::filesystem::exists(ShippedLevelPath(n))) << n;
     }
 }

@@ -246,8 +246,8 @@ private:
 void StartTheGame(int start) {
     const int player = AppSettings().GetInt(settings_keys::LAST_PLAYER);
     if (start % 2 == 0 && player > 0) {
-        AppSettings().SetPlayer(player, settings_keys::PLAYER_LEVEL, std::to_string(LEVEL_COUNT),
-                                0);
+        AppSettings().SetPlayer(player, settings_keys::PLAYER_LEVEL,
+                                std::to_string(MAX_LEVEL_NUMBER), 0);
         AppSettings().SetPlayer(player, settings_keys::PLAYER_RETRIES, "1", 0);
     }
     progressScreen::BuildList();

@@ -151,7 +151,7 @@ TEST(ProgressTable, UnknownLevelsAndMissingFiles) {
 TEST(ProgressTable, BuildsFromTheLevelFiles) {
     // Whatever levels exist, the table holds 60 records in order.
     progressScreen::BuildList();
-    for (int level = 1; level <= PROGRESS_LEVEL_COUNT; ++level) {
+    for (int level = 1; level <= MAX_LEVEL_NUMBER; ++level) {
         const ProgressScreenPtr record = progressScreen::getProgress(level);
         ASSERT_TRUE(record);
         EXPECT_EQ(record->iLevelNumber, level);

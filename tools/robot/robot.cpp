@@ -17,6 +17,7 @@
 #include "board/cell_values.h"
 #include "board/game_grid.h"
 #include "board/level_data.h"
+#include "board/story_length.h"
 #include "forms/button.h"
 #include "forms/gui.h"
 #include "forms/window.h"
@@ -35,7 +36,6 @@ namespace {
 constexpr int ROBOT_START_MS = 1000;
 constexpr int FRAME_MS = 16;
 constexpr int MEASURED_FRAMES = 40;
-constexpr int STORY_LEVELS = 50;
 const char* const MODULE_NAMES[] = {"intro", "loading", "menu", "game", "outro", "pause"};
 
 double ProcessCpuMs() {
@@ -317,8 +317,10 @@ void Robot::MeasureEmptyFrame() {
 
 void Robot::FindDensestLevel() {
     int most = -1;
-    const std::vector<int> played = options_.full ? std::vector<int>() : std::vector<int>{1, 2, 50};
-    for (int level = 1; level <= STORY_LEVELS; ++level) {
+    const int last = ShippedStoryLength();
+    const std::vector<int> played =
+        options_.full ? std::vector<int>() : std::vector<int>{1, 2, last};
+    for (int level = 1; level <= last; ++level) {
         if (!played.empty() && std::find(played.begin(), played.end(), level) == played.end()) {
             continue;
         }
