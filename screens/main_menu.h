@@ -7,6 +7,7 @@
 
 #include "app/app_module.h"
 #include "screens/options_form.h"
+#include "screens/progress_screen.h"
 
 class progressScreen;
 
@@ -110,7 +111,7 @@ private:
     void _DrawRelaxedBackdrop() const;
     void _DrawRelaxedMarks() const;
     void _DrawOverButton(const std::string& sprite, const std::string& button) const;
-    bool _Unlocked(const int* table, int size, int n) const;
+    bool _Unlocked(RelaxedItem item, int n) const;
 
     int pendingDeletion = 0;
     int startAfterNewUser = 0;
