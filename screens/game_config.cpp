@@ -9,7 +9,9 @@ namespace {
 // Counts are capped so that a damaged script cannot ask for huge lists.
 constexpr int MAX_LIST = 100;
 
-int ListCount(const _AppModule& module, const std::string& name) {
+}  // namespace
+
+int ConfigListCount(const _AppModule& module, const std::string& name) {
     const int count = module.constInt(name);
     if (count < 0 || count > MAX_LIST) {
         DebugLog("***Error: game constant " + name + " out of range: " + std::to_string(count) +
@@ -19,14 +21,16 @@ int ListCount(const _AppModule& module, const std::string& name) {
     return count;
 }
 
-std::vector<std::string> ReadList(const _AppModule& module, int count, const std::string& prefix,
-                                  const std::string& suffix = "") {
+std::vector<std::string> ConfigList(const _AppModule& module, int count, const std::string& prefix,
+                                    const std::string& suffix) {
     std::vector<std::string> list(static_cast<size_t>(count) + 1);
     for (int n = 1; n <= count; ++n) {
         list[n] = module.constString(prefix + std::to_string(n) + suffix);
     }
     return list;
 }
+
+namespace {
 
 std::vector<int> ReadIntList(const _AppModule& module, int count, const std::string& prefix,
                              const std::string& suffix) {
@@ -96,15 +100,16 @@ GameConfig ReadGameConfig(const _AppModule& module) {
     config.lineUndrawTime = PositiveDrawTime(module, "LineUndrawTime");
     config.numberOfLevels = module.constInt("NumberOfLevels");
 
-    config.backgrounds = ReadList(module, ListCount(module, "NumberBackgrounds"), "Background");
-    const int tileSets = ListCount(module, "MaxTileSets");
-    config.tileSets = ReadList(module, tileSets, "TileSet");
+    config.backgrounds =
+        ConfigList(module, ConfigListCount(module, "NumberBackgrounds"), "Background");
+    const int tileSets = ConfigListCount(module, "MaxTileSets");
+    config.tileSets = ConfigList(module, tileSets, "TileSet");
     config.tileSet3D = ReadIntList(module, tileSets, "Set", "-3D");
     config.tileSetShadows = ReadIntList(module, tileSets, "Set", "-Shadows");
-    config.tutorials = ReadList(module, ListCount(module, "MaxTutorials"), "tutorial");
-    const int locations = ListCount(module, "MaxLocations");
-    config.locationNames = ReadList(module, locations, "LocName");
-    config.pictureComplete = ReadList(module, locations, "PicComplete");
+    config.tutorials = ConfigList(module, ConfigListCount(module, "MaxTutorials"), "tutorial");
+    const int locations = ConfigListCount(module, "MaxLocations");
+    config.locationNames = ConfigList(module, locations, "LocName");
+    config.pictureComplete = ConfigList(module, locations, "PicComplete");
     config.locationPositions.assign(static_cast<size_t>(locations) + 1, GamePosition{});
     for (int n = 2; n <= locations; ++n) {
         const std::string name = "Pos" + std::to_string(n);
@@ -114,7 +119,7 @@ GameConfig ReadGameConfig(const _AppModule& module) {
                      module.constString(name) + "\"***");
         }
     }
-    config.endStory = ReadList(module, ListCount(module, "NumberEndStory"), "EndStory");
+    config.endStory = ConfigList(module, ConfigListCount(module, "NumberEndStory"), "EndStory");
 
     config.selectFirst = module.constString("SelectFirst");
     config.selectNext = module.constString("SelectNext");

@@ -70,6 +70,7 @@ void myMainMenu::Start() {
     DestroyModule(APP_GAME);
     DestroyModule(APP_INTRO);
     _AppModule::Start();
+    config = ReadMenuConfig(*this);
     SeedRnd(ClockSeed());  // "Surprise me" differs from one launch to the next
     ShowMainMenu();
     if (appGUI) {
@@ -80,7 +81,7 @@ void myMainMenu::Start() {
     currentStoryScreen = 0;
     fadeIn = FADE_MS;
     fadeToBlack = 0;
-    if (constInt("MoreGamesOn") == 0 && appGUI) {
+    if (!config.moreGamesOn && appGUI) {
         appGUI->HideControl(menu_forms::MENU, "download");
     }
     for (const SettingKey* key : {&settings_keys::LAST_SCORE, &settings_keys::HIGH_SCORE}) {
@@ -189,7 +190,7 @@ void myMainMenu::_OnQuitNo(int /*n*/) {
 }
 
 void myMainMenu::_OnDownload(int /*n*/) {
-    const std::string url = constString("MoreGamesURL");
+    const std::string& url = config.moreGamesUrl;
     if (!url.empty()) {
         OpenBrowser(url);
     }

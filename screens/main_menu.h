@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/app_module.h"
+#include "screens/main_menu_config.h"
 #include "screens/options_form.h"
 #include "screens/progress_screen.h"
 
@@ -117,6 +118,7 @@ private:
     int startAfterNewUser = 0;
     int newUserOkX = -1;  // where the form file puts OK, beside Cancel
     OptionsVolumes optionsVolumes;
+    MenuConfig config;
     ImagePtr crossFadeImage;
     float crossFadeAlpha = 0.0f;
 };

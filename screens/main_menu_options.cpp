@@ -41,6 +41,7 @@ void myMainMenu::_OnWindowed(int /*n*/) {
 void myMainMenu::_OnLanguage(int /*n*/) {
     // The next language, at once and kept, as the screen mode is.
     ApplyLocaleFile(NextLocaleFile(ChosenLocaleFile()));
+    config = ReadMenuConfig(*this);  // pictures named per language
     SetPlayerMenuName();
 }
 

@@ -146,7 +146,7 @@ void myMainMenu::_OnNewUserOk(int /*n*/) {
     // A profile made for "start" goes on into the story; the flag is used up
     // either way, so a later new player from the login form stays in the menu.
     startAfterNewUser = 0;
-    if (constInt("NumberStoryScreens") < 1) {
+    if (config.NumberStoryScreens() < 1) {
         _BeginFadeToGame();
         return;
     }

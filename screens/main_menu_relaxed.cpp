@@ -37,10 +37,10 @@ void myMainMenu::PrepareRelaxedModeUI() {
                        ? PlayerLevel()
                        : -1;
     progress = iPlayerLevel >= 1 ? progressScreen::getProgress(iPlayerLevel) : nullptr;
-    const int tileSets = constInt("MaxTileSets");
+    const int tileSets = config.maxTileSets;
     const int songs = CountSongs();
-    const int backgrounds = constInt("NumberBackgrounds");
-    const int levels = constInt("NumberOfLevels");
+    const int backgrounds = config.NumberBackgrounds();
+    const int levels = config.numberOfLevels;
     auto enable = [this](const std::string& control, bool on) {
         appGUI->DisableControl(menu_forms::RELAXED, control, on ? 0 : 1);
     };
@@ -65,7 +65,7 @@ void myMainMenu::PrepareRelaxedModeUI() {
     if (!_Unlocked(RelaxedItem::BACKGROUND, iRelaxedBackground)) {
         iRelaxedBackground = 1;
     }
-    relaxedBG = LoadAssetImage(constString(Numbered("Background", iRelaxedBackground)),
+    relaxedBG = LoadAssetImage(GameConfig::At(config.backgrounds, iRelaxedBackground),
                                IMG_DEFAULT);
 }
 
@@ -100,12 +100,12 @@ void myMainMenu::_OnRelaxedRandom(int /*n*/) {
             return RelaxedItemOpen(reachedLevel, reached.get(), item, n);
         };
     };
-    iRelaxedTileset = RandomOpen(constInt("MaxTileSets"), open(RelaxedItem::TILE_SET), DrawBelow);
+    iRelaxedTileset = RandomOpen(config.maxTileSets, open(RelaxedItem::TILE_SET), DrawBelow);
     iRelaxedMusic = RandomOpen(CountSongs(), open(RelaxedItem::SONG), DrawBelow);
     iRelaxedBackground =
-        RandomOpen(constInt("NumberBackgrounds"), open(RelaxedItem::BACKGROUND), DrawBelow);
+        RandomOpen(config.NumberBackgrounds(), open(RelaxedItem::BACKGROUND), DrawBelow);
     const int lastLevel =
-        complete != 1 && iPlayerLevel >= 1 ? iPlayerLevel : constInt("NumberOfLevels");
+        complete != 1 && iPlayerLevel >= 1 ? iPlayerLevel : config.numberOfLevels;
     iRelaxedLevel = RandomOpen(
         lastLevel, [](int) { return true; }, DrawBelow);
 }
@@ -129,7 +129,7 @@ void myMainMenu::_HandleRelaxedChoices() {
             RequestSong(Numbered("music", iRelaxedMusic));
         } else if (StartsWithNoCase(name, "bg_")) {
             iRelaxedBackground = ToInt(name.substr(3));
-            relaxedBG = LoadAssetImage(constString(Numbered("Background", iRelaxedBackground)),
+            relaxedBG = LoadAssetImage(GameConfig::At(config.backgrounds, iRelaxedBackground),
                                        IMG_DEFAULT);
         }
     }
@@ -148,15 +148,15 @@ void myMainMenu::_DrawOverButton(const std::string& sprite, const std::string& b
 }
 
 void myMainMenu::_DrawRelaxedMarks() const {
-    const int tileSets = constInt("MaxTileSets");
+    const int tileSets = config.maxTileSets;
     const int songs = CountSongs();
-    const int backgrounds = constInt("NumberBackgrounds");
+    const int backgrounds = config.NumberBackgrounds();
     auto locked = [this](const std::string& button) {
         const ControlPtr control = appGUI->GetControl(menu_forms::RELAXED, button);
         return control && control->disabled != 0;
     };
     if (iPlayerLevel > 0) {
-        for (int i = iPlayerLevel + 1; i <= constInt("NumberOfLevels"); ++i) {
+        for (int i = iPlayerLevel + 1; i <= config.numberOfLevels; ++i) {
             _DrawOverButton("LevelLocked", Numbered("relax_", i));
         }
         for (int i = 1; i <= tileSets; ++i) {
@@ -186,7 +186,7 @@ void myMainMenu::_DrawRelaxedBackdrop() const {
     }
     DrawImage(relaxedBG, 0, 0);
     SetColor(0, 0, 0);
-    SetAlpha(std::clamp(ToFloat(constString("RelaxedVeil")), 0.0f, 1.0f));
+    SetAlpha(config.relaxedVeil);
     DrawRect(0, 0, static_cast<float>(AppDisplay::width), static_cast<float>(AppDisplay::height));
     SetColor(255, 255, 255);
     SetAlpha(1.0f);

@@ -14,8 +14,8 @@ int myMainMenu::PlayerLevel() const {
 }
 
 void myMainMenu::_LoadStoryPicture() {
-    storyImage = LoadAssetImage(constString("storyscreen" + std::to_string(currentStoryScreen + 1)),
-                                IMG_DEFAULT);
+    storyImage =
+        LoadAssetImage(GameConfig::At(config.storyScreens, currentStoryScreen + 1), IMG_DEFAULT);
 }
 
 void myMainMenu::_ShowFirstStoryPicture() {
@@ -33,7 +33,7 @@ void myMainMenu::_OnStart(int /*n*/) {
         _ShowNewUserForm(false);
         return;
     }
-    if (constInt("NumberStoryScreens") > 0 && PlayerLevel() == 1) {
+    if (config.NumberStoryScreens() > 0 && PlayerLevel() == 1) {
         beginFadeImage();
         appGUI->HideWindow(menu_forms::MENU);
         _ShowFirstStoryPicture();
@@ -45,7 +45,7 @@ void myMainMenu::_OnStart(int /*n*/) {
 void myMainMenu::_OnStoryNext(int /*n*/) {
     beginFadeImage();
     ++currentStoryScreen;
-    if (currentStoryScreen < constInt("NumberStoryScreens")) {
+    if (currentStoryScreen < config.NumberStoryScreens()) {
         _LoadStoryPicture();
         return;
     }
