@@ -44,8 +44,8 @@ _AppModule::ProfilePtr _AppModule::LoadResources() {
 
 void _AppModule::_LoadResources(const std::string& file, const ProfilePtr& profile) {
     const std::string key = ToLower(ForwardSlashes(file));
-    if (_resourceStack.size() >= MAX_RESOURCE_DEPTH ||
-        std::find(_resourceStack.begin(), _resourceStack.end(), key) != _resourceStack.end()) {
+    if (resourceStack.size() >= MAX_RESOURCE_DEPTH ||
+        std::find(resourceStack.begin(), resourceStack.end(), key) != resourceStack.end()) {
         DebugLog("***Resource file includes itself: " + file + "***");
         return;
     }
@@ -54,11 +54,11 @@ void _AppModule::_LoadResources(const std::string& file, const ProfilePtr& profi
         DebugLog("***Failed to open resource file: " + file + "***");
         return;
     }
-    _resourceStack.push_back(key);
+    resourceStack.push_back(key);
     while (!Eof(*stream)) {
         _LoadResourceLine(ReadLine(*stream), profile);
     }
-    _resourceStack.pop_back();
+    resourceStack.pop_back();
 }
 
 void _AppModule::_LoadResourceLine(const std::string& rawLine, const ProfilePtr& profile) {
@@ -98,9 +98,9 @@ void _AppModule::_LoadResourceLine(const std::string& rawLine, const ProfilePtr&
 
 void _AppModule::_RememberLocaleSprite(const std::string& name, const std::string& rawValue) {
     if (StartsWithNoCase(rawValue, "##")) {
-        _localeSprites[ToLower(name)] = rawValue;
+        localeSprites[ToLower(name)] = rawValue;
     } else {
-        _localeSprites.erase(ToLower(name));
+        localeSprites.erase(ToLower(name));
     }
 }
 
@@ -108,7 +108,7 @@ void _AppModule::RefreshLocaleSprites() {
     if (!_gotResources) {
         return;
     }
-    for (const auto& [name, key] : _localeSprites) {
+    for (const auto& [name, key] : localeSprites) {
         ReplaceSpriteResource(name, LocaleText(key));
     }
 }
@@ -120,7 +120,7 @@ void _AppModule::UnloadSprites() {
         }
     }
     Sprites.clear();
-    _localeSprites.clear();
+    localeSprites.clear();
 }
 
 void _AppModule::UnloadResources() {

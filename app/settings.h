@@ -48,7 +48,7 @@ private:
     void _readLine(const std::string& line);
 
     std::unique_ptr<std::map<std::string, std::string>> _appConstants;
-    bool _saidCannotSave = false;  // until a save succeeds again
+    bool saidCannotSave = false;  // until a save succeeds again
 };
 
 // The program's one store, read from the settings file on first use.
