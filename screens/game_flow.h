@@ -23,6 +23,7 @@ constexpr int TIME_BONUS_STEP_MS = 30;
 constexpr int HINT_PULSE_IDLE_MS = 30000;
 constexpr int PULSE_INTERVAL_MS = 1000;
 constexpr int COLLECTED_PICTURES = 16;
+constexpr int MAX_TIME_LIMIT_S = 100000;  // a damaged level cannot overflow the clock
 constexpr int FIRST_LEVEL = 1;
 
 // The score as the status bar shows it: at least 7 digits, zero-filled.

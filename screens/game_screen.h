@@ -11,6 +11,7 @@
 #include "screens/game_config.h"
 #include "screens/game_flow.h"
 #include "screens/options_form.h"
+#include "screens/pair_removal.h"
 #include "toolkit/point.h"
 
 class flyingBonus;
@@ -133,7 +134,10 @@ private:
     void _UpdateStuck(int dt);
     void _DeveloperKeys();
     void _Pulse(const std::string& sprite, const std::string& control);
-    void _CollectBonus(const Point& cell, int code, int& count, bool& picFound);
+    static bool _OnLevel(const Point& cell);
+    RemovalScene _RemovalScene(const Point& a, const Point& b) const;
+    void _PlayRemoval(const Point& a, const Point& b, const RemovalOutcome& outcome);
+    void _PlayPickup(const Pickup& pickup);
     void _StartEndFade(float from);
     void _EnterProgressAfter();
     void _EnterEndStory();
