@@ -154,8 +154,7 @@ int64_t OggStream::Read(std::vector<int16_t>& out, int64_t maxFrames) {
         const int64_t wanted = std::min<int64_t>(static_cast<int64_t>(sizeof buffer),
                                                  (maxFrames - added) * 2 * channels);
         int section = 0;
-        const long got =
-            ov_read(&state->file, buffer, static_cast<int>(wanted), 0, 2, 1, &section);
+        const long got = ov_read(&state->file, buffer, static_cast<int>(wanted), 0, 2, 1, &section);
         if (got == OV_HOLE) {
             continue;
         }

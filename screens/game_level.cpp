@@ -24,7 +24,7 @@
 namespace {
 
 const char* const DEFAULT_TILE_SET = "data/game/images/tileset1.png";
-constexpr int FLIGHT_STEP_MS = 17;        // the longest frame of the 60 Hz pacing
+constexpr int FLIGHT_STEP_MS = 17;  // the longest frame of the 60 Hz pacing
 constexpr int MAX_FLIGHT_MS = 8000;
 
 std::string LevelPath(int level) {
@@ -313,10 +313,9 @@ void myGame::_PlayPickup(const Pickup& pickup) {
     if (pickup.kind == PickupKind::FLIES) {
         makeFlyingBonus(pickup.code, x, y, pickup.control);
     } else if (pickup.kind == PickupKind::PIECE) {
-        scaleFader::Create(playGrid->PictureImage(pickup.piece),
-                           static_cast<float>(playGrid->_cellStartX(cell.x)),
-                           static_cast<float>(playGrid->_cellStartY(cell.y)), 1.0f, 1.5f, 0.7f,
-                           0.5f);
+        scaleFader::Create(
+            playGrid->PictureImage(pickup.piece), static_cast<float>(playGrid->_cellStartX(cell.x)),
+            static_cast<float>(playGrid->_cellStartY(cell.y)), 1.0f, 1.5f, 0.7f, 0.5f);
     }
 }
 

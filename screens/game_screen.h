@@ -72,8 +72,8 @@ public:
     // The resource script's constants, read when the module starts.
     GameConfig config;
     int developerKeys = 0;
-    int lastFrameMs = 0;              // the frame time, for drawing
-    std::string shownTip;             // the tool tip drawn last frame
+    int lastFrameMs = 0;            // the frame time, for drawing
+    std::string shownTip;           // the tool tip drawn last frame
     OptionsVolumes optionsVolumes;  // the volumes when the options opened
 
     static MyGamePtr Create(const std::string& resourceFile);

@@ -65,8 +65,7 @@ void myMainMenu::PrepareRelaxedModeUI() {
     if (!_Unlocked(RelaxedItem::BACKGROUND, iRelaxedBackground)) {
         iRelaxedBackground = 1;
     }
-    relaxedBG = LoadAssetImage(GameConfig::At(config.backgrounds, iRelaxedBackground),
-                               IMG_DEFAULT);
+    relaxedBG = LoadAssetImage(GameConfig::At(config.backgrounds, iRelaxedBackground), IMG_DEFAULT);
 }
 
 void myMainMenu::_OnFreeplay(int /*n*/) {
@@ -104,8 +103,7 @@ void myMainMenu::_OnRelaxedRandom(int /*n*/) {
     iRelaxedMusic = RandomOpen(CountSongs(), open(RelaxedItem::SONG), DrawBelow);
     iRelaxedBackground =
         RandomOpen(config.NumberBackgrounds(), open(RelaxedItem::BACKGROUND), DrawBelow);
-    const int lastLevel =
-        complete != 1 && iPlayerLevel >= 1 ? iPlayerLevel : config.numberOfLevels;
+    const int lastLevel = complete != 1 && iPlayerLevel >= 1 ? iPlayerLevel : config.numberOfLevels;
     iRelaxedLevel = RandomOpen(
         lastLevel, [](int) { return true; }, DrawBelow);
 }
@@ -129,8 +127,8 @@ void myMainMenu::_HandleRelaxedChoices() {
             RequestSong(Numbered("music", iRelaxedMusic));
         } else if (StartsWithNoCase(name, "bg_")) {
             iRelaxedBackground = ToInt(name.substr(3));
-            relaxedBG = LoadAssetImage(GameConfig::At(config.backgrounds, iRelaxedBackground),
-                                       IMG_DEFAULT);
+            relaxedBG =
+                LoadAssetImage(GameConfig::At(config.backgrounds, iRelaxedBackground), IMG_DEFAULT);
         }
     }
 }

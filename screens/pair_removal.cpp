@@ -39,8 +39,8 @@ RemovalOutcome DecideRemoval(const RemovalScene& scene) {
     outcome.collectedPieces = scene.collectedPieces;
     int count = 0;
     bool picFound = false;
-    for (const auto& [cell, code] : {std::pair{scene.start, scene.startBonus},
-                                     std::pair{scene.end, scene.endBonus}}) {
+    for (const auto& [cell, code] :
+         {std::pair{scene.start, scene.startBonus}, std::pair{scene.end, scene.endBonus}}) {
         if (code == 0) {
             continue;
         }

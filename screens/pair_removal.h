@@ -10,11 +10,11 @@
 
 // What one bonus under a removed tile comes to.
 enum class PickupKind {
-    FLIES,        // a bonus item flies to its status-bar control
-    PIECE,        // a picture piece is collected
-    LOST,         // relaxed mode has no use for it
-    NO_ROOM,      // a piece beyond the picture's sixteen
-    NOTHING,      // an unknown code
+    FLIES,    // a bonus item flies to its status-bar control
+    PIECE,    // a picture piece is collected
+    LOST,     // relaxed mode has no use for it
+    NO_ROOM,  // a piece beyond the picture's sixteen
+    NOTHING,  // an unknown code
 };
 
 struct Pickup {
@@ -29,11 +29,11 @@ struct Pickup {
 struct RemovalScene {
     Point start;
     Point end;
-    int startBonus = 0;      // bonus layer codes under the two cells
+    int startBonus = 0;  // bonus layer codes under the two cells
     int endBonus = 0;
     int startLevelTile = 0;  // the level file's tile at the start cell
     bool relaxed = false;
-    int flowersBonus = 0;    // seconds a flower pair adds
+    int flowersBonus = 0;  // seconds a flower pair adds
     int timeRemainingMs = 0;
     int collectedPieces = 0;
 };
