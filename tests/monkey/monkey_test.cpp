@@ -36,7 +36,6 @@
 
 namespace {
 
-constexpr int FRAME_MS = 16;
 constexpr int DEFAULT_FRAMES = 1000;  // the sanitized run asks for 20 000
 // The moods by turns, in frames: wild, a player, wild, a player who lets the
 // clock run out in a level (so time runs out and the game is lost).

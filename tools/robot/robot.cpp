@@ -30,11 +30,11 @@
 #include "screens/main_menu.h"
 #include "screens/progress_screen.h"
 #include "screens/start_up.h"
+#include "tests/support/input_driver.h"
 
 namespace {
 
 constexpr int ROBOT_START_MS = 1000;
-constexpr int FRAME_MS = 16;
 constexpr int MEASURED_FRAMES = 40;
 const char* const MODULE_NAMES[] = {"intro", "loading", "menu", "game", "outro", "pause"};
 
@@ -213,12 +213,7 @@ void Robot::MoveTo(int x, int y) {
 }
 
 void Robot::ClickAt(int x, int y) {
-    InjectMouseMove(x, y);
-    Step();
-    InjectMouseButton(1, true);
-    Step();
-    InjectMouseButton(1, false);
-    Step();
+    ::ClickAt(x, y, [this] { Step(); });
 }
 
 bool Robot::Clickable(const std::string& form, const std::string& control, std::string& why) const {
