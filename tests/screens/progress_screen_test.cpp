@@ -174,7 +174,9 @@ TEST(RelaxedUnlocks, RandomChoiceOnlyAmongTheOpen) {
     EXPECT_EQ(RandomOpen(9, even, [](int) { return 0; }), 2);
     EXPECT_EQ(drawnFrom, std::vector<int>{4});
     // Nothing open, or nothing at all: the first.
-    EXPECT_EQ(RandomOpen(9, [](int) { return false; }, last), 1);
+    EXPECT_EQ(RandomOpen(
+                  9, [](int) { return false; }, last),
+              1);
     EXPECT_EQ(RandomOpen(0, even, last), 1);
     // A draw out of range stays inside the open ones.
     EXPECT_EQ(RandomOpen(9, even, [](int) { return 99; }), 8);
