@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 build="${BUILD_DIR:-build}"
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" ${CMAKE_ARGS:-}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Release}" ${CMAKE_ARGS:-}
 cmake --build "$build" --parallel "$(nproc)" --target tessalune tessalune-levels tess_packaging_files
 (cd "$build" && cpack -G DEB --config CPackConfig.cmake)
 deb=$(ls -t "$build"/package/tessalune_*.deb | head -n 1)

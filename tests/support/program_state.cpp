@@ -11,6 +11,7 @@
 #include "platform/input.h"
 #include "platform/music.h"
 #include "platform/numbers.h"
+#include "screens/game_screen.h"
 #include "toolkit/animation_controller.h"
 #include "toolkit/bitmap_bank.h"
 #include "toolkit/fader.h"
@@ -39,6 +40,7 @@ void ResetProgramState() {
     AppConstantsManager::SetScrambling(false);
     localeStringManager::Reset();
     SetStartLevel(0);
+    myGame::timeBonusCounterMs = 0;
     undoAction::Reset();
     gameRoute::ClearFadingRoutes();
     scaleFader::Clear();
