@@ -86,6 +86,9 @@ public:
     std::string getConstant(const std::string& name) const;
     int guiButtonHit(const std::string& name) const;
     SpritePtr GetSprite(const std::string& name) const;
+    // A sprite or emitter the script may leave out: null, without a debug line.
+    SpritePtr OptionalSprite(const std::string& name) const;
+    EmitterPtr OptionalEmitter(const std::string& name) const;
     SoundPtr GetSound(const std::string& name) const;
     void PlaySoundByName(const std::string& name);
     void PlaySound(const SoundPtr& sound, float volume);
@@ -144,9 +147,9 @@ private:
     void _LoadResourceLine(const std::string& line, const ProfilePtr& profile);
     void _RememberLocaleSprite(const std::string& name, const std::string& rawValue);
 
-    std::vector<std::string> _resourceStack;  // scripts being read, for RESOURCE nesting
+    std::vector<std::string> resourceStack;  // scripts being read, for RESOURCE nesting
     // Sprite name -> the "##" key its script line gave.
-    std::map<std::string, std::string> _localeSprites;
+    std::map<std::string, std::string> localeSprites;
 };
 
 // Window size, depth and full-screen flag shared by start-up and the shell.

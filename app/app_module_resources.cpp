@@ -5,6 +5,7 @@
 #include "app/assets.h"
 #include "app/line_helpers.h"
 #include "app/loading_profile.h"
+#include "app/resource_line.h"
 #include "app/locale_strings.h"
 #include "forms/gui.h"
 #include "platform/debug_log.h"
@@ -18,38 +19,6 @@ namespace {
 
 // Deeper RESOURCE nesting than this is taken for a runaway script.
 constexpr size_t MAX_RESOURCE_DEPTH = 16;
-
-struct ResourceLine {
-    std::string ident;
-    std::string name;
-    std::string value;
-    std::string rawValue;  // before the locale text replaced a "##" key
-};
-
-// Splits a line into ident, name and value; false for lines to ignore.
-bool ParseResourceLine(const std::string& rawLine, ResourceLine& out) {
-    const std::string line = FilterPlatformLine(rawLine);
-    const size_t space = line.find(' ');
-    if (line.empty() || space == std::string::npos || space == 0) {
-        return false;
-    }
-    out.ident = ToLower(TrimSpaces(line.substr(0, space)));
-    if (out.ident.empty() || out.ident[0] == '\'') {
-        return false;
-    }
-    const size_t equals = line.find('=', space + 1);
-    if (equals == std::string::npos) {
-        out.name = ToLower(TrimSpaces(line.substr(space + 1)));
-        out.value = TrimSpaces(line);
-    } else {
-        out.name = ToLower(TrimSpaces(line.substr(space + 1, equals - space - 1)));
-        out.value = TrimSpaces(line.substr(equals + 1));
-    }
-    out.rawValue = out.value;
-    out.value = LocaleText(out.value);
-    out.name = LocaleText(out.name);
-    return true;
-}
 
 }  // namespace
 
@@ -75,8 +44,8 @@ _AppModule::ProfilePtr _AppModule::LoadResources() {
 
 void _AppModule::_LoadResources(const std::string& file, const ProfilePtr& profile) {
     const std::string key = ToLower(ForwardSlashes(file));
-    if (_resourceStack.size() >= MAX_RESOURCE_DEPTH ||
-        std::find(_resourceStack.begin(), _resourceStack.end(), key) != _resourceStack.end()) {
+    if (resourceStack.size() >= MAX_RESOURCE_DEPTH ||
+        std::find(resourceStack.begin(), resourceStack.end(), key) != resourceStack.end()) {
         DebugLog("***Resource file includes itself: " + file + "***");
         return;
     }
@@ -85,11 +54,11 @@ void _AppModule::_LoadResources(const std::string& file, const ProfilePtr& profi
         DebugLog("***Failed to open resource file: " + file + "***");
         return;
     }
-    _resourceStack.push_back(key);
+    resourceStack.push_back(key);
     while (!Eof(*stream)) {
         _LoadResourceLine(ReadLine(*stream), profile);
     }
-    _resourceStack.pop_back();
+    resourceStack.pop_back();
 }
 
 void _AppModule::_LoadResourceLine(const std::string& rawLine, const ProfilePtr& profile) {
@@ -129,9 +98,9 @@ void _AppModule::_LoadResourceLine(const std::string& rawLine, const ProfilePtr&
 
 void _AppModule::_RememberLocaleSprite(const std::string& name, const std::string& rawValue) {
     if (StartsWithNoCase(rawValue, "##")) {
-        _localeSprites[ToLower(name)] = rawValue;
+        localeSprites[ToLower(name)] = rawValue;
     } else {
-        _localeSprites.erase(ToLower(name));
+        localeSprites.erase(ToLower(name));
     }
 }
 
@@ -139,7 +108,7 @@ void _AppModule::RefreshLocaleSprites() {
     if (!_gotResources) {
         return;
     }
-    for (const auto& [name, key] : _localeSprites) {
+    for (const auto& [name, key] : localeSprites) {
         ReplaceSpriteResource(name, LocaleText(key));
     }
 }
@@ -151,7 +120,7 @@ void _AppModule::UnloadSprites() {
         }
     }
     Sprites.clear();
-    _localeSprites.clear();
+    localeSprites.clear();
 }
 
 void _AppModule::UnloadResources() {
@@ -213,12 +182,21 @@ int _AppModule::guiButtonHit(const std::string& name) const {
 }
 
 _AppModule::SpritePtr _AppModule::GetSprite(const std::string& name) const {
-    auto found = Sprites.find(ToLower(name));
-    if (found == Sprites.end()) {
+    if (Sprites.count(ToLower(name)) == 0) {
         DebugLog("***Error: App module cannot find sprite :" + name + "***");
         return nullptr;
     }
-    return found->second;
+    return OptionalSprite(name);
+}
+
+_AppModule::SpritePtr _AppModule::OptionalSprite(const std::string& name) const {
+    const auto found = Sprites.find(ToLower(name));
+    return found != Sprites.end() ? found->second : nullptr;
+}
+
+_AppModule::EmitterPtr _AppModule::OptionalEmitter(const std::string& name) const {
+    const auto found = ParticleEmitters.find(name);
+    return found != ParticleEmitters.end() ? found->second : nullptr;
 }
 
 SoundPtr _AppModule::GetSound(const std::string& name) const {
@@ -241,12 +219,11 @@ void _AppModule::PlaySoundByName(const std::string& name) {
 }
 
 _AppModule::EmitterPtr _AppModule::GetEmitter(const std::string& name) const {
-    auto found = ParticleEmitters.find(name);
-    if (found == ParticleEmitters.end()) {
+    if (ParticleEmitters.count(name) == 0) {
         DebugLog("***Error: App module cannot find emitter ID :" + name + "***");
         return nullptr;
     }
-    return found->second;
+    return OptionalEmitter(name);
 }
 
 void _AppModule::Update(int ms) {

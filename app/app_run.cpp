@@ -10,7 +10,7 @@ int ParseStartLevel(int argc, const char* const* argv) {
         return 0;
     }
     const int level = ToInt(argv[1]);
-    return (level >= 1 && level <= LAST_START_LEVEL) ? level : 0;
+    return (level >= 1 && level <= MAX_LEVEL_NUMBER) ? level : 0;
 }
 
 namespace {

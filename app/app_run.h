@@ -4,8 +4,6 @@
 
 #include "board/level_data.h"
 
-constexpr int LAST_START_LEVEL = LEVEL_COUNT;
-
 // The level named by the first command-line argument, or 0 for a normal start.
 int ParseStartLevel(int argc, const char* const* argv);
 // The command-line start level for the whole run (0 for a normal start).

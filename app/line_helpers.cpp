@@ -20,30 +20,31 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Leading sign and digits of text from pos; 0 when none. Saturates instead of overflowing.
-int LeadingInt(const std::string& text, size_t pos) {
+}  // namespace
+
+bool ReadInt(const std::string& text, size_t& pos, int& value) {
     bool negative = false;
     if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
         negative = text[pos] == '-';
         ++pos;
     }
-    long long value = 0;
+    const size_t first = pos;
+    long long number = 0;
     for (; pos < text.size() && IsDigit(text[pos]); ++pos) {
-        value = value * 10 + (text[pos] - '0');
-        if (value > 2147483648LL) {
-            value = 2147483648LL;
+        number = number * 10 + (text[pos] - '0');
+        if (number > 2147483648LL) {
+            number = 2147483648LL;
         }
     }
     if (negative) {
-        value = -value;
+        number = -number;
     }
-    if (value > 2147483647LL) {
-        value = 2147483647LL;
+    if (number > 2147483647LL) {
+        number = 2147483647LL;
     }
-    return static_cast<int>(value);
+    value = static_cast<int>(number);
+    return pos > first;
 }
-
-}  // namespace
 
 std::string KeyOf(const std::string& line) {
     const size_t eq = line.find('=');
@@ -88,7 +89,7 @@ void ParseColor4(const std::string& text, int& r, int& g, int& b, int& a) {
             while (pos < text.size() && text[pos] == ' ') {
                 ++pos;
             }
-            last = LeadingInt(text, pos);
+            ReadInt(text, pos, last);
             const size_t comma = text.find(',', pos);
             pos = comma == std::string::npos ? std::string::npos : comma + 1;
         }
@@ -119,12 +120,18 @@ std::string ToLower(const std::string& text) {
     return lower;
 }
 
+std::string ZeroPadded(const std::string& text, size_t width) {
+    return text.size() >= width ? text : std::string(width - text.size(), '0') + text;
+}
+
 int ToInt(const std::string& text) {
     size_t pos = 0;
     while (pos < text.size() && IsSpaceCode(text[pos])) {
         ++pos;
     }
-    return LeadingInt(text, pos);
+    int value = 0;
+    ReadInt(text, pos, value);
+    return value;
 }
 
 float ToFloat(const std::string& text) {

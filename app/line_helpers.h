@@ -13,5 +13,10 @@ void SwapValues(int& a, int& b);
 // Shared conversions: leading-number parsing as the game's readers use it.
 std::string ToLower(const std::string& text);
 std::string ForwardSlashes(std::string path);  // backslashes become "/"
-int ToInt(const std::string& text);            // leading sign and digits, else 0
-float ToFloat(const std::string& text);        // leading number, else 0
+// Zeros in front of text up to width characters ("42", 5 gives "00042").
+std::string ZeroPadded(const std::string& text, size_t width);
+int ToInt(const std::string& text);  // leading sign and digits, else 0
+// The sign and digits at pos, pos moved past them; false when there are no
+// digits. Saturates instead of overflowing.
+bool ReadInt(const std::string& text, size_t& pos, int& value);
+float ToFloat(const std::string& text);  // leading number, else 0

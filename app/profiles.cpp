@@ -11,8 +11,6 @@ std::shared_ptr<highScore> _AppModule::highScores[HIGHSCORE_TABLES][HIGHSCORE_PO
 namespace {
 
 constexpr int MAX_PROFILES = 9;
-constexpr int WRITE_NOW = 0;
-constexpr int DEFER_WRITE = 1;
 
 bool ValidPosition(int table, int position) {
     return table >= 0 && table < HIGHSCORE_TABLES && position >= 0 &&

@@ -174,14 +174,14 @@ void AppConstantsManager::WriteConstants() {
     }
     if (!PrepareSettingsFolder(GetUserFolderName()) || !ReplaceFileSafely(FilePath(), text)) {
         // Said once: a full disk or a read-only folder fails every save alike.
-        if (!_saidCannotSave) {
+        if (!saidCannotSave) {
             DebugLog("Cannot open config file for writing: " + FilePath() +
                      " (the game goes on; what was saved before stays)");
-            _saidCannotSave = true;
+            saidCannotSave = true;
         }
         return;
     }
-    _saidCannotSave = false;
+    saidCannotSave = false;
 }
 
 void AppConstantsManager::AddConstant(const std::string& key, const std::string& value,

@@ -8,6 +8,11 @@
 
 #include "app/settings_keys.h"
 
+// The deferWrite argument of the setters: write app.dat at once, or leave it
+// to a later write.
+constexpr int WRITE_NOW = 0;
+constexpr int DEFER_WRITE = 1;
+
 class AppConstantsManager {
 public:
     // Scrambled file format: off until start-up switches it on.
@@ -43,7 +48,7 @@ private:
     void _readLine(const std::string& line);
 
     std::unique_ptr<std::map<std::string, std::string>> _appConstants;
-    bool _saidCannotSave = false;  // until a save succeeds again
+    bool saidCannotSave = false;  // until a save succeeds again
 };
 
 // The program's one store, read from the settings file on first use.

@@ -1,5 +1,5 @@
 #pragma once
-// The user data folder, shared by every account of the machine, and the
+// The user data folder, on Linux the player's own (XDG) folder, and the
 // settings files in it. On Linux the folder is "$XDG_DATA_HOME/" (default
 // "~/.local/share/") + the folder name; TESSALUNE_DATA_DIR, when set, replaces
 // the whole folder (so tests never touch a real home).

@@ -113,10 +113,13 @@ private:
     bool _Enclosed(const Point& p) const;
 };
 
-// The game's cell size on the screen, in pixels.
+// The game's cell size on the screen, in pixels, and the top-left cell's corner.
 constexpr int BOARD_CELL_WIDTH = 32;
 constexpr int BOARD_CELL_HEIGHT = 48;
+constexpr int BOARD_LEFT = 2;
+constexpr int BOARD_TOP = 2;
 
 // A board of the level's size at the game's cell size, whose cells and tile
 // heights come from level (setLevelData); start is the top-left cell's corner.
-GameGridPtr BoardFromLevel(const levelData& level, const Point& start = Point(2, 2));
+GameGridPtr BoardFromLevel(const levelData& level,
+                           const Point& start = Point(BOARD_LEFT, BOARD_TOP));

@@ -10,8 +10,9 @@ using LevelDataPtr = std::shared_ptr<levelData>;
 
 constexpr int LEVEL_COLUMNS = 25;
 constexpr int LEVEL_ROWS = 12;
-// The game's levels are numbered 1 to LEVEL_COUNT.
-constexpr int LEVEL_COUNT = 60;
+// The highest level number a level file or the command line may name. The
+// story is shorter: its length is "NumberOfLevels" of the game's script.
+constexpr int MAX_LEVEL_NUMBER = 60;
 
 class levelData {
 public:

@@ -11,16 +11,14 @@
 
 class SeededRandom {
 public:
-    explicit SeededRandom(uint32_t seed) : engine_(seed) {}
+    explicit SeededRandom(uint32_t seed) : engine(seed) {}
 
     // The next raw 32-bit number.
-    uint32_t Next() { return static_cast<uint32_t>(engine_()); }
+    uint32_t Next() { return static_cast<uint32_t>(engine()); }
     // 0 .. n - 1; n must be positive.
     int Below(int n) { return static_cast<int>(Next() % static_cast<uint32_t>(n)); }
     // [0, 1)
     double Unit() { return static_cast<double>(Next()) / 4294967296.0; }
-    // True in percent cases of a hundred.
-    bool Chance(int percent) { return Below(100) < percent; }
 
     template <class T>
     const T& Pick(const std::vector<T>& items) {
@@ -35,5 +33,5 @@ public:
     }
 
 private:
-    std::mt19937 engine_;
+    std::mt19937 engine;
 };

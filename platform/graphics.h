@@ -39,8 +39,8 @@ void Flip();
 void FlipUnpaced();
 void SetMouseVisible(bool visible);
 void OpenURL(const std::string& url);
-// Shows a small desktop window, hands url to the browser and waits until that
-// window is activated again (used while the game is full screen).
+// Hands url to the browser; a full-screen window is minimised for the hand-over
+// and restored and raised straight after, without waiting.
 void OpenURLFromSmallWindow(const std::string& url);
 // True once after the user asked to close the window.
 bool AppTerminate();

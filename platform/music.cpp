@@ -173,14 +173,6 @@ const std::string& QueuedSong() {
     return S().queued;
 }
 
-size_t SongMemoryBytes() {
-    size_t bytes = 0;
-    for (const auto& entry : S().songs) {
-        bytes += entry.second ? entry.second->MemoryBytes() : 0;
-    }
-    return bytes;
-}
-
 void ResetMusicService() {
     MusicService& s = S();
     Stop(s.channel);

@@ -30,8 +30,5 @@ ChannelPtr MusicChannel();
 SoundPtr CurrentSong();
 float MusicFadeLevel();
 const std::string& QueuedSong();
-// Bytes the song table holds (compressed bytes of streamed songs, samples of
-// songs decoded whole).
-size_t SongMemoryBytes();
 // Drops every song and resets the service to its initial state.
 void ResetMusicService();

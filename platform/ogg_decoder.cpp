@@ -119,13 +119,13 @@ std::unique_ptr<OggStream> OggStream::Open(std::shared_ptr<const std::string> by
         return nullptr;
     }
     std::unique_ptr<OggStream> stream(new OggStream);
-    stream->state_ = std::make_unique<State>();
-    State& state = *stream->state_;
+    stream->state = std::make_unique<State>();
+    State& state = *stream->state;
     state.bytes = std::move(bytes);
     state.source = {reinterpret_cast<const uint8_t*>(state.bytes->data()), state.bytes->size(), 0};
     const ov_callbacks callbacks{ReadSource, SeekSource, nullptr, TellSource};
     if (ov_open_callbacks(&state.source, &state.file, nullptr, 0, callbacks) != 0) {
-        stream->state_.reset();
+        stream->state.reset();
         return nullptr;
     }
     const vorbis_info* info = ov_info(&state.file, -1);
@@ -135,15 +135,15 @@ std::unique_ptr<OggStream> OggStream::Open(std::shared_ptr<const std::string> by
         total > MAX_SOUND_FRAMES) {
         return nullptr;
     }
-    stream->rate_ = static_cast<int>(info->rate);
-    stream->channels_ = info->channels;
-    stream->totalFrames_ = total;
+    stream->rate = static_cast<int>(info->rate);
+    stream->channels = info->channels;
+    stream->totalFrames = total;
     return stream;
 }
 
 OggStream::~OggStream() {
-    if (state_) {
-        ov_clear(&state_->file);
+    if (state) {
+        ov_clear(&state->file);
     }
 }
 
@@ -152,10 +152,9 @@ int64_t OggStream::Read(std::vector<int16_t>& out, int64_t maxFrames) {
     int64_t added = 0;
     while (added < maxFrames) {
         const int64_t wanted = std::min<int64_t>(static_cast<int64_t>(sizeof buffer),
-                                                 (maxFrames - added) * 2 * channels_);
+                                                 (maxFrames - added) * 2 * channels);
         int section = 0;
-        const long got =
-            ov_read(&state_->file, buffer, static_cast<int>(wanted), 0, 2, 1, &section);
+        const long got = ov_read(&state->file, buffer, static_cast<int>(wanted), 0, 2, 1, &section);
         if (got == OV_HOLE) {
             continue;
         }
@@ -166,10 +165,10 @@ int64_t OggStream::Read(std::vector<int16_t>& out, int64_t maxFrames) {
             break;
         }
         const auto* samples = reinterpret_cast<const int16_t*>(buffer);
-        const int64_t frames = got / (2 * channels_);
+        const int64_t frames = got / (2 * channels);
         for (int64_t i = 0; i < frames; ++i) {
-            out.push_back(samples[i * channels_]);
-            out.push_back(samples[i * channels_ + (channels_ == 2 ? 1 : 0)]);
+            out.push_back(samples[i * channels]);
+            out.push_back(samples[i * channels + (channels == 2 ? 1 : 0)]);
         }
         added += frames;
     }
@@ -177,5 +176,5 @@ int64_t OggStream::Read(std::vector<int16_t>& out, int64_t maxFrames) {
 }
 
 bool OggStream::Rewind() {
-    return ov_pcm_seek(&state_->file, 0) == 0;
+    return ov_pcm_seek(&state->file, 0) == 0;
 }

@@ -33,8 +33,8 @@ public:
     OggStream(const OggStream&) = delete;
     OggStream& operator=(const OggStream&) = delete;
 
-    int Rate() const { return rate_; }
-    int64_t TotalFrames() const { return totalFrames_; }
+    int Rate() const { return rate; }
+    int64_t TotalFrames() const { return totalFrames; }
     // Appends up to maxFrames stereo frames to out. Returns the frames added,
     // 0 at the end of the stream and -1 on damaged data. Logs nothing either.
     int64_t Read(std::vector<int16_t>& out, int64_t maxFrames);
@@ -44,8 +44,8 @@ public:
 private:
     OggStream() = default;
     struct State;
-    std::unique_ptr<State> state_;
-    int rate_ = 0;
-    int channels_ = 0;
-    int64_t totalFrames_ = 0;
+    std::unique_ptr<State> state;
+    int rate = 0;
+    int channels = 0;
+    int64_t totalFrames = 0;
 };

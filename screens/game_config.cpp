@@ -1,8 +1,7 @@
 #include "screens/game_config.h"
 
-#include <cctype>
-
 #include "app/app_module.h"
+#include "app/line_helpers.h"
 #include "platform/debug_log.h"
 
 namespace {
@@ -10,7 +9,9 @@ namespace {
 // Counts are capped so that a damaged script cannot ask for huge lists.
 constexpr int MAX_LIST = 100;
 
-int ListCount(const _AppModule& module, const std::string& name) {
+}  // namespace
+
+int ConfigListCount(const _AppModule& module, const std::string& name) {
     const int count = module.constInt(name);
     if (count < 0 || count > MAX_LIST) {
         DebugLog("***Error: game constant " + name + " out of range: " + std::to_string(count) +
@@ -20,14 +21,16 @@ int ListCount(const _AppModule& module, const std::string& name) {
     return count;
 }
 
-std::vector<std::string> ReadList(const _AppModule& module, int count, const std::string& prefix,
-                                  const std::string& suffix = "") {
+std::vector<std::string> ConfigList(const _AppModule& module, int count, const std::string& prefix,
+                                    const std::string& suffix) {
     std::vector<std::string> list(static_cast<size_t>(count) + 1);
     for (int n = 1; n <= count; ++n) {
         list[n] = module.constString(prefix + std::to_string(n) + suffix);
     }
     return list;
 }
+
+namespace {
 
 std::vector<int> ReadIntList(const _AppModule& module, int count, const std::string& prefix,
                              const std::string& suffix) {
@@ -48,28 +51,18 @@ float PositiveDrawTime(const _AppModule& module, const std::string& name) {
     return value;
 }
 
-bool ReadInt(const std::string& text, size_t& at, int& value) {
+void SkipSpaces(const std::string& text, size_t& at) {
     while (at < text.size() && text[at] == ' ') {
         ++at;
     }
-    bool negative = false;
-    if (at < text.size() && (text[at] == '-' || text[at] == '+')) {
-        negative = text[at] == '-';
-        ++at;
-    }
-    const size_t first = at;
-    long long number = 0;
-    while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])) != 0) {
-        if (number < 1000000) {
-            number = number * 10 + (text[at] - '0');
-        }
-        ++at;
-    }
-    while (at < text.size() && text[at] == ' ') {
-        ++at;
-    }
-    value = static_cast<int>(negative ? -number : number);
-    return at > first;
+}
+
+// A number with the spaces around it.
+bool ReadSpacedInt(const std::string& text, size_t& at, int& value) {
+    SkipSpaces(text, at);
+    const bool read = ReadInt(text, at, value);
+    SkipSpaces(text, at);
+    return read;
 }
 
 }  // namespace
@@ -87,11 +80,11 @@ GamePosition ParseGamePosition(const std::string& text) {
     size_t at = 0;
     int x = 0;
     int y = 0;
-    if (!ReadInt(text, at, x) || at >= text.size() || text[at] != ',') {
+    if (!ReadSpacedInt(text, at, x) || at >= text.size() || text[at] != ',') {
         return position;
     }
     ++at;
-    if (!ReadInt(text, at, y) || at != text.size()) {
+    if (!ReadSpacedInt(text, at, y) || at != text.size()) {
         return position;
     }
     position.valid = true;
@@ -107,15 +100,16 @@ GameConfig ReadGameConfig(const _AppModule& module) {
     config.lineUndrawTime = PositiveDrawTime(module, "LineUndrawTime");
     config.numberOfLevels = module.constInt("NumberOfLevels");
 
-    config.backgrounds = ReadList(module, ListCount(module, "NumberBackgrounds"), "Background");
-    const int tileSets = ListCount(module, "MaxTileSets");
-    config.tileSets = ReadList(module, tileSets, "TileSet");
+    config.backgrounds =
+        ConfigList(module, ConfigListCount(module, "NumberBackgrounds"), "Background");
+    const int tileSets = ConfigListCount(module, "MaxTileSets");
+    config.tileSets = ConfigList(module, tileSets, "TileSet");
     config.tileSet3D = ReadIntList(module, tileSets, "Set", "-3D");
     config.tileSetShadows = ReadIntList(module, tileSets, "Set", "-Shadows");
-    config.tutorials = ReadList(module, ListCount(module, "MaxTutorials"), "tutorial");
-    const int locations = ListCount(module, "MaxLocations");
-    config.locationNames = ReadList(module, locations, "LocName");
-    config.pictureComplete = ReadList(module, locations, "PicComplete");
+    config.tutorials = ConfigList(module, ConfigListCount(module, "MaxTutorials"), "tutorial");
+    const int locations = ConfigListCount(module, "MaxLocations");
+    config.locationNames = ConfigList(module, locations, "LocName");
+    config.pictureComplete = ConfigList(module, locations, "PicComplete");
     config.locationPositions.assign(static_cast<size_t>(locations) + 1, GamePosition{});
     for (int n = 2; n <= locations; ++n) {
         const std::string name = "Pos" + std::to_string(n);
@@ -125,7 +119,7 @@ GameConfig ReadGameConfig(const _AppModule& module) {
                      module.constString(name) + "\"***");
         }
     }
-    config.endStory = ReadList(module, ListCount(module, "NumberEndStory"), "EndStory");
+    config.endStory = ConfigList(module, ConfigListCount(module, "NumberEndStory"), "EndStory");
 
     config.selectFirst = module.constString("SelectFirst");
     config.selectNext = module.constString("SelectNext");

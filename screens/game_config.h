@@ -6,6 +6,11 @@
 
 class _AppModule;
 
+// The length of a list indexed from 1.
+inline int ConfigCount(const std::vector<std::string>& list) {
+    return list.empty() ? 0 : static_cast<int>(list.size()) - 1;
+}
+
 // A place on the map: its marker position ("x,y"; valid only when it parsed).
 struct GamePosition {
     bool valid = false;
@@ -41,23 +46,24 @@ struct GameConfig {
     std::string finished;
     std::string level;
 
-    int NumberBackgrounds() const { return Count(backgrounds); }
-    int MaxTileSets() const { return Count(tileSets); }
-    int MaxTutorials() const { return Count(tutorials); }
-    int MaxLocations() const { return Count(locationNames); }
-    int NumberEndStory() const { return Count(endStory); }
+    int NumberBackgrounds() const { return ConfigCount(backgrounds); }
+    int MaxTileSets() const { return ConfigCount(tileSets); }
+    int MaxTutorials() const { return ConfigCount(tutorials); }
+    int MaxLocations() const { return ConfigCount(locationNames); }
+    int NumberEndStory() const { return ConfigCount(endStory); }
 
     // Entry n of a list, or the empty value when n is outside 1..count.
     static std::string At(const std::vector<std::string>& list, int n);
     static int At(const std::vector<int>& list, int n);
-
-private:
-    static int Count(const std::vector<std::string>& list) {
-        return list.empty() ? 0 : static_cast<int>(list.size()) - 1;
-    }
 };
 
 // Reads every constant the game screen uses from the module's constants.
 GameConfig ReadGameConfig(const _AppModule& module);
+
+// A list's length from a count constant, kept to 0..100 (a debug line when not).
+int ConfigListCount(const _AppModule& module, const std::string& name);
+// Constants prefix + 1 .. count + suffix, as a list indexed from 1.
+std::vector<std::string> ConfigList(const _AppModule& module, int count, const std::string& prefix,
+                                    const std::string& suffix = "");
 // "x,y" with optional spaces: the two integers; anything else is invalid.
 GamePosition ParseGamePosition(const std::string& text);

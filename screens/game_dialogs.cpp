@@ -66,30 +66,26 @@ void myGame::GameOver_Update(int) {
 
 void myGame::ShowingOptions_Update(int) {
     if (guiButtonHit("options_accept")) {
-        SetMusicVolume(SliderVolume(GetVolumeSliderPosition("options", "music_volume")));
-        SetSoundVolume(SliderVolume(GetVolumeSliderPosition("options", "sound_volume")));
+        SetMusicVolume(optionsVolumes.Music("options"));
+        SetSoundVolume(optionsVolumes.Sound("options"));
         appGUI->HideWindow("options");
         SetGameState(GS_LEVEL_RUNNING);
     } else if (guiButtonHit("options_cancel")) {
         // The shared form's cancel: the volumes as they were, back to the level.
-        SetMusicVolume(optionsMusicVolume);
-        SetSoundVolume(optionsSoundVolume);
+        SetMusicVolume(optionsVolumes.SavedMusic());
+        SetSoundVolume(optionsVolumes.SavedSound());
         appGUI->HideWindow("options");
         SetGameState(GS_LEVEL_RUNNING);
     } else if (guiButtonHit("fullscreen")) {
-        if (!IsFullscreen()) {
-            ToggleFullscreen();
-        }
+        ShowFullscreen(true);
     } else if (guiButtonHit("windowed")) {
-        if (IsFullscreen()) {
-            ToggleFullscreen();
-        }
+        ShowFullscreen(false);
     } else if (guiButtonHit("language")) {
         _OnLanguage();
     } else if (guiButtonHit("sound_volume")) {
-        SetSoundVolume(SliderVolume(GetVolumeSliderPosition("options", "sound_volume")));
+        SetSoundVolume(optionsVolumes.Sound("options"));
     } else if (guiButtonHit("music_volume")) {
-        SetMusicVolume(SliderVolume(GetVolumeSliderPosition("options", "music_volume")));
+        SetMusicVolume(optionsVolumes.Music("options"));
     }
 }
 

@@ -143,8 +143,8 @@ void myGame::_DrawPieces() {
         for (int c = 0; c < 4; ++c) {
             if (progress->iPieces[r * 4 + c] != 0) {
                 DrawImage(playGrid->PictureImage(r * 4 + c),
-                          static_cast<float>(PIECES_LEFT + 32 * c),
-                          static_cast<float>(PIECES_TOP + 48 * r));
+                          static_cast<float>(PIECES_LEFT + BOARD_CELL_WIDTH * c),
+                          static_cast<float>(PIECES_TOP + BOARD_CELL_HEIGHT * r));
             }
         }
     }
@@ -173,7 +173,7 @@ void myGame::_DrawOverlays() {
     }
     DrawParticleEmitters();
     DrawingDefaults();
-    scaleFader::Draw(16.0f, 24.0f);
+    scaleFader::Draw(BOARD_CELL_WIDTH / 2.0f, BOARD_CELL_HEIGHT / 2.0f);
     DrawingDefaults();
     if (fFadeAlpha > 0.0f && screenGrabImage) {
         SetBlend(BLEND_ALPHA);

@@ -1,14 +1,11 @@
 #include "screens/game_flow.h"
 
+#include "app/line_helpers.h"
 #include "platform/debug_log.h"
 #include "platform/numbers.h"
 
 std::string ScoreText(int score) {
-    std::string text = std::to_string(score);
-    while (text.size() < 7) {
-        text.insert(text.begin(), '0');
-    }
-    return text;
+    return ZeroPadded(std::to_string(score), 7);
 }
 
 ClockSecond ClockSecondBetween(int beforeMs, int afterMs) {
@@ -66,17 +63,13 @@ float FinishedBoardAlpha(float alpha, int dt, bool boardEmpty) {
 }
 
 int ValidLevel(int level) {
-    if (level < FIRST_LEVEL || level > LAST_LEVEL) {
+    if (level < FIRST_LEVEL || level > MAX_LEVEL_NUMBER) {
         DebugLog("***Error: level " + std::to_string(level) + " is outside " +
-                 std::to_string(FIRST_LEVEL) + ".." + std::to_string(LAST_LEVEL) +
+                 std::to_string(FIRST_LEVEL) + ".." + std::to_string(MAX_LEVEL_NUMBER) +
                  ", starting level 1***");
         return FIRST_LEVEL;
     }
     return level;
-}
-
-float SliderVolume(float value) {
-    return value < 0.1f ? 0.0f : value;
 }
 
 std::string BonusControl(int code) {

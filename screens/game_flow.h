@@ -23,8 +23,8 @@ constexpr int TIME_BONUS_STEP_MS = 30;
 constexpr int HINT_PULSE_IDLE_MS = 30000;
 constexpr int PULSE_INTERVAL_MS = 1000;
 constexpr int COLLECTED_PICTURES = 16;
+constexpr int MAX_TIME_LIMIT_S = 100000;  // a damaged level cannot overflow the clock
 constexpr int FIRST_LEVEL = 1;
-constexpr int LAST_LEVEL = LEVEL_COUNT;
 
 // The score as the status bar shows it: at least 7 digits, zero-filled.
 std::string ScoreText(int score);
@@ -59,9 +59,6 @@ float FinishedBoardAlpha(float alpha, int dt, bool boardEmpty);
 
 // A level number read from the profile: outside 1..60 gives 1 with a debug line.
 int ValidLevel(int level);
-
-// A volume slider's value: below 0.1 counts as silence.
-float SliderVolume(float value);
 
 // The control a bonus item flies to ("" for picture pieces and unknown codes).
 std::string BonusControl(int code);

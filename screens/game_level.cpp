@@ -16,6 +16,7 @@
 #include "platform/input.h"
 #include "platform/music.h"
 #include "screens/game_screen.h"
+#include "screens/pair_removal.h"
 #include "screens/progress_screen.h"
 #include "toolkit/fader.h"
 #include "toolkit/particle_emitter.h"
@@ -23,8 +24,7 @@
 namespace {
 
 const char* const DEFAULT_TILE_SET = "data/game/images/tileset1.png";
-constexpr int MAX_TIME_LIMIT_S = 100000;  // a damaged level cannot overflow the clock
-constexpr int FLIGHT_STEP_MS = 17;        // the longest frame of the 60 Hz pacing
+constexpr int FLIGHT_STEP_MS = 17;  // the longest frame of the 60 Hz pacing
 constexpr int MAX_FLIGHT_MS = 8000;
 
 std::string LevelPath(int level) {
@@ -250,46 +250,25 @@ void myGame::RemoveSelectedTiles() {
     }
     ShowHint = 0;
     routeFlash = 0;
-    iScoreIncrement += POINTS_PER_PAIR;
     timeSinceLastGo = 0;
     const Point a = *startPoint;
     const Point b = *endPoint;
-    const int t1 = playGrid->cellData(a);
-    const int t2 = playGrid->cellData(b);
-    undoAction::pushUndoAction(t1, t2, a, b);
-    for (int pass = 0; pass < 2; ++pass) {
-        const float alpha = pass == 0 ? 1.0f : 0.5f;
-        const float scale = pass == 0 ? 1.0f : 1.3f;
-        const float alphaSpeed = pass == 0 ? 1.0f : 1.5f;
-        const float scaleSpeed = pass == 0 ? 1.0f : 1.8f;
-        for (const auto& [cell, tile] : {std::pair{a, t1}, std::pair{b, t2}}) {
-            scaleFader::Create(playGrid->normalImage(tile - FIRST_TILE_VALUE),
-                               static_cast<float>(playGrid->_cellStartX(cell.x)),
-                               static_cast<float>(playGrid->_cellStartY(cell.y)), alpha, scale,
-                               alphaSpeed, scaleSpeed);
+    const RemovalOutcome outcome = DecideRemoval(_RemovalScene(a, b));
+    iScoreIncrement += outcome.points;
+    undoAction::pushUndoAction(playGrid->cellData(a), playGrid->cellData(b), a, b);
+    _PlayRemoval(a, b, outcome);
+    for (const Pickup& pickup : outcome.pickups) {
+        if (pickup.kind == PickupKind::PIECE) {
+            collectedPictures[iTotalCollectedPictures++] = pickup.piece;
+        } else if (pickup.kind == PickupKind::NO_ROOM) {
+            DebugLog("***Error: more than 16 picture pieces on level " +
+                     std::to_string(iCurrentLevel) + ", piece ignored***");
         }
     }
-    int count = 0;
-    bool picFound = false;
-    for (const Point& cell : {a, b}) {
-        if (cell.x >= 0 && cell.x < LEVEL_COLUMNS && cell.y >= 0 && cell.y < LEVEL_ROWS &&
-            ld->bonus[cell.x][cell.y] != 0) {
-            ++count;
-            _CollectBonus(cell, ld->bonus[cell.x][cell.y], count, picFound);
-        }
-    }
-    if (!Relaxed() && a.x >= 0 && a.x < LEVEL_COLUMNS && a.y >= 0 && a.y < LEVEL_ROWS &&
-        IsGroupValue(ld->grid[a.x][a.y])) {
-        ParticleEmitOverControlCaptionRegion("statusbar", "sb_time", 20, "bonusfly");
-        const long long added = static_cast<long long>(ld->flowersbonus) * 1000;
-        timeRemainingMS = static_cast<int>(
-            std::min<long long>(timeRemainingMS + added, MAX_TIME_LIMIT_S * 1000LL));
-        ++count;
-    }
-    PlaySoundByName(count == 0 ? "ChooseSecond" : (picFound ? "PicFound" : "GetBonus"));
+    timeRemainingMS = outcome.timeRemainingMs;
     playGrid->removePair(a, b);
     for (const Point& cell : {a, b}) {
-        if (cell.x >= 0 && cell.x < LEVEL_COLUMNS && cell.y >= 0 && cell.y < LEVEL_ROWS) {
+        if (_OnLevel(cell)) {
             ld->bonus[cell.x][cell.y] = 0;
         }
     }
@@ -304,39 +283,62 @@ void myGame::RemoveSelectedTiles() {
     FindHintRoute();
 }
 
-void myGame::_CollectBonus(const Point& cell, int code, int& count, bool& picFound) {
-    const float x = static_cast<float>(playGrid->_cellStartX(cell.x) + 16);
-    const float y = static_cast<float>(playGrid->_cellStartY(cell.y) + 24);
+bool myGame::_OnLevel(const Point& cell) {
+    return cell.x >= 0 && cell.x < LEVEL_COLUMNS && cell.y >= 0 && cell.y < LEVEL_ROWS;
+}
+
+RemovalScene myGame::_RemovalScene(const Point& a, const Point& b) const {
+    RemovalScene scene;
+    scene.start = a;
+    scene.end = b;
+    scene.startBonus = _OnLevel(a) ? ld->bonus[a.x][a.y] : 0;
+    scene.endBonus = _OnLevel(b) ? ld->bonus[b.x][b.y] : 0;
+    scene.startLevelTile = _OnLevel(a) ? ld->grid[a.x][a.y] : 0;
+    scene.relaxed = Relaxed();
+    scene.flowersBonus = ld->flowersbonus;
+    scene.timeRemainingMs = timeRemainingMS;
+    scene.collectedPieces = iTotalCollectedPictures;
+    return scene;
+}
+
+void myGame::_PlayRemoval(const Point& a, const Point& b, const RemovalOutcome& outcome) {
+    const int t1 = playGrid->cellData(a);
+    const int t2 = playGrid->cellData(b);
+    for (int pass = 0; pass < 2; ++pass) {
+        const float alpha = pass == 0 ? 1.0f : 0.5f;
+        const float scale = pass == 0 ? 1.0f : 1.3f;
+        const float alphaSpeed = pass == 0 ? 1.0f : 1.5f;
+        const float scaleSpeed = pass == 0 ? 1.0f : 1.8f;
+        for (const auto& [cell, tile] : {std::pair{a, t1}, std::pair{b, t2}}) {
+            scaleFader::Create(playGrid->normalImage(tile - FIRST_TILE_VALUE),
+                               static_cast<float>(playGrid->_cellStartX(cell.x)),
+                               static_cast<float>(playGrid->_cellStartY(cell.y)), alpha, scale,
+                               alphaSpeed, scaleSpeed);
+        }
+    }
+    for (const Pickup& pickup : outcome.pickups) {
+        _PlayPickup(pickup);
+    }
+    if (outcome.flowerTime) {
+        ParticleEmitOverControlCaptionRegion("statusbar", "sb_time", 20, "bonusfly");
+    }
+    PlaySoundByName(outcome.sound);
+}
+
+void myGame::_PlayPickup(const Pickup& pickup) {
+    const Point& cell = pickup.cell;
+    const float x = static_cast<float>(playGrid->_cellCentreX(cell.x));
+    const float y = static_cast<float>(playGrid->_cellCentreY(cell.y));
     if (const EmitterPtr emitter = GetEmitter("bonuscollect")) {
         emitter->DoBurst(x, y, 1);
     }
-    if (IsBonusItem(code)) {
-        if (Relaxed() && (code == 1 || code == 5)) {
-            --count;
-        } else {
-            makeFlyingBonus(code, x, y, BonusControl(code));
-        }
-        return;
+    if (pickup.kind == PickupKind::FLIES) {
+        makeFlyingBonus(pickup.code, x, y, pickup.control);
+    } else if (pickup.kind == PickupKind::PIECE) {
+        scaleFader::Create(
+            playGrid->PictureImage(pickup.piece), static_cast<float>(playGrid->_cellStartX(cell.x)),
+            static_cast<float>(playGrid->_cellStartY(cell.y)), 1.0f, 1.5f, 0.7f, 0.5f);
     }
-    if (!IsPicturePiece(code)) {
-        return;
-    }
-    if (Relaxed()) {
-        --count;
-        return;
-    }
-    const int piece = code - FIRST_PICTURE_PIECE;
-    if (iTotalCollectedPictures >= COLLECTED_PICTURES) {
-        DebugLog("***Error: more than 16 picture pieces on level " + std::to_string(iCurrentLevel) +
-                 ", piece ignored***");
-        return;
-    }
-    collectedPictures[iTotalCollectedPictures] = piece;
-    scaleFader::Create(playGrid->PictureImage(piece),
-                       static_cast<float>(playGrid->_cellStartX(cell.x)),
-                       static_cast<float>(playGrid->_cellStartY(cell.y)), 1.0f, 1.5f, 0.7f, 0.5f);
-    ++iTotalCollectedPictures;
-    picFound = true;
 }
 
 void myGame::makeFlyingBonus(int code, float x, float y, const std::string& control) {
@@ -351,13 +353,13 @@ void myGame::_UpdateFlyingBonuses(int dt) {
     if (flyingBonuses.empty()) {
         return;
     }
-    const auto found = ParticleEmitters.find("bonusfly");
-    const EmitterPtr trail = found != ParticleEmitters.end() ? found->second : nullptr;
+    const EmitterPtr trail = OptionalEmitter("bonusfly");
     for (auto it = flyingBonuses.begin(); it != flyingBonuses.end();) {
         flyingBonus& bonus = **it;
         if (trail) {
-            trail->DoBurst(static_cast<float>(static_cast<int>(bonus.vPos._x + 16)),
-                           static_cast<float>(static_cast<int>(bonus.vPos._y + 24)), 0);
+            const int x = static_cast<int>(bonus.vPos._x + BOARD_CELL_WIDTH / 2);
+            const int y = static_cast<int>(bonus.vPos._y + BOARD_CELL_HEIGHT / 2);
+            trail->DoBurst(static_cast<float>(x), static_cast<float>(y), 0);
         }
         // The flight steers once per update: once per frame at 60 Hz, and a longer
         // frame is cut into equal pieces no longer than a 60 Hz frame, so the path

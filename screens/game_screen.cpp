@@ -6,6 +6,7 @@
 #include "board/cell_values.h"
 #include "board/game_grid.h"
 #include "board/game_route.h"
+#include "board/level_data.h"
 #include "board/undo_action.h"
 #include "forms/gui.h"
 #include "platform/clock.h"
@@ -19,12 +20,6 @@
 
 namespace {
 
-constexpr int BOARD_COLUMNS = 25;
-constexpr int BOARD_ROWS = 12;
-constexpr int CELL_WIDTH = 32;
-constexpr int CELL_HEIGHT = 48;
-constexpr int BOARD_LEFT = 2;
-constexpr int BOARD_TOP = 2;
 const char* const DEVELOPER_NAME = "4wix4";
 
 // A player's hints, undos or retries; a damaged file's negative count is 0.
@@ -63,7 +58,7 @@ void myGame::Start() {
     }
     route = gameRoute::Create();
     hintRoute = gameRoute::Create();
-    playGrid = gameGrid::Create(BOARD_COLUMNS, BOARD_ROWS, CELL_WIDTH, CELL_HEIGHT,
+    playGrid = gameGrid::Create(LEVEL_COLUMNS, LEVEL_ROWS, BOARD_CELL_WIDTH, BOARD_CELL_HEIGHT,
                                 Point(BOARD_LEFT, BOARD_TOP));
     if (StartLevel() != 0) {
         SetGameState(GS_LEVEL_RUNNING);

@@ -10,6 +10,8 @@
 #include "app/app_module.h"
 #include "screens/game_config.h"
 #include "screens/game_flow.h"
+#include "screens/options_form.h"
+#include "screens/pair_removal.h"
 #include "toolkit/mouse_watch.h"
 #include "toolkit/point.h"
 
@@ -71,10 +73,9 @@ public:
     // The resource script's constants, read when the module starts.
     GameConfig config;
     int developerKeys = 0;
-    int lastFrameMs = 0;              // the frame time, for drawing
-    std::string shownTip;             // the tool tip drawn last frame
-    float optionsSoundVolume = 0.0f;  // the volumes when the options opened
-    float optionsMusicVolume = 0.0f;
+    int lastFrameMs = 0;            // the frame time, for drawing
+    std::string shownTip;           // the tool tip drawn last frame
+    OptionsVolumes optionsVolumes;  // the volumes when the options opened
     // The keyboard's tile cursor: its cell (null until first shown on a level)
     // and whether it shows; moving the mouse hides it.
     PointPtr keyCursor;
@@ -152,7 +153,10 @@ private:
     // A click, Enter or Space: the map and progress screens move on.
     static bool _ContinueHit();
     void _Pulse(const std::string& sprite, const std::string& control);
-    void _CollectBonus(const Point& cell, int code, int& count, bool& picFound);
+    static bool _OnLevel(const Point& cell);
+    RemovalScene _RemovalScene(const Point& a, const Point& b) const;
+    void _PlayRemoval(const Point& a, const Point& b, const RemovalOutcome& outcome);
+    void _PlayPickup(const Pickup& pickup);
     void _StartEndFade(float from);
     void _EnterProgressAfter();
     void _EnterEndStory();

@@ -74,10 +74,7 @@ int myGame::ProcessGUIButtons() {
 
 void myGame::OpenOptions() {
     SetGameState(GS_SHOWING_OPTIONS);
-    optionsMusicVolume = GetMusicVolume();
-    optionsSoundVolume = GetSoundVolume();
-    SetVolumeSliderPosition("options", "music_volume", optionsMusicVolume);
-    SetVolumeSliderPosition("options", "sound_volume", optionsSoundVolume);
+    optionsVolumes.Open("options");
     appGUI->ShowWindow("options", 1);
 }
 

@@ -74,10 +74,9 @@ void myIntro::Draw() {
     SetColor(255, 255, 255);
     SetBlend(BLEND_ALPHA);
     const std::string name = PictureShown() == 1 ? "splash1" : "splash2";
-    const auto found = Sprites.find(name);
-    if (found != Sprites.end() && found->second) {
+    if (const SpritePtr splash = OptionalSprite(name)) {
         SetAlpha(AlphaShown());
-        found->second->DrawDirect(0, 0, 0.0f);
+        splash->DrawDirect(0, 0, 0.0f);
     }
     SetAlpha(1.0f);
     SetBlend(BLEND_ALPHA);

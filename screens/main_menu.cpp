@@ -13,16 +13,6 @@
 #include "screens/start_game.h"
 #include "toolkit/sprite.h"
 
-namespace {
-
-// A sprite the script may leave out, without the missing-sprite message.
-_AppModule::SpritePtr OptionalSprite(const _AppModule& module, const std::string& name) {
-    const auto found = module.Sprites.find(ToLower(name));
-    return found != module.Sprites.end() ? found->second : nullptr;
-}
-
-}  // namespace
-
 // Hits are handled in this order; only the first one hit in a frame acts.
 const myMainMenu::ButtonAction myMainMenu::BUTTONS[] = {
     {"freeplay", &myMainMenu::_OnFreeplay, 0},
@@ -80,6 +70,7 @@ void myMainMenu::Start() {
     DestroyModule(APP_GAME);
     DestroyModule(APP_INTRO);
     _AppModule::Start();
+    config = ReadMenuConfig(*this);
     SeedRnd(ClockSeed());  // "Surprise me" differs from one launch to the next
     ShowMainMenu();
     if (appGUI) {
@@ -90,15 +81,14 @@ void myMainMenu::Start() {
     currentStoryScreen = 0;
     fadeIn = FADE_MS;
     fadeToBlack = 0;
-    if (constInt("MoreGamesOn") == 0 && appGUI) {
+    if (!config.moreGamesOn && appGUI) {
         appGUI->HideControl(menu_forms::MENU, "download");
     }
     for (const SettingKey* key : {&settings_keys::LAST_SCORE, &settings_keys::HIGH_SCORE}) {
         const int score = ToInt(AppSettings().GetConstantValue(key->name, "0", 1));
         if (score > 0 && appGUI) {
-            std::string text = std::to_string(score);
-            text.insert(0, text.size() < 6 ? 6 - text.size() : 0, '0');
-            appGUI->SetControlCaptionText(menu_forms::MENU, key->name, text);
+            appGUI->SetControlCaptionText(menu_forms::MENU, key->name,
+                                          ZeroPadded(std::to_string(score), 6));
         }
     }
     SetMouseVisible(true);
@@ -200,7 +190,7 @@ void myMainMenu::_OnQuitNo(int /*n*/) {
 }
 
 void myMainMenu::_OnDownload(int /*n*/) {
-    const std::string url = constString("MoreGamesURL");
+    const std::string& url = config.moreGamesUrl;
     if (!url.empty()) {
         OpenBrowser(url);
     }
@@ -219,7 +209,7 @@ void myMainMenu::Draw() {
         DrawImage(storyImage, 0, 0);
     } else if (relaxedShown) {
         _DrawRelaxedBackdrop();
-    } else if (SpritePtr backdrop = OptionalSprite(*this, "MenuBackground")) {
+    } else if (SpritePtr backdrop = OptionalSprite("MenuBackground")) {
         backdrop->DrawDirectEx(0, 0);
     }
     if (appGUI) {

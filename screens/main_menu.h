@@ -6,6 +6,9 @@
 #include <string>
 
 #include "app/app_module.h"
+#include "screens/main_menu_config.h"
+#include "screens/options_form.h"
+#include "screens/progress_screen.h"
 
 class progressScreen;
 
@@ -48,10 +51,8 @@ public:
     ProfilePtr LoadResources() override;
     void UnloadResources() override;
 
-    // The screen picture that dissolves over the next frames, and its alpha.
-    const ImagePtr& CrossFadeImage() const { return crossFadeImage; }
+    // Alpha of the screen picture that dissolves over the next frames.
     float CrossFadeAlpha() const { return crossFadeAlpha; }
-    int PendingDeletion() const { return pendingDeletion; }
 
 private:
     // One button of the menu's forms and what it does.
@@ -111,15 +112,13 @@ private:
     void _DrawRelaxedBackdrop() const;
     void _DrawRelaxedMarks() const;
     void _DrawOverButton(const std::string& sprite, const std::string& button) const;
-    bool _Unlocked(const int* table, int size, int n) const;
+    bool _Unlocked(RelaxedItem item, int n) const;
 
     int pendingDeletion = 0;
     int startAfterNewUser = 0;
     int newUserOkX = -1;  // where the form file puts OK, beside Cancel
-    float savedSoundVolume = 0.0f;
-    float savedMusicVolume = 0.0f;
-    float placedSoundSlider = 0.0f;  // slider values as the options form opened
-    float placedMusicSlider = 0.0f;
+    OptionsVolumes optionsVolumes;
+    MenuConfig config;
     ImagePtr crossFadeImage;
     float crossFadeAlpha = 0.0f;
 };

@@ -12,8 +12,6 @@
 namespace {
 
 constexpr int MAX_STORED_PROFILES = 9;
-constexpr int WRITE_NOW = 0;
-constexpr int DEFER_WRITE = 1;
 
 // Every key of profile n: "player" + n, then anything that is not a digit
 // (so profile 1 never takes the keys of a profile 10).
@@ -148,7 +146,7 @@ void myMainMenu::_OnNewUserOk(int /*n*/) {
     // A profile made for "start" goes on into the story; the flag is used up
     // either way, so a later new player from the login form stays in the menu.
     startAfterNewUser = 0;
-    if (constInt("NumberStoryScreens") < 1) {
+    if (config.NumberStoryScreens() < 1) {
         _BeginFadeToGame();
         return;
     }

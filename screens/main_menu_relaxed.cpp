@@ -17,34 +17,18 @@
 
 namespace {
 
-constexpr int MASKED_AND_FILTERED = -1;
-
 std::string Numbered(const char* prefix, int n) {
     return prefix + std::to_string(n);
 }
 
-// A random choice among 1..count where allowed(n) holds; 1 when none does.
-template <typename Allowed>
-int RandomAllowed(int count, Allowed allowed) {
-    std::vector<int> choices;
-    for (int n = 1; n <= count; ++n) {
-        if (allowed(n)) {
-            choices.push_back(n);
-        }
-    }
-    if (choices.empty()) {
-        return 1;
-    }
-    return choices[static_cast<size_t>(Rand(0, static_cast<int>(choices.size()) - 1))];
+int DrawBelow(int k) {
+    return Rand(0, k - 1);
 }
 
 }  // namespace
 
-bool myMainMenu::_Unlocked(const int* table, int size, int n) const {
-    if (iPlayerLevel < 1) {
-        return true;
-    }
-    return progress && n >= 0 && n < size && table[n] == 1;
+bool myMainMenu::_Unlocked(RelaxedItem item, int n) const {
+    return RelaxedItemOpen(iPlayerLevel, progress.get(), item, n);
 }
 
 void myMainMenu::PrepareRelaxedModeUI() {
@@ -53,39 +37,35 @@ void myMainMenu::PrepareRelaxedModeUI() {
                        ? PlayerLevel()
                        : -1;
     progress = iPlayerLevel >= 1 ? progressScreen::getProgress(iPlayerLevel) : nullptr;
-    const int tileSets = constInt("MaxTileSets");
+    const int tileSets = config.maxTileSets;
     const int songs = CountSongs();
-    const int backgrounds = constInt("NumberBackgrounds");
-    const int levels = constInt("NumberOfLevels");
+    const int backgrounds = config.NumberBackgrounds();
+    const int levels = config.numberOfLevels;
     auto enable = [this](const std::string& control, bool on) {
         appGUI->DisableControl(menu_forms::RELAXED, control, on ? 0 : 1);
     };
-    const int* sets = progress ? progress->unlockedTilesets : nullptr;
-    const int* music = progress ? progress->unlockedMusic : nullptr;
-    const int* pictures = progress ? progress->unlockedBackgrounds : nullptr;
     for (int i = 1; i <= tileSets; ++i) {
-        enable(Numbered("set_", i), _Unlocked(sets, PROGRESS_TILESETS, i));
+        enable(Numbered("set_", i), _Unlocked(RelaxedItem::TILE_SET, i));
     }
     for (int i = 1; i <= songs; ++i) {
-        enable(Numbered("song_", i), _Unlocked(music, PROGRESS_SONGS, i));
+        enable(Numbered("song_", i), _Unlocked(RelaxedItem::SONG, i));
     }
     for (int i = 1; i <= backgrounds; ++i) {
-        enable(Numbered("bg_", i), _Unlocked(pictures, PROGRESS_BACKGROUNDS, i));
+        enable(Numbered("bg_", i), _Unlocked(RelaxedItem::BACKGROUND, i));
     }
     for (int i = 1; i <= levels; ++i) {
-        enable(Numbered("relax_", i), iPlayerLevel < 1 || i <= iPlayerLevel);
+        enable(Numbered("relax_", i), RelaxedLevelOpen(iPlayerLevel, i));
     }
-    if (!_Unlocked(sets, PROGRESS_TILESETS, iRelaxedTileset)) {
+    if (!_Unlocked(RelaxedItem::TILE_SET, iRelaxedTileset)) {
         iRelaxedTileset = 1;
     }
-    if (!_Unlocked(music, PROGRESS_SONGS, iRelaxedMusic)) {
+    if (!_Unlocked(RelaxedItem::SONG, iRelaxedMusic)) {
         iRelaxedMusic = 1;
     }
-    if (!_Unlocked(pictures, PROGRESS_BACKGROUNDS, iRelaxedBackground)) {
+    if (!_Unlocked(RelaxedItem::BACKGROUND, iRelaxedBackground)) {
         iRelaxedBackground = 1;
     }
-    relaxedBG = LoadAssetImage(constString(Numbered("Background", iRelaxedBackground)),
-                               MASKED_AND_FILTERED);
+    relaxedBG = LoadAssetImage(GameConfig::At(config.backgrounds, iRelaxedBackground), IMG_DEFAULT);
 }
 
 void myMainMenu::_OnFreeplay(int /*n*/) {
@@ -113,20 +93,19 @@ void myMainMenu::_OnRelaxedRandom(int /*n*/) {
     // reached level has no record, which leaves everything open).
     const ProgressScreenPtr reached =
         complete != 1 && iPlayerLevel >= 1 ? progressScreen::getProgress(iPlayerLevel) : nullptr;
-    auto open = [&reached](const int* table, int size) {
-        return [&reached, table, size](int n) { return !reached || (n < size && table[n] == 1); };
+    const int reachedLevel = reached ? iPlayerLevel : 0;
+    auto open = [&reached, reachedLevel](RelaxedItem item) {
+        return [&reached, reachedLevel, item](int n) {
+            return RelaxedItemOpen(reachedLevel, reached.get(), item, n);
+        };
     };
-    iRelaxedTileset =
-        RandomAllowed(constInt("MaxTileSets"),
-                      open(reached ? reached->unlockedTilesets : nullptr, PROGRESS_TILESETS));
-    iRelaxedMusic = RandomAllowed(CountSongs(),
-                                  open(reached ? reached->unlockedMusic : nullptr, PROGRESS_SONGS));
+    iRelaxedTileset = RandomOpen(config.maxTileSets, open(RelaxedItem::TILE_SET), DrawBelow);
+    iRelaxedMusic = RandomOpen(CountSongs(), open(RelaxedItem::SONG), DrawBelow);
     iRelaxedBackground =
-        RandomAllowed(constInt("NumberBackgrounds"),
-                      open(reached ? reached->unlockedBackgrounds : nullptr, PROGRESS_BACKGROUNDS));
-    const int lastLevel =
-        complete != 1 && iPlayerLevel >= 1 ? iPlayerLevel : constInt("NumberOfLevels");
-    iRelaxedLevel = RandomAllowed(lastLevel, [](int) { return true; });
+        RandomOpen(config.NumberBackgrounds(), open(RelaxedItem::BACKGROUND), DrawBelow);
+    const int lastLevel = complete != 1 && iPlayerLevel >= 1 ? iPlayerLevel : config.numberOfLevels;
+    iRelaxedLevel = RandomOpen(
+        lastLevel, [](int) { return true; }, DrawBelow);
 }
 
 void myMainMenu::_HandleRelaxedChoices() {
@@ -148,34 +127,34 @@ void myMainMenu::_HandleRelaxedChoices() {
             RequestSong(Numbered("music", iRelaxedMusic));
         } else if (StartsWithNoCase(name, "bg_")) {
             iRelaxedBackground = ToInt(name.substr(3));
-            relaxedBG = LoadAssetImage(constString(Numbered("Background", iRelaxedBackground)),
-                                       MASKED_AND_FILTERED);
+            relaxedBG =
+                LoadAssetImage(GameConfig::At(config.backgrounds, iRelaxedBackground), IMG_DEFAULT);
         }
     }
 }
 
 void myMainMenu::_DrawOverButton(const std::string& sprite, const std::string& button) const {
-    const auto found = Sprites.find(ToLower(sprite));
-    if (found == Sprites.end() || !found->second) {
+    const SpritePtr mark = OptionalSprite(sprite);
+    if (!mark) {
         return;
     }
     const ControlPtr control = appGUI->GetControl(menu_forms::RELAXED, button);
     if (control && control->isVisible) {
-        found->second->DrawDirectEx(static_cast<float>(control->position.xs),
-                                    static_cast<float>(control->position.ys));
+        mark->DrawDirectEx(static_cast<float>(control->position.xs),
+                           static_cast<float>(control->position.ys));
     }
 }
 
 void myMainMenu::_DrawRelaxedMarks() const {
-    const int tileSets = constInt("MaxTileSets");
+    const int tileSets = config.maxTileSets;
     const int songs = CountSongs();
-    const int backgrounds = constInt("NumberBackgrounds");
+    const int backgrounds = config.NumberBackgrounds();
     auto locked = [this](const std::string& button) {
         const ControlPtr control = appGUI->GetControl(menu_forms::RELAXED, button);
         return control && control->disabled != 0;
     };
     if (iPlayerLevel > 0) {
-        for (int i = iPlayerLevel + 1; i <= constInt("NumberOfLevels"); ++i) {
+        for (int i = iPlayerLevel + 1; i <= config.numberOfLevels; ++i) {
             _DrawOverButton("LevelLocked", Numbered("relax_", i));
         }
         for (int i = 1; i <= tileSets; ++i) {
@@ -205,7 +184,7 @@ void myMainMenu::_DrawRelaxedBackdrop() const {
     }
     DrawImage(relaxedBG, 0, 0);
     SetColor(0, 0, 0);
-    SetAlpha(std::clamp(ToFloat(constString("RelaxedVeil")), 0.0f, 1.0f));
+    SetAlpha(config.relaxedVeil);
     DrawRect(0, 0, static_cast<float>(AppDisplay::width), static_cast<float>(AppDisplay::height));
     SetColor(255, 255, 255);
     SetAlpha(1.0f);

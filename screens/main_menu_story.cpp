@@ -9,17 +9,13 @@
 #include "screens/main_menu.h"
 #include "screens/main_menu_forms.h"
 
-namespace {
-constexpr int MASKED_AND_FILTERED = -1;
-}  // namespace
-
 int myMainMenu::PlayerLevel() const {
     return AppSettings().GetPlayerInt(UserID(), settings_keys::PLAYER_LEVEL_SEEN);
 }
 
 void myMainMenu::_LoadStoryPicture() {
-    storyImage = LoadAssetImage(constString("storyscreen" + std::to_string(currentStoryScreen + 1)),
-                                MASKED_AND_FILTERED);
+    storyImage =
+        LoadAssetImage(GameConfig::At(config.storyScreens, currentStoryScreen + 1), IMG_DEFAULT);
 }
 
 void myMainMenu::_ShowFirstStoryPicture() {
@@ -37,7 +33,7 @@ void myMainMenu::_OnStart(int /*n*/) {
         _ShowNewUserForm(false);
         return;
     }
-    if (constInt("NumberStoryScreens") > 0 && PlayerLevel() == 1) {
+    if (config.NumberStoryScreens() > 0 && PlayerLevel() == 1) {
         beginFadeImage();
         appGUI->HideWindow(menu_forms::MENU);
         _ShowFirstStoryPicture();
@@ -49,7 +45,7 @@ void myMainMenu::_OnStart(int /*n*/) {
 void myMainMenu::_OnStoryNext(int /*n*/) {
     beginFadeImage();
     ++currentStoryScreen;
-    if (currentStoryScreen < constInt("NumberStoryScreens")) {
+    if (currentStoryScreen < config.NumberStoryScreens()) {
         _LoadStoryPicture();
         return;
     }

@@ -72,7 +72,7 @@ int progressScreen::BuildList(const LevelLoader& load) {
     int picture = 1;
     int location = 1;
     const progressScreen* previous = nullptr;
-    for (int number = 1; number <= PROGRESS_LEVEL_COUNT; ++number) {
+    for (int number = 1; number <= MAX_LEVEL_NUMBER; ++number) {
         std::shared_ptr<levelData> level = load(number);
         if (!level) {
             level = std::make_shared<levelData>();
@@ -109,4 +109,41 @@ ProgressScreenPtr progressScreen::getProgress(int level) {
         }
     }
     return nullptr;
+}
+
+bool RelaxedItemOpen(int playerLevel, const progressScreen* record, RelaxedItem item, int n) {
+    if (playerLevel < 1) {
+        return true;
+    }
+    if (!record || n < 0) {
+        return false;
+    }
+    switch (item) {
+        case RelaxedItem::TILE_SET:
+            return n < PROGRESS_TILESETS && record->unlockedTilesets[n] == 1;
+        case RelaxedItem::SONG:
+            return n < PROGRESS_SONGS && record->unlockedMusic[n] == 1;
+        case RelaxedItem::BACKGROUND:
+            return n < PROGRESS_BACKGROUNDS && record->unlockedBackgrounds[n] == 1;
+    }
+    return false;
+}
+
+bool RelaxedLevelOpen(int playerLevel, int level) {
+    return playerLevel < 1 || level <= playerLevel;
+}
+
+int RandomOpen(int count, const std::function<bool(int)>& open,
+               const std::function<int(int)>& draw) {
+    std::vector<int> choices;
+    for (int n = 1; n <= count; ++n) {
+        if (open(n)) {
+            choices.push_back(n);
+        }
+    }
+    if (choices.empty()) {
+        return 1;
+    }
+    const int k = static_cast<int>(choices.size());
+    return choices[static_cast<size_t>(std::clamp(draw(k), 0, k - 1))];
 }

@@ -12,7 +12,6 @@ class progressScreen;
 using ProgressScreenPtr = std::shared_ptr<progressScreen>;
 using LevelLoader = std::function<std::shared_ptr<levelData>(int level)>;
 
-constexpr int PROGRESS_LEVEL_COUNT = LEVEL_COUNT;
 constexpr int PROGRESS_BACKGROUNDS = 100;
 constexpr int PROGRESS_TILESETS = 20;
 constexpr int PROGRESS_SONGS = 20;
@@ -37,3 +36,16 @@ public:
 
     static std::string LevelFileName(int level);
 };
+
+// The relaxed mode's unlock rules. A player level below 1 (no story under
+// way, or the story complete) opens everything; otherwise the tile sets,
+// songs and backgrounds that record has reached (none without a record) and
+// the levels up to the player's own.
+enum class RelaxedItem { TILE_SET, SONG, BACKGROUND };
+bool RelaxedItemOpen(int playerLevel, const progressScreen* record, RelaxedItem item, int n);
+bool RelaxedLevelOpen(int playerLevel, int level);
+
+// A number from 1..count for which open(n) holds, drawn by draw(k), which
+// gives 0..k-1; 1 when none is open.
+int RandomOpen(int count, const std::function<bool(int)>& open,
+               const std::function<int(int)>& draw);

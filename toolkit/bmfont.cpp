@@ -324,7 +324,7 @@ int TBMFont::_KerningAmount(int previous, int code) const {
     return pos == std::u32string::npos ? 0 : KerningValue[previous][pos];
 }
 
-float TBMFont::TextHeight(const std::string& text) {
+float TBMFont::TextHeight(const std::string& text) const {
     GetScale(XScale, YScale);
     if (Id.empty()) {
         return 0.0f;
@@ -333,9 +333,9 @@ float TBMFont::TextHeight(const std::string& text) {
     return static_cast<float>(FontSize + SpacingVert) * static_cast<float>(lines) * YScale;
 }
 
-float TBMFont::TextWidth(const std::string& text, int line) {
+float TBMFont::TextWidth(const std::string& text, int line) const {
     GetScale(XScale, YScale);
-    if (_cacheValid && text == LastText && XScale == LastXScale && YScale == LastYScale &&
+    if (cacheValid && text == LastText && XScale == LastXScale && YScale == LastYScale &&
         line == LastLine) {
         return LastWidth;
     }
@@ -370,7 +370,7 @@ float TBMFont::TextWidth(const std::string& text, int line) {
     LastXScale = XScale;
     LastYScale = YScale;
     LastLine = line;
-    _cacheValid = true;
+    cacheValid = true;
     return LastWidth;
 }
 

@@ -41,13 +41,15 @@ public:
     std::vector<std::u32string> KerningChars;
     std::vector<std::vector<std::int16_t>> KerningValue;
 
-    float XScale = 1.0f;
-    float YScale = 1.0f;
-    std::string LastText;
-    float LastWidth = 0.0f;
-    float LastXScale = 0.0f;
-    float LastYScale = 0.0f;
-    int LastLine = 0;
+    // The drawing scale as last read, and the last width measured: caches
+    // that measuring keeps, so they change under const calls.
+    mutable float XScale = 1.0f;
+    mutable float YScale = 1.0f;
+    mutable std::string LastText;
+    mutable float LastWidth = 0.0f;
+    mutable float LastXScale = 0.0f;
+    mutable float LastYScale = 0.0f;
+    mutable int LastLine = 0;
 
     // path is a folder ending in "/"; pages are read from path + page name.
     static BMFontPtr Create(const std::string& path, const std::string& fileName);
@@ -61,9 +63,9 @@ public:
     int FindChar(int code) const;
     // Whether the font draws code with a glyph of its own.
     bool HasGlyph(int code) const;
-    float TextHeight(const std::string& text);
+    float TextHeight(const std::string& text) const;
     // line -1 measures the widest line, n only line n.
-    float TextWidth(const std::string& text, int line);
+    float TextWidth(const std::string& text, int line) const;
     int DrawText(const std::string& text, float x, float y);
     int GlyphCount() const { return static_cast<int>(Id.size()); }
 
@@ -77,5 +79,5 @@ public:
 private:
     int _KerningAmount(int previous, int code) const;
     void _CheckGlyphs();
-    bool _cacheValid = false;
+    mutable bool cacheValid = false;
 };

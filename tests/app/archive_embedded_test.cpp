@@ -9,7 +9,7 @@
 #include "app/embedded_archive.h"
 #include "app/locale_strings.h"
 #include "app/zip_archive.h"
-#include "archive_test_support.h"
+#include "support/archive_test_support.h"
 #include "platform/debug_log.h"
 #include "support/program_state.h"
 #include "support/shipped_data_test.h"

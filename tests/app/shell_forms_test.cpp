@@ -30,17 +30,8 @@ protected:
     }
 
     static void Frame() {
-        AdvanceClock(16);
+        AdvanceClock(FRAME_MS);
         _AppModule::Tick();
-    }
-
-    static void ClickAt(int x, int y) {
-        InjectMouseMove(x, y);
-        Frame();
-        InjectMouseButton(1, true);
-        Frame();
-        InjectMouseButton(1, false);
-        Frame();
     }
 
     ScratchFolder folder;
@@ -67,8 +58,8 @@ TEST_F(ShellFormsTest, ClickOnAModalButtonReachesTheModuleNextFrame) {
     EXPECT_LT((veiled >> 8) & 0xFF, ((before >> 8) & 0xFF) / 3)
         << "the veil darkens what lies under the dialog";
 
-    ClickAt(100, 60);   // under the veil: blocked
-    ClickAt(330, 340);  // "yes"
+    ClickAt(100, 60, Frame);   // under the veil: blocked
+    ClickAt(330, 340, Frame);  // "yes"
     const size_t clickFrame = module->updates.size();
     Frame();
     ASSERT_EQ(module->buttonHits.size(), 1u);

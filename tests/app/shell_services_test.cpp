@@ -4,7 +4,7 @@
 
 #include "app/line_helpers.h"
 #include "app/settings.h"
-#include "archive_test_support.h"
+#include "support/archive_test_support.h"
 #include "forms/button.h"
 #include "forms/gui.h"
 #include "module_test_support.h"

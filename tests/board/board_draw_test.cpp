@@ -11,7 +11,7 @@
 #include "platform/test_seams.h"
 #include "toolkit/sprite.h"
 #include "tile_set_maker.h"
-#include "support/shipped_data_test.h"
+#include "support/input_driver.h"
 
 namespace {
 
@@ -30,11 +30,6 @@ protected:
         Cls();
         board = gameGrid::Create(25, 12, 32, 48, Point(100, 100));
         board->loadTileSet(MakeTileSet(), 0);
-    }
-
-    static uint32_t ScreenPixel(int x, int y) {
-        const PixmapPtr screen = GrabPixmap(x, y, 1, 1);
-        return screen ? ReadPixel(*screen, 0, 0) & 0xFFFFFFu : 0xDEADBEEFu;
     }
 
     // The centre pixel of the face drawn at cell (x, y) shifted by (dx, dy).

@@ -66,12 +66,12 @@ TEST_F(FormsTest, ShippedControlsDrawAsTheFormPlacesThem) {
         SaveBackBufferPNG(std::string(TESS_BINARY_DIR) + "/forms_look.png");
     }
     // Veil over the backdrop, the panel's gold rim, teal button bodies.
-    const uint32_t veiled = Pixel(20, 20);
+    const uint32_t veiled = ScreenPixel(20, 20);
     EXPECT_LT(veiled & 0xFF, 0x30u);
-    const uint32_t rim = Pixel(400, 127);
+    const uint32_t rim = ScreenPixel(400, 127);
     EXPECT_GT(rim >> 16, 0xC0u);
     EXPECT_GT((rim >> 8) & 0xFF, 0x90u);
-    const uint32_t noBody = Pixel(500, 385);
+    const uint32_t noBody = ScreenPixel(500, 385);
     EXPECT_GT((noBody >> 8) & 0xFF, noBody >> 16) << "teal: more green than red";
 }
 
@@ -95,5 +95,5 @@ TEST_F(FormsTest, LoadingScreenFormHasItsPictureAndText) {
     if (std::getenv("TESS_SAVE_FRAMES") != nullptr) {
         SaveBackBufferPNG(std::string(TESS_BINARY_DIR) + "/forms_loadingscreen.png");
     }
-    EXPECT_NE(Pixel(400, 20), 0u) << "the picture covers the screen";
+    EXPECT_NE(ScreenPixel(400, 20), 0u) << "the picture covers the screen";
 }

@@ -18,8 +18,6 @@
 
 class FormsTest : public ::testing::Test {
 protected:
-    static constexpr int FRAME_MS = 16;
-
     static void SetUpTestSuite() { OpenTestDisplay(); }
 
     void SetUp() override {
@@ -66,20 +64,15 @@ protected:
         AdvanceClock(ms);
     }
     static void MoveMouse(int x, int y) { InjectMouseMove(x, y); }
-    static void PressMouse() { InjectMouseButton(1, true); }
-    static void ReleaseMouse() { InjectMouseButton(1, false); }
+    static void PressMouse() { InjectMouseButton(LEFT_BUTTON, true); }
+    static void ReleaseMouse() { InjectMouseButton(LEFT_BUTTON, false); }
     static void TapKey(int key) {
         InjectKey(key, true);
         InjectKey(key, false);
     }
     // Hover, press and release over (x, y), one frame each.
     static void Click(_qxGUI& gui, int x, int y) {
-        MoveMouse(x, y);
-        Frame(gui);
-        PressMouse();
-        Frame(gui);
-        ReleaseMouse();
-        Frame(gui);
+        ClickAt(x, y, [&gui] { Frame(gui); });
     }
 
     // Draws every form on a cleared frame.
@@ -97,10 +90,6 @@ protected:
     }
     static uint32_t At(const PixmapPtr& region, int x, int y) {
         return ReadPixel(*region, x, y) & 0xFFFFFFu;
-    }
-    static uint32_t Pixel(int x, int y) {
-        const PixmapPtr screen = GrabPixmap(x, y, 1, 1);
-        return screen ? ReadPixel(*screen, 0, 0) & 0xFFFFFFu : 0xDEADBEEFu;
     }
 
     ScratchFolder scratchFolder{"forms"};

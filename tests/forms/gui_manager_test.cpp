@@ -45,8 +45,8 @@ TEST_F(FormsTest, ModalFormBlocksTheOthersAndDrawsItsVeil) {
     SetClsColor(255, 255, 255);
     Cls();
     gui->Draw();
-    EXPECT_EQ(Pixel(10, 10), 0x2D2D2Du);
-    EXPECT_EQ(Pixel(790, 590), 0x2D2D2Du);
+    EXPECT_EQ(ScreenPixel(10, 10), 0x2D2D2Du);
+    EXPECT_EQ(ScreenPixel(790, 590), 0x2D2D2Du);
 
     gui->HideWindow("exit");
     EXPECT_EQ(gui->modalWindow, nullptr);

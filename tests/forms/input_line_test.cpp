@@ -113,8 +113,8 @@ TEST_F(InputLineTest, CursorBlinksEveryHalfSecond) {
     const int textRight = 100 + static_cast<int>(gui->defaultFont->TextWidth("a", -1));
     UseManualClock(true, 500);
     DrawFrame(*gui);
-    EXPECT_EQ(Pixel(textRight, 105), 0xFFFFFFu);
+    EXPECT_EQ(ScreenPixel(textRight, 105), 0xFFFFFFu);
     UseManualClock(true, 1000);
     DrawFrame(*gui);
-    EXPECT_EQ(Pixel(textRight, 105), 0x000000u);
+    EXPECT_EQ(ScreenPixel(textRight, 105), 0x000000u);
 }

@@ -23,7 +23,7 @@ TEST(StoryProgress, FiveLocationsEachCompletedByItsLastLevel) {
     progressScreen::BuildList(LoadShipped);
     std::map<int, int> locationSizes;
     std::vector<int> completing;
-    for (int n = 1; n <= PROGRESS_LEVEL_COUNT; ++n) {
+    for (int n = 1; n <= MAX_LEVEL_NUMBER; ++n) {
         const ProgressScreenPtr p = progressScreen::getProgress(n);
         ASSERT_TRUE(p) << n;
         ++locationSizes[p->iLocation];

@@ -36,7 +36,6 @@
 
 namespace {
 
-constexpr int FRAME_MS = 16;
 constexpr int DEFAULT_FRAMES = 1000;  // the sanitized run asks for 20 000
 // The moods by turns, in frames: wild, a player, wild, a player who lets the
 // clock run out in a level (so time runs out and the game is lost).
@@ -246,8 +245,8 @@ private:
 void StartTheGame(int start) {
     const int player = AppSettings().GetInt(settings_keys::LAST_PLAYER);
     if (start % 2 == 0 && player > 0) {
-        AppSettings().SetPlayer(player, settings_keys::PLAYER_LEVEL, std::to_string(LEVEL_COUNT),
-                                0);
+        AppSettings().SetPlayer(player, settings_keys::PLAYER_LEVEL,
+                                std::to_string(MAX_LEVEL_NUMBER), 0);
         AppSettings().SetPlayer(player, settings_keys::PLAYER_RETRIES, "1", 0);
     }
     progressScreen::BuildList();

@@ -10,8 +10,8 @@ TEST_F(BlendTest, MaskHidesLowAlphaAndDrawsTheRestOpaque) {
     SetBlend(BLEND_MASK);
     DrawImage(faint, 10, 10);
     DrawImage(strong, 30, 10);
-    EXPECT_EQ(Pixel(15, 15), 0x0000FFu);
-    EXPECT_EQ(Pixel(35, 15), 0xFF0000u);
+    EXPECT_EQ(ScreenPixel(15, 15), 0x0000FFu);
+    EXPECT_EQ(ScreenPixel(35, 15), 0xFF0000u);
     SaveFrame("blend_mask");
 }
 
@@ -20,7 +20,7 @@ TEST_F(BlendTest, SolidIgnoresAlpha) {
     Cls();
     SetBlend(BLEND_SOLID);
     DrawImage(SolidImage(10, 10, 0x00FF0000u), 10, 10);
-    EXPECT_EQ(Pixel(15, 15), 0xFF0000u);
+    EXPECT_EQ(ScreenPixel(15, 15), 0xFF0000u);
 }
 
 TEST_F(BlendTest, AlphaMixesHalfAndHalf) {
@@ -28,7 +28,7 @@ TEST_F(BlendTest, AlphaMixesHalfAndHalf) {
     Cls();
     SetBlend(BLEND_ALPHA);
     DrawImage(SolidImage(10, 10, 0x80C80000u), 10, 10);  // red 200 at alpha ~0.5
-    const uint32_t p = Pixel(15, 15);
+    const uint32_t p = ScreenPixel(15, 15);
     EXPECT_NEAR(Channel(p, 16), 100, 2);
     EXPECT_NEAR(Channel(p, 0), 100, 2);
 }
@@ -38,7 +38,7 @@ TEST_F(BlendTest, AlphaUsesColorAlphaAndTint) {
     SetAlpha(0.25f);
     SetColor(255, 128, 0);
     DrawImage(SolidImage(10, 10, 0xFFFFFFFFu), 10, 10);
-    const uint32_t p = Pixel(15, 15);
+    const uint32_t p = ScreenPixel(15, 15);
     EXPECT_NEAR(Channel(p, 16), 64, 2);
     EXPECT_NEAR(Channel(p, 8), 32, 2);
     EXPECT_EQ(Channel(p, 0), 0);
@@ -50,10 +50,10 @@ TEST_F(BlendTest, LightAddsScaledSource) {
     SetBlend(BLEND_LIGHT);
     SetAlpha(0.5f);
     DrawImage(SolidImage(10, 10, 0xFFC8C8C8u), 10, 10);  // 200 * 0.5 + 100
-    const uint32_t p = Pixel(15, 15);
+    const uint32_t p = ScreenPixel(15, 15);
     EXPECT_NEAR(Channel(p, 16), 200, 2);
     DrawImage(SolidImage(10, 10, 0xFFFFFFFFu), 10, 10);  // saturates
-    EXPECT_EQ(Pixel(15, 15), 0xFFFFFFu);
+    EXPECT_EQ(ScreenPixel(15, 15), 0xFFFFFFu);
 }
 
 TEST_F(BlendTest, ShadeMultiplies) {
@@ -61,7 +61,7 @@ TEST_F(BlendTest, ShadeMultiplies) {
     Cls();
     SetBlend(BLEND_SHADE);
     DrawImage(SolidImage(10, 10, 0xFF808080u), 10, 10);
-    const uint32_t p = Pixel(15, 15);
+    const uint32_t p = ScreenPixel(15, 15);
     EXPECT_NEAR(Channel(p, 16), 100, 2);
     EXPECT_NEAR(Channel(p, 8), 50, 2);
     EXPECT_NEAR(Channel(p, 0), 25, 2);
@@ -71,7 +71,7 @@ TEST_F(BlendTest, UnknownModeDrawsAsSolid) {
     SetBlend(17);
     EXPECT_EQ(GetBlend(), 17);
     DrawImage(SolidImage(10, 10, 0x00FF0000u), 10, 10);
-    EXPECT_EQ(Pixel(15, 15), 0xFF0000u);
+    EXPECT_EQ(ScreenPixel(15, 15), 0xFF0000u);
 }
 
 TEST_F(BlendTest, GettersReturnWhatWasSet) {
@@ -108,5 +108,5 @@ TEST_F(BlendTest, ReopeningRestoresTheInitialStateAndKeepsImages) {
     EXPECT_EQ(GetAlpha(), 1.0f);
     Cls();
     DrawImage(image, 0, 0);
-    EXPECT_EQ(Pixel(2, 2), 0x00FF00u);
+    EXPECT_EQ(ScreenPixel(2, 2), 0x00FF00u);
 }

@@ -52,7 +52,7 @@ TEST_F(DesktopWindowTest, AResizedWindowKeepsTheGameSpaceAndMapsTheMouseThroughT
     DrawRect(0, 0, 800, 600);
     SetColor(255, 0, 0);
     DrawRect(0, 0, 800, 60);
-    EXPECT_EQ(Pixel(799, 599), 0x00FF00u);
+    EXPECT_EQ(ScreenPixel(799, 599), 0x00FF00u);
     Flip();
     // The window shows it scaled between black bars, top side up.
     const PixmapPtr shown = ReadPresentedFrame();

@@ -24,11 +24,11 @@ TEST_F(DrawTest, ImageLandsWithItsHandleOnThePosition) {
     const ImagePtr image = TwoColourImage();
     SetImageHandle(image, 10, 5);
     DrawImage(image, 100, 100);
-    EXPECT_EQ(Pixel(90, 95), 0xFF0000u);
-    EXPECT_EQ(Pixel(109, 104), 0x00FF00u);
-    EXPECT_EQ(Pixel(89, 95), 0u);
-    EXPECT_EQ(Pixel(110, 95), 0u);
-    EXPECT_EQ(Pixel(100, 105), 0u);
+    EXPECT_EQ(ScreenPixel(90, 95), 0xFF0000u);
+    EXPECT_EQ(ScreenPixel(109, 104), 0x00FF00u);
+    EXPECT_EQ(ScreenPixel(89, 95), 0u);
+    EXPECT_EQ(ScreenPixel(110, 95), 0u);
+    EXPECT_EQ(ScreenPixel(100, 105), 0u);
 }
 
 TEST_F(DrawTest, RotationTurnsAboutTheHandle) {
@@ -36,9 +36,9 @@ TEST_F(DrawTest, RotationTurnsAboutTheHandle) {
     SetImageHandle(image, 10, 5);
     SetRotation(90);  // clockwise on screen: the red half points up
     DrawImage(image, 200, 200);
-    EXPECT_EQ(Pixel(200, 192), 0xFF0000u);
-    EXPECT_EQ(Pixel(200, 207), 0x00FF00u);
-    EXPECT_EQ(Pixel(190, 200), 0u);
+    EXPECT_EQ(ScreenPixel(200, 192), 0xFF0000u);
+    EXPECT_EQ(ScreenPixel(200, 207), 0x00FF00u);
+    EXPECT_EQ(ScreenPixel(190, 200), 0u);
     SaveFrame("draw_rotation");
 }
 
@@ -47,75 +47,75 @@ TEST_F(DrawTest, ScaleStretchesAboutTheHandle) {
     SetImageHandle(image, 10, 5);
     SetScale(2, 3);
     DrawImage(image, 300, 300);
-    EXPECT_EQ(Pixel(281, 286), 0xFF0000u);  // left edge at 300 - 20, top at 300 - 15
-    EXPECT_EQ(Pixel(279, 300), 0u);
-    EXPECT_EQ(Pixel(319, 314), 0x00FF00u);
-    EXPECT_EQ(Pixel(320, 300), 0u);
-    EXPECT_EQ(Pixel(300, 315), 0u);
+    EXPECT_EQ(ScreenPixel(281, 286), 0xFF0000u);  // left edge at 300 - 20, top at 300 - 15
+    EXPECT_EQ(ScreenPixel(279, 300), 0u);
+    EXPECT_EQ(ScreenPixel(319, 314), 0x00FF00u);
+    EXPECT_EQ(ScreenPixel(320, 300), 0u);
+    EXPECT_EQ(ScreenPixel(300, 315), 0u);
 }
 
 TEST_F(DrawTest, MirroredScaleFlipsAroundTheHandle) {
     const ImagePtr image = TwoColourImage();
     SetScale(-1, 1);
     DrawImage(image, 400, 100);  // handle 0,0: drawn to the left of x
-    EXPECT_EQ(Pixel(395, 105), 0xFF0000u);
-    EXPECT_EQ(Pixel(385, 105), 0x00FF00u);
-    EXPECT_EQ(Pixel(401, 105), 0u);
+    EXPECT_EQ(ScreenPixel(395, 105), 0xFF0000u);
+    EXPECT_EQ(ScreenPixel(385, 105), 0x00FF00u);
+    EXPECT_EQ(ScreenPixel(401, 105), 0u);
 }
 
 TEST_F(DrawTest, SubImageRectDrawsAPartStretched) {
     const ImagePtr image = TwoColourImage();
     // The green half (10..20) stretched into 40 x 20.
     DrawSubImageRect(image, 50, 50, 40, 20, 10, 0, 10, 10);
-    EXPECT_EQ(Pixel(50, 50), 0x00FF00u);
-    EXPECT_EQ(Pixel(89, 69), 0x00FF00u);
-    EXPECT_EQ(Pixel(90, 60), 0u);
-    EXPECT_EQ(Pixel(60, 70), 0u);
+    EXPECT_EQ(ScreenPixel(50, 50), 0x00FF00u);
+    EXPECT_EQ(ScreenPixel(89, 69), 0x00FF00u);
+    EXPECT_EQ(ScreenPixel(90, 60), 0u);
+    EXPECT_EQ(ScreenPixel(60, 70), 0u);
     DrawImageRect(image, 100, 50, 40, 10);
-    EXPECT_EQ(Pixel(119, 55), 0xFF0000u);
-    EXPECT_EQ(Pixel(120, 55), 0x00FF00u);
+    EXPECT_EQ(ScreenPixel(119, 55), 0xFF0000u);
+    EXPECT_EQ(ScreenPixel(120, 55), 0x00FF00u);
 }
 
 TEST_F(DrawTest, LinesDrawTheirLastPixel) {
     SetColor(255, 255, 0);
     DrawLine(10, 10, 20, 10);
-    EXPECT_EQ(Pixel(10, 10), 0xFFFF00u);
-    EXPECT_EQ(Pixel(20, 10), 0xFFFF00u);
-    EXPECT_EQ(Pixel(21, 10), 0u);
-    EXPECT_EQ(Pixel(15, 11), 0u);
+    EXPECT_EQ(ScreenPixel(10, 10), 0xFFFF00u);
+    EXPECT_EQ(ScreenPixel(20, 10), 0xFFFF00u);
+    EXPECT_EQ(ScreenPixel(21, 10), 0u);
+    EXPECT_EQ(ScreenPixel(15, 11), 0u);
     DrawLine(30, 30, 30, 40);
-    EXPECT_EQ(Pixel(30, 40), 0xFFFF00u);
-    EXPECT_EQ(Pixel(30, 41), 0u);
+    EXPECT_EQ(ScreenPixel(30, 40), 0xFFFF00u);
+    EXPECT_EQ(ScreenPixel(30, 41), 0u);
     DrawLine(50, 50, 50, 50);  // a single point
-    EXPECT_EQ(Pixel(50, 50), 0xFFFF00u);
+    EXPECT_EQ(ScreenPixel(50, 50), 0xFFFF00u);
     DrawLine(60, 60, 70, 70);
-    EXPECT_EQ(Pixel(70, 70), 0xFFFF00u);
-    EXPECT_EQ(Pixel(65, 65), 0xFFFF00u);
+    EXPECT_EQ(ScreenPixel(70, 70), 0xFFFF00u);
+    EXPECT_EQ(ScreenPixel(65, 65), 0xFFFF00u);
 }
 
 TEST_F(DrawTest, LineWidthWidensLines) {
     SetLineWidth(3);
     DrawLine(100, 100, 120, 100);
-    EXPECT_EQ(Pixel(110, 99), 0xFFFFFFu);
-    EXPECT_EQ(Pixel(110, 101), 0xFFFFFFu);
-    EXPECT_EQ(Pixel(110, 102), 0u);
+    EXPECT_EQ(ScreenPixel(110, 99), 0xFFFFFFu);
+    EXPECT_EQ(ScreenPixel(110, 101), 0xFFFFFFu);
+    EXPECT_EQ(ScreenPixel(110, 102), 0u);
 }
 
 TEST_F(DrawTest, RectAndOvalFillInTheColour) {
     SetColor(0, 0, 255);
     DrawRect(10, 200, 30, 20);
-    EXPECT_EQ(Pixel(10, 200), 0x0000FFu);
-    EXPECT_EQ(Pixel(39, 219), 0x0000FFu);
-    EXPECT_EQ(Pixel(40, 210), 0u);
+    EXPECT_EQ(ScreenPixel(10, 200), 0x0000FFu);
+    EXPECT_EQ(ScreenPixel(39, 219), 0x0000FFu);
+    EXPECT_EQ(ScreenPixel(40, 210), 0u);
     SetColor(255, 0, 255);
     DrawOval(100, 200, 40, 20);
-    EXPECT_EQ(Pixel(120, 210), 0xFF00FFu);
-    EXPECT_EQ(Pixel(101, 201), 0u);  // a corner lies outside the ellipse
+    EXPECT_EQ(ScreenPixel(120, 210), 0xFF00FFu);
+    EXPECT_EQ(ScreenPixel(101, 201), 0u);  // a corner lies outside the ellipse
     SetRotation(90);
     SetColor(0, 255, 255);
     DrawRect(300, 200, 30, 10);  // turned about its top-left corner: hangs down-left
-    EXPECT_EQ(Pixel(295, 220), 0x00FFFFu);
-    EXPECT_EQ(Pixel(305, 220), 0u);
+    EXPECT_EQ(ScreenPixel(295, 220), 0x00FFFFu);
+    EXPECT_EQ(ScreenPixel(305, 220), 0u);
     SaveFrame("draw_shapes");
 }
 
@@ -137,9 +137,9 @@ TEST_F(DrawTest, MaskedJpegHidesBlackAndFilteredKeepsIt) {
     SetBlend(BLEND_MASK);
     DrawImage(masked, 0, 0);
     DrawImage(filtered, 100, 0);
-    EXPECT_EQ(Pixel(4, 4), 0x0000FFu) << "pure black is transparent";
-    EXPECT_GT(Channel(Pixel(28, 28), 16), 240);
-    EXPECT_EQ(Pixel(104, 4), 0u) << "flags 2: black stays";
+    EXPECT_EQ(ScreenPixel(4, 4), 0x0000FFu) << "pure black is transparent";
+    EXPECT_GT(Channel(ScreenPixel(28, 28), 16), 240);
+    EXPECT_EQ(ScreenPixel(104, 4), 0u) << "flags 2: black stays";
     SaveFrame("draw_masked_jpeg");
 }
 
@@ -155,8 +155,8 @@ TEST_F(DrawTest, GrabImageCopiesTheScreen) {
     Cls();
     SetColor(255, 255, 255);
     DrawImage(grab, 200, 200);
-    EXPECT_EQ(Pixel(200, 200), 0xFF0000u);
-    EXPECT_EQ(Pixel(209, 204), 0x00FF00u);
+    EXPECT_EQ(ScreenPixel(200, 200), 0xFF0000u);
+    EXPECT_EQ(ScreenPixel(209, 204), 0x00FF00u);
     const PixmapPtr corner = GrabPixmap(-2, -2, 4, 4);  // partly off screen
     ASSERT_TRUE(corner);
     EXPECT_EQ(ReadPixel(*corner, 0, 0), 0u);
@@ -166,11 +166,11 @@ TEST_F(DrawTest, GrabImageCopiesTheScreen) {
 TEST_F(DrawTest, UnlockShowsChangedPixels) {
     const ImagePtr image = SolidImage(4, 4, 0xFFFF0000u, IMG_DYNAMIC);
     DrawImage(image, 0, 0);
-    EXPECT_EQ(Pixel(1, 1), 0xFF0000u);
+    EXPECT_EQ(ScreenPixel(1, 1), 0xFF0000u);
     ClearPixels(*LockImage(image), 0xFF0000FFu);
     UnlockImage(image);
     DrawImage(image, 0, 0);
-    EXPECT_EQ(Pixel(1, 1), 0x0000FFu);
+    EXPECT_EQ(ScreenPixel(1, 1), 0x0000FFu);
 }
 
 TEST_F(DrawTest, ManyQuadsInOneFrame) {
@@ -179,8 +179,8 @@ TEST_F(DrawTest, ManyQuadsInOneFrame) {
         SetColor(i % 256, 100, 200);
         DrawImage(image, static_cast<float>((i * 8) % 800), static_cast<float>((i / 100) * 8));
     }
-    EXPECT_EQ(Pixel(4, 4), 0x0064C8u);
-    EXPECT_EQ(Pixel(7 * 8 + 4, 4), 0x0764C8u);
+    EXPECT_EQ(ScreenPixel(4, 4), 0x0064C8u);
+    EXPECT_EQ(ScreenPixel(7 * 8 + 4, 4), 0x0764C8u);
 }
 
 // A busy frame of every kind of drawing, saved for a look by eye.
@@ -221,7 +221,7 @@ TEST_F(DrawTest, MixedSceneKeepsDrawOrder) {
     DrawOval(350, 80, 100, 60);
     SetColor(255, 255, 255);
     DrawSubImageRect(gradient, 600, 500, 128, 64, 0, 0, 32, 16);
-    EXPECT_EQ(Pixel(400, 50), 0xFFFF00u);
-    EXPECT_EQ(Pixel(400, 110), 0x00C8FFu);
+    EXPECT_EQ(ScreenPixel(400, 50), 0xFFFF00u);
+    EXPECT_EQ(ScreenPixel(400, 110), 0x00C8FFu);
     SaveFrame("draw_scene");
 }

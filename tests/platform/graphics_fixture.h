@@ -7,7 +7,7 @@
 
 #include "platform/graphics.h"
 #include "platform/test_seams.h"
-#include "support/shipped_data_test.h"
+#include "support/input_driver.h"
 
 class GraphicsTest : public ::testing::Test {
 protected:
@@ -25,11 +25,6 @@ protected:
         SetScale(1, 1);
         SetLineWidth(1);
         SetClsColor(0, 0, 0);
-    }
-    // The back-buffer pixel as 0xRRGGBB (the back buffer is always opaque).
-    static uint32_t Pixel(int x, int y) {
-        const PixmapPtr screen = GrabPixmap(x, y, 1, 1);
-        return screen ? ReadPixel(*screen, 0, 0) & 0xFFFFFFu : 0xDEADBEEFu;
     }
     static int Channel(uint32_t rgb, int shift) { return static_cast<int>((rgb >> shift) & 0xFF); }
     // Saves the frame for a look by eye when TESS_SAVE_FRAMES is set.

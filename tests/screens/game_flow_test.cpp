@@ -5,6 +5,7 @@
 #include "platform/debug_log.h"
 #include "screens/game_config.h"
 #include "screens/game_flow.h"
+#include "screens/options_form.h"
 
 TEST(GameFlow, ScoreClockAndTimeBonus) {
     EXPECT_EQ(ScoreText(1234), "0001234");

@@ -290,7 +290,7 @@ TEST_F(GameScreenTest, MatchOutlineFollowsTheMatchingRule) {
                              [&](const Point& p) { return SameCell(&p, other); }));
     SaveFrame("keyboard_match_outline_family");
     // The partner's frame is drawn in its bright colour just left of its cell.
-    const uint32_t edge = Pixel(board._cellStartX(kin.x) - 3, board._cellCentreY(kin.y));
+    const uint32_t edge = ScreenPixel(board._cellStartX(kin.x) - 3, board._cellCentreY(kin.y));
     EXPECT_GT(edge & 0xFF, 180u) << std::hex << edge;
     EXPECT_LT((edge >> 16) & 0xFF, 140u) << std::hex << edge;
     InjectMouseButton(2, false);

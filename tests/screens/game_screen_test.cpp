@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/app_run.h"
+#include "app/line_helpers.h"
 #include "app/locale_strings.h"
 #include "board/cell_values.h"
 #include "board/flying_bonus.h"
@@ -400,6 +401,24 @@ TEST_F(GameScreenTest, StatusBarButtons) {
 
 // A board with no move and nothing left to help: game over, and the status
 // line under the dialog says why.
+// Volumes between two knob pixels stay exactly what they were however often
+// the game's options are opened and accepted.
+TEST_F(GameScreenTest, OptionsLeaveTheVolumesWhereTheyWere) {
+    const std::shared_ptr<myGame> game = StartStory(1);
+    EnterLevel();
+    _AppModule::SetMusicVolume(0.53f);
+    _AppModule::SetSoundVolume(0.61f);
+    for (int round = 0; round < 20; ++round) {
+        ClickControl("statusbar", "sb_options");
+        ASSERT_EQ(game->GameState(), GS_SHOWING_OPTIONS);
+        ClickControl("options", "options_accept");
+        ASSERT_EQ(game->GameState(), GS_LEVEL_RUNNING);
+    }
+    EXPECT_FLOAT_EQ(_AppModule::GetMusicVolume(), 0.53f);
+    EXPECT_FLOAT_EQ(_AppModule::GetSoundVolume(), 0.61f);
+    EXPECT_FLOAT_EQ(ToFloat(AppSettings().Get(settings_keys::MUSIC_VOLUME)), 0.53f);
+}
+
 TEST_F(GameScreenTest, StuckWithNothingLeftSaysSo) {
     const auto game = StartStory(9);
     EnterLevel();

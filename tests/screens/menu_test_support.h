@@ -13,8 +13,6 @@
 
 class MenuTest : public ScreenTest {
 protected:
-    static constexpr int FRAME_MS = 16;
-
     // Creates the menu alone and runs it past its fade in from black.
     std::shared_ptr<myMainMenu> StartMenu() {
         menu = myMainMenu::Create("data/main/main.txt");

@@ -139,6 +139,49 @@ TEST(ProgressTable, OutOfRangeNumbersMarkNothing) {
     }
 }
 
+// The relaxed chooser offers what the player's record reached, the levels up
+// to the player's own, and everything to a player below level 1.
+TEST(RelaxedUnlocks, WhatARecordOpens) {
+    progressScreen::BuildList(PlannedLevels({{1, {1, 2, 3, {}}}, {2, {2, 4, 19, {}}}}));
+    const progressScreen* second = progressScreen::getProgress(2).get();
+    EXPECT_TRUE(RelaxedItemOpen(2, second, RelaxedItem::TILE_SET, 1));  // carried over
+    EXPECT_TRUE(RelaxedItemOpen(2, second, RelaxedItem::TILE_SET, 2));
+    EXPECT_FALSE(RelaxedItemOpen(2, second, RelaxedItem::TILE_SET, 3));
+    EXPECT_TRUE(RelaxedItemOpen(2, second, RelaxedItem::SONG, 4));
+    EXPECT_FALSE(RelaxedItemOpen(2, second, RelaxedItem::SONG, 3));
+    EXPECT_TRUE(RelaxedItemOpen(2, second, RelaxedItem::BACKGROUND, 19));
+    // Numbers beyond a table, below 0, or no record: locked.
+    EXPECT_FALSE(RelaxedItemOpen(2, second, RelaxedItem::TILE_SET, PROGRESS_TILESETS));
+    EXPECT_FALSE(RelaxedItemOpen(2, second, RelaxedItem::BACKGROUND, -1));
+    EXPECT_FALSE(RelaxedItemOpen(2, nullptr, RelaxedItem::SONG, 1));
+    // Below level 1 everything is open, with or without a record.
+    EXPECT_TRUE(RelaxedItemOpen(0, nullptr, RelaxedItem::TILE_SET, 7));
+    EXPECT_TRUE(RelaxedItemOpen(-1, second, RelaxedItem::BACKGROUND, 99));
+
+    EXPECT_TRUE(RelaxedLevelOpen(12, 12));
+    EXPECT_FALSE(RelaxedLevelOpen(12, 13));
+    EXPECT_TRUE(RelaxedLevelOpen(-1, 50));
+}
+
+TEST(RelaxedUnlocks, RandomChoiceOnlyAmongTheOpen) {
+    const auto even = [](int n) { return n % 2 == 0; };
+    std::vector<int> drawnFrom;
+    const auto last = [&drawnFrom](int k) {
+        drawnFrom.push_back(k);
+        return k - 1;
+    };
+    EXPECT_EQ(RandomOpen(9, even, last), 8);
+    EXPECT_EQ(RandomOpen(9, even, [](int) { return 0; }), 2);
+    EXPECT_EQ(drawnFrom, std::vector<int>{4});
+    // Nothing open, or nothing at all: the first.
+    EXPECT_EQ(RandomOpen(
+                  9, [](int) { return false; }, last),
+              1);
+    EXPECT_EQ(RandomOpen(0, even, last), 1);
+    // A draw out of range stays inside the open ones.
+    EXPECT_EQ(RandomOpen(9, even, [](int) { return 99; }), 8);
+}
+
 TEST(ProgressTable, UnknownLevelsAndMissingFiles) {
     progressScreen::BuildList([](int) { return std::shared_ptr<levelData>(); });
     EXPECT_FALSE(progressScreen::getProgress(0));
@@ -151,7 +194,7 @@ TEST(ProgressTable, UnknownLevelsAndMissingFiles) {
 TEST(ProgressTable, BuildsFromTheLevelFiles) {
     // Whatever levels exist, the table holds 60 records in order.
     progressScreen::BuildList();
-    for (int level = 1; level <= PROGRESS_LEVEL_COUNT; ++level) {
+    for (int level = 1; level <= MAX_LEVEL_NUMBER; ++level) {
         const ProgressScreenPtr record = progressScreen::getProgress(level);
         ASSERT_TRUE(record);
         EXPECT_EQ(record->iLevelNumber, level);

@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr int LEFT_BUTTON = 1;
-
 std::unique_ptr<ScratchUserFolder>& UserData() {
     static std::unique_ptr<ScratchUserFolder> folder;
     return folder;
@@ -31,25 +29,6 @@ void MountShippedArchive() {
     RegisterEmbeddedArchive();
     RegisterZipProtocol();
     SetArchivePrefix(SHIPPED_ARCHIVE_PREFIX);
-}
-
-bool OpenTestDisplay(int hertz) {
-    if (!GraphicsOpen() || GraphicsWidth() != ShippedDataTest::SCREEN_WIDTH ||
-        GraphicsHeight() != ShippedDataTest::SCREEN_HEIGHT) {
-        OpenGraphics(ShippedDataTest::SCREEN_WIDTH, ShippedDataTest::SCREEN_HEIGHT, 0, hertz);
-    }
-    return GraphicsOpen();
-}
-
-std::string TestFrameFolder() {
-    return std::string(TESS_BINARY_DIR) + "/test-frames/";
-}
-
-std::string SaveTestFrame(const std::string& name) {
-    std::filesystem::create_directories(TestFrameFolder());
-    const std::string path = TestFrameFolder() + name + ".png";
-    SaveBackBufferPNG(path);
-    return path;
 }
 
 void ShippedDataTest::SetUpTestSuite() {
@@ -87,12 +66,7 @@ void ShippedDataTest::StepFrames(int n, int msPerFrame) {
 }
 
 void ShippedDataTest::Click(int x, int y) {
-    InjectMouseMove(x, y);
-    StepFrames(1);
-    InjectMouseButton(LEFT_BUTTON, true);
-    StepFrames(1);
-    InjectMouseButton(LEFT_BUTTON, false);
-    StepFrames(1);
+    ClickAt(x, y, [] { StepFrames(1); });
 }
 
 void ShippedDataTest::ClickControl(const std::string& form, const std::string& control) {
@@ -112,10 +86,6 @@ double MeanBrightness(const TPixmap& picture, int x, int y, int width, int heigh
         }
     }
     return width > 0 && height > 0 ? sum / (3.0 * width * height) : 0.0;
-}
-
-uint32_t ShippedDataTest::Pixel(int x, int y) {
-    return ReadPixel(*ReadBackBuffer(), x, y);
 }
 
 double ShippedDataTest::Brightness(int x, int y, int width, int height) {

@@ -9,13 +9,15 @@
 
 #include <gtest/gtest.h>
 
+#include "support/input_driver.h"
+
 struct TPixmap;
 
 class ShippedDataTest : public ::testing::Test {
 public:
     static constexpr int START_MS = 5000;
-    static constexpr int SCREEN_WIDTH = 800;
-    static constexpr int SCREEN_HEIGHT = 600;
+    static constexpr int SCREEN_WIDTH = TEST_SCREEN_WIDTH;
+    static constexpr int SCREEN_HEIGHT = TEST_SCREEN_HEIGHT;
 
     static void SetUpTestSuite();
     static void TearDownTestSuite();
@@ -23,15 +25,14 @@ public:
     void TearDown() override;
 
     // Runs _AppModule::Tick() n times, each msPerFrame later on the manual clock.
-    static void StepFrames(int n, int msPerFrame = 16);
+    static void StepFrames(int n, int msPerFrame = FRAME_MS);
     // Moves the mouse to (x, y) for one tick, holds the left button down for
     // one tick, releases it for one tick.
     static void Click(int x, int y);
     // A click in the middle of a form control, and the frame that handles it.
     static void ClickControl(const std::string& form, const std::string& control);
-    // The back buffer's pixel (0xAARRGGBB) and the mean brightness of a
-    // rectangle of it (the whole frame by default).
-    static uint32_t Pixel(int x, int y);
+    // The mean brightness of a rectangle of the back buffer (the whole frame
+    // by default).
     static double Brightness(int x = 0, int y = 0, int width = SCREEN_WIDTH,
                              int height = SCREEN_HEIGHT);
     // What app.dat in the user folder holds for a key, read from the file.
@@ -49,10 +50,3 @@ double MeanBrightness(const TPixmap& picture, int x, int y, int width, int heigh
 
 // Mounts the linked-in archive and reads assets from it, as the game does.
 void MountShippedArchive();
-// A headless 800 x 600 window (SDL offscreen), opened unless one is open at
-// that size already; false when there is no OpenGL context.
-bool OpenTestDisplay(int hertz = 60);
-// Saves the back buffer as TestFrameFolder() + name + ".png"; returns the path.
-std::string SaveTestFrame(const std::string& name);
-// Where the tests leave frames for a look by eye: "<build>/test-frames/".
-std::string TestFrameFolder();

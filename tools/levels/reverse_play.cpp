@@ -59,16 +59,16 @@ std::vector<std::vector<int>> DepthOfTiles(const LevelMask& mask) {
 class ReversePlay {
 public:
     ReversePlay(const LevelMask& mask, uint32_t seed)
-        : mask_(mask),
-          random_(seed),
-          depth_(DepthOfTiles(mask)),
-          board_(gameGrid::Create(LEVEL_COLUMNS, LEVEL_ROWS, BOARD_CELL_WIDTH, BOARD_CELL_HEIGHT,
-                                  Point(0, 0))) {
+        : mask(mask),
+          random(seed),
+          depth(DepthOfTiles(mask)),
+          board(gameGrid::Create(LEVEL_COLUMNS, LEVEL_ROWS, BOARD_CELL_WIDTH, BOARD_CELL_HEIGHT,
+                                 Point(0, 0))) {
         for (int x = 0; x < LEVEL_COLUMNS; ++x) {
             for (int y = 0; y < LEVEL_ROWS; ++y) {
-                board_->SetCellData(Point(x, y), BlockValueOf(mask.Cell(x, y)));
+                board->SetCellData(Point(x, y), BlockValueOf(mask.Cell(x, y)));
                 if (mask.Cell(x, y) == MASK_TILE) {
-                    open_.push_back({x, y});
+                    open.push_back({x, y});
                 }
             }
         }
@@ -81,7 +81,7 @@ public:
         size_t best = 0;
         int streak = 0;
         int deadEnds = 0;
-        while (!open_.empty()) {
+        while (!open.empty()) {
             CellPair pair;
             if (PlaceNext(pair)) {
                 placed.push_back(pair);
@@ -107,10 +107,10 @@ private:
     // The open cells in the order to try as the first cell of the next pair:
     // deepest first, ties in random order.
     std::vector<Cell> FirstCellOrder() {
-        std::vector<Cell> order = open_;
-        random_.Shuffle(order);
+        std::vector<Cell> order = open;
+        random.Shuffle(order);
         std::stable_sort(order.begin(), order.end(), [this](const Cell& a, const Cell& b) {
-            return depth_[a.x][a.y] > depth_[b.x][b.y];
+            return depth[a.x][a.y] > depth[b.x][b.y];
         });
         return order;
     }
@@ -118,17 +118,17 @@ private:
     bool Joinable(const Cell& a, const Cell& b) {
         const Point pa(a.x, a.y);
         const Point pb(b.x, b.y);
-        board_->SetCellData(pa, PLACED);
-        board_->SetCellData(pb, PLACED);
-        const bool joinable = board_->CanJoin(pa, pb);
-        board_->SetCellData(pa, CELL_EMPTY);
-        board_->SetCellData(pb, CELL_EMPTY);
+        board->SetCellData(pa, PLACED);
+        board->SetCellData(pb, PLACED);
+        const bool joinable = board->CanJoin(pa, pb);
+        board->SetCellData(pa, CELL_EMPTY);
+        board->SetCellData(pb, CELL_EMPTY);
         return joinable;
     }
 
     std::vector<Cell> PartnersOf(const Cell& a) {
         std::vector<Cell> partners;
-        for (const Cell& b : open_) {
+        for (const Cell& b : open) {
             if ((b.x != a.x || b.y != a.y) && Joinable(a, b)) {
                 partners.push_back(b);
             }
@@ -142,8 +142,8 @@ private:
 
     // A low spread leans hard towards the nearest partners.
     Cell ChoosePartner(const std::vector<Cell>& partners) {
-        const double lean = 1.0 + 3.0 * (1.0 - std::clamp(mask_.spread, 0.0, 1.0));
-        const double pick = std::pow(random_.Unit(), lean);
+        const double lean = 1.0 + 3.0 * (1.0 - std::clamp(mask.spread, 0.0, 1.0));
+        const double pick = std::pow(random.Unit(), lean);
         const int index = std::min(static_cast<int>(pick * partners.size()),
                                    static_cast<int>(partners.size()) - 1);
         return partners[index];
@@ -153,45 +153,45 @@ private:
     // cell goes first, with the partner that has the fewest other choices.
     bool PlaceInEndgame(CellPair& pair) {
         std::vector<std::vector<Cell>> partners;
-        for (const Cell& a : open_) {
+        for (const Cell& a : open) {
             partners.push_back(PartnersOf(a));
             if (partners.back().empty()) {
                 return false;
             }
         }
         auto countOf = [&](const Cell& c) {
-            for (size_t i = 0; i < open_.size(); ++i) {
-                if (open_[i].x == c.x && open_[i].y == c.y) {
+            for (size_t i = 0; i < open.size(); ++i) {
+                if (open[i].x == c.x && open[i].y == c.y) {
                     return partners[i].size();
                 }
             }
             return size_t{0};
         };
         size_t first = 0;
-        for (size_t i = 1; i < open_.size(); ++i) {
+        for (size_t i = 1; i < open.size(); ++i) {
             if (partners[i].size() < partners[first].size() ||
-                (partners[i].size() == partners[first].size() && random_.Below(2) == 0)) {
+                (partners[i].size() == partners[first].size() && random.Below(2) == 0)) {
                 first = i;
             }
         }
         std::vector<Cell> choices = partners[first];
-        random_.Shuffle(choices);
+        random.Shuffle(choices);
         std::stable_sort(choices.begin(), choices.end(),
                          [&](const Cell& p, const Cell& q) { return countOf(p) < countOf(q); });
-        Place(open_[first], choices.front(), pair);
+        Place(open[first], choices.front(), pair);
         return true;
     }
 
     void Place(const Cell a, const Cell b, CellPair& pair) {
-        board_->SetCellData(Point(a.x, a.y), PLACED);
-        board_->SetCellData(Point(b.x, b.y), PLACED);
+        board->SetCellData(Point(a.x, a.y), PLACED);
+        board->SetCellData(Point(b.x, b.y), PLACED);
         Close(a);
         Close(b);
         pair = {Point(a.x, a.y), Point(b.x, b.y)};
     }
 
     bool PlaceNext(CellPair& pair) {
-        if (static_cast<int>(open_.size()) <= ENDGAME_CELLS) {
+        if (static_cast<int>(open.size()) <= ENDGAME_CELLS) {
             return PlaceInEndgame(pair);
         }
         for (const Cell& a : FirstCellOrder()) {
@@ -206,23 +206,23 @@ private:
     }
 
     void TakeBack(const CellPair& pair) {
-        board_->SetCellData(pair.a, CELL_EMPTY);
-        board_->SetCellData(pair.b, CELL_EMPTY);
-        open_.push_back({pair.a.x, pair.a.y});
-        open_.push_back({pair.b.x, pair.b.y});
+        board->SetCellData(pair.a, CELL_EMPTY);
+        board->SetCellData(pair.b, CELL_EMPTY);
+        open.push_back({pair.a.x, pair.a.y});
+        open.push_back({pair.b.x, pair.b.y});
     }
 
     void Close(const Cell& c) {
-        open_.erase(std::remove_if(open_.begin(), open_.end(),
-                                   [&c](const Cell& o) { return o.x == c.x && o.y == c.y; }),
-                    open_.end());
+        open.erase(std::remove_if(open.begin(), open.end(),
+                                  [&c](const Cell& o) { return o.x == c.x && o.y == c.y; }),
+                   open.end());
     }
 
-    const LevelMask& mask_;
-    SeededRandom random_;
-    std::vector<std::vector<int>> depth_;
-    GameGridPtr board_;
-    std::vector<Cell> open_;
+    const LevelMask& mask;
+    SeededRandom random;
+    std::vector<std::vector<int>> depth;
+    GameGridPtr board;
+    std::vector<Cell> open;
 };
 
 }  // namespace

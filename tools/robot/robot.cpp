@@ -3,8 +3,6 @@
 // screenshots and failure reports.
 #include "tools/robot/robot.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -14,9 +12,12 @@
 
 #include "app/app_module.h"
 #include "app/app_run.h"
+#include "app/line_helpers.h"
 #include "app/settings.h"
+#include "board/cell_values.h"
 #include "board/game_grid.h"
 #include "board/level_data.h"
+#include "board/story_length.h"
 #include "forms/button.h"
 #include "forms/gui.h"
 #include "forms/window.h"
@@ -29,13 +30,12 @@
 #include "screens/main_menu.h"
 #include "screens/progress_screen.h"
 #include "screens/start_up.h"
+#include "tests/support/input_driver.h"
 
 namespace {
 
 constexpr int ROBOT_START_MS = 1000;
-constexpr int FRAME_MS = 16;
 constexpr int MEASURED_FRAMES = 40;
-constexpr int STORY_LEVELS = 50;
 const char* const MODULE_NAMES[] = {"intro", "loading", "menu", "game", "outro", "pause"};
 
 double ProcessCpuMs() {
@@ -213,12 +213,7 @@ void Robot::MoveTo(int x, int y) {
 }
 
 void Robot::ClickAt(int x, int y) {
-    InjectMouseMove(x, y);
-    Step();
-    InjectMouseButton(1, true);
-    Step();
-    InjectMouseButton(1, false);
-    Step();
+    ::ClickAt(x, y, [this] { Step(); });
 }
 
 bool Robot::Clickable(const std::string& form, const std::string& control, std::string& why) const {
@@ -298,8 +293,7 @@ void Robot::Shot(const std::string& screen) {
     while (!file.empty() && file.back() == '_') {
         file.pop_back();
     }
-    char number[8];
-    std::snprintf(number, sizeof number, "%02d", static_cast<int>(shotScreens_.size()));
+    const std::string number = ZeroPadded(std::to_string(shotScreens_.size()), 2);
     const std::string path = options_.shotFolder + "/" + number + "-" + file + ".png";
     Step(true);  // the frame saved is drawn in full
     SaveBackBufferPNG(path);
@@ -318,8 +312,10 @@ void Robot::MeasureEmptyFrame() {
 
 void Robot::FindDensestLevel() {
     int most = -1;
-    const std::vector<int> played = options_.full ? std::vector<int>() : std::vector<int>{1, 2, 50};
-    for (int level = 1; level <= STORY_LEVELS; ++level) {
+    const int last = ShippedStoryLength();
+    const std::vector<int> played =
+        options_.full ? std::vector<int>() : std::vector<int>{1, 2, last};
+    for (int level = 1; level <= last; ++level) {
         if (!played.empty() && std::find(played.begin(), played.end(), level) == played.end()) {
             continue;
         }
@@ -327,7 +323,7 @@ void Robot::FindDensestLevel() {
         int tiles = 0;
         for (const auto& column : data->grid) {
             for (int value : column) {
-                tiles += value >= 3 ? 1 : 0;
+                tiles += IsTileValue(value) ? 1 : 0;
             }
         }
         if (tiles > most) {

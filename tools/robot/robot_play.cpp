@@ -5,12 +5,15 @@
 #include <cstdio>
 
 #include "app/app_module.h"
+#include "app/line_helpers.h"
 #include "app/settings.h"
 #include "app/settings_keys.h"
+#include "board/cell_values.h"
 #include "board/game_grid.h"
 #include "board/game_route.h"
 #include "board/level_data.h"
 #include "board/level_shuffler.h"
+#include "board/story_length.h"
 #include "board/solver.h"
 #include "forms/gui.h"
 #include "platform/clock.h"
@@ -41,11 +44,12 @@ struct Plan {
     int retryLevel;
     int giveUpLevel;  // gives up when this level starts, then continues from the menu
 };
-constexpr Plan SHORT_PLAN{2, 50, 50, 50, 3};
 constexpr Plan FULL_PLAN{4, 6, 8, 10, 25};
 
-std::string Padded(const std::string& value, size_t width) {
-    return value.size() >= width ? value : std::string(width - value.size(), '0') + value;
+// The short run tries the extras on the story's last level.
+Plan ShortPlan() {
+    const int last = ShippedStoryLength();
+    return {2, last, last, last, 3};
 }
 
 int TilesLeft(const myGame& game) {
@@ -104,7 +108,7 @@ void TryAnotherPair(const gameGrid& grid, Point& a, Point& b) {
 }  // namespace
 
 bool Robot::Play() {
-    const Plan& plan = options_.full ? FULL_PLAN : SHORT_PLAN;
+    const Plan plan = options_.full ? FULL_PLAN : ShortPlan();
     PassIntro();
     CreatePlayer(ROBOT_NAME);
     WatchStory();
@@ -115,13 +119,14 @@ bool Robot::Play() {
     } else {
         PlayStoryGame(plan.giveUpLevel, true);
         // The last level from a profile that has reached it.
-        AppSettings().SetPlayer(playerNumber_, settings_keys::PLAYER_LEVEL, "50", 1);
+        const std::string last = std::to_string(ShippedStoryLength());
+        AppSettings().SetPlayer(playerNumber_, settings_keys::PLAYER_LEVEL, last, 1);
         for (const auto* key : {&settings_keys::PLAYER_HINTS, &settings_keys::PLAYER_UNDOS,
                                 &settings_keys::PLAYER_RETRIES}) {
             AppSettings().SetPlayer(playerNumber_, *key, "3", 1);
         }
         AppSettings().WriteConstants();
-        Log("profile set to level 50 with 3 hints, undos and retries");
+        Log("profile set to level " + last + " with 3 hints, undos and retries");
         ClickControl("menu", "start");
         PlayStoryGame(0, false);
     }
@@ -313,7 +318,7 @@ void Robot::PlayPair() {
     if (!plan_.empty()) {
         const CellPair next = plan_.front();
         plan_.erase(plan_.begin());
-        if (grid.cellData(next.a) >= 3 && grid.CellDataMatch(&next.a, &next.b) != 0 &&
+        if (IsTileValue(grid.cellData(next.a)) && grid.CellDataMatch(&next.a, &next.b) != 0 &&
             grid.CanJoin(next.a, next.b)) {
             a = next.a;
             b = next.b;
@@ -380,7 +385,7 @@ void Robot::AnswerForm(const std::string& form, const std::string& button) {
 }
 
 void Robot::UseExtras() {
-    const Plan& plan = options_.full ? FULL_PLAN : SHORT_PLAN;
+    const Plan plan = options_.full ? FULL_PLAN : ShortPlan();
     myGame* game = Game();
     const int level = game->iCurrentLevel;
     if (!usedOptions_ && level >= plan.optionsLevel && pairsThisLevel_ >= 1) {
@@ -451,7 +456,7 @@ void Robot::PlayRelaxedGame() {
     // What a player reads on the menu after the story.
     const std::string lastScore = AppSettings().Get(settings_keys::LAST_SCORE);
     const std::string shown = _AppModule::appGUI->GetControlCaptionText("menu", "lastscore");
-    if (std::stoll("0" + lastScore) > 0 && shown != Padded(lastScore, 6)) {
+    if (std::stoll("0" + lastScore) > 0 && shown != ZeroPadded(lastScore, 6)) {
         Fail("the menu shows the last score \"" + shown + "\", not " + lastScore);
     }
     Log("menu shows last score " + shown);

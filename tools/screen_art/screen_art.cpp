@@ -13,9 +13,11 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/locale_strings.h"
 #include "board/level_data.h"
+#include "board/story_length.h"
 #include "platform/latin1.h"
 #include "../content/common/output_manifest.h"
 #include "board_pictures.h"
@@ -29,7 +31,6 @@
 namespace {
 
 constexpr int JPEG_QUALITY = 90;
-constexpr int LEVEL_COUNT = 50;
 
 std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -50,7 +51,16 @@ public:
                 ok = false;
             }
         }
-        for (int n = 1; n <= LEVEL_COUNT; ++n) {
+        const std::filesystem::path script =
+            data / std::filesystem::path(SHARED_GAME_SCRIPT).lexically_relative("data");
+        storyLength = StoryLength(ReadFile(script));
+        if (storyLength == 0) {
+            std::fprintf(stderr, "screen_art: %s names no story length\n", script.c_str());
+            ok = false;
+            storyLength = 1;  // the first level still stands in for the others
+        }
+        this->levels.resize(static_cast<size_t>(storyLength) + 1);
+        for (int n = 1; n <= storyLength; ++n) {
             const std::filesystem::path file = levels / (std::to_string(n) + ".dat");
             if (!std::filesystem::exists(file)) {
                 std::fprintf(stderr, "screen_art: level %d missing\n", n);
@@ -109,7 +119,7 @@ public:
             return PaintCursor();
         }
         if (is("data/main/images/levels/level([0-9]+)\\.png")) {
-            return PaintLevelButton(*levels[std::clamp(number(), 1, LEVEL_COUNT)]);
+            return PaintLevelButton(*levels[std::clamp(number(), 1, storyLength)]);
         }
         if (is("data/main/images/sets/set([0-9]+)\\.png")) {
             return PaintSetButton(sheets[std::clamp(number(), 1, 6)], number(), w, h);
@@ -198,7 +208,7 @@ private:
 
     // The tile set of the first level that shows a tutorial.
     int TutorialSet(int tutorial) const {
-        for (int n = 1; n <= LEVEL_COUNT; ++n) {
+        for (int n = 1; n <= storyLength; ++n) {
             if (levels[n]->tutorial == tutorial) {
                 return std::clamp(levels[n]->tileset, 1, 6);
             }
@@ -209,7 +219,8 @@ private:
     std::filesystem::path data;
     std::string loadedLanguage;
     TileSheet sheets[7];
-    LevelDataPtr levels[LEVEL_COUNT + 1];
+    int storyLength = 0;
+    std::vector<LevelDataPtr> levels;  // 1 .. storyLength
     std::map<int, RgbaImage> backgrounds;
 };
 

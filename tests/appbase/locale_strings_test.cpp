@@ -2,7 +2,7 @@
 
 #include "app/assets.h"
 #include "app/locale_strings.h"
-#include "archive_test_support.h"
+#include "support/archive_test_support.h"
 #include "platform/debug_log.h"
 
 namespace {

@@ -1,6 +1,5 @@
 #pragma once
-// Zip archives built on the spot for the archive tests; the scratch folders
-// are in tests/support.
+// Zip archives built on the spot for the archive tests, in scratch folders.
 #include <zip.h>
 
 #include "support/scratch_folder.h"

@@ -8,7 +8,7 @@
 #include <random>
 
 #include "app/settings.h"
-#include "archive_test_support.h"
+#include "support/archive_test_support.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "app/assets.h"
 #include "app/zip_archive.h"
-#include "archive_test_support.h"
+#include "support/archive_test_support.h"
 #include "platform/debug_log.h"
 #include "platform/stream.h"
 

@@ -3,7 +3,7 @@
 
 #include "app/assets.h"
 #include "app/loading_profile.h"
-#include "archive_test_support.h"
+#include "support/archive_test_support.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "app/settings.h"
-#include "archive_test_support.h"
+#include "support/archive_test_support.h"
 #include "platform/debug_log.h"
 
 namespace {
