@@ -3,8 +3,6 @@
 // screenshots and failure reports.
 #include "tools/robot/robot.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -24,6 +22,7 @@
 #include "platform/graphics.h"
 #include "platform/input.h"
 #include "platform/music.h"
+#include "platform/system.h"
 #include "platform/test_seams.h"
 #include "screens/game_screen.h"
 #include "screens/main_menu.h"
@@ -89,9 +88,11 @@ void Robot::Log(const std::string& line) {
 }
 
 void Robot::Boot() {
-    std::filesystem::remove_all(options_.userFolder);
-    std::filesystem::create_directories(options_.userFolder);
-    setenv("TESSALUNE_DATA_DIR", options_.userFolder.c_str(), 1);
+    if (!options_.userFolder.empty()) {
+        std::filesystem::remove_all(options_.userFolder);
+        std::filesystem::create_directories(options_.userFolder);
+        SetEnvValue("TESSALUNE_DATA_DIR", options_.userFolder);
+    }
     if (!options_.shotFolder.empty()) {
         std::filesystem::create_directories(options_.shotFolder);
     }
