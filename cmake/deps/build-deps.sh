@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Builds third-party libraries from Debian's own source packages, static, for
-# another target, one recipe (cmake/deps/<name>.sh) each:
+# another target, one recipe (cmake/deps/<name>.sh) each. A recipe sets
+# source_package, dev_package, cmake_args and may set needs (recipes built
+# before it), build_targets, shipped=no (not linked into the game: no licence
+# file kept), after_install PREFIX and install_step BUILD SOURCE PREFIX.
 #
 #   build-deps.sh TARGET TOOLCHAIN_FILE NAME...
 #
@@ -58,7 +61,7 @@ done_names=()
 for name in "$@"; do
   recipe=$here/$name.sh
   [ -f "$recipe" ] || fail "no recipe $recipe"
-  source_package="" dev_package="" cmake_args=() needs=() build_targets=()
+  source_package="" dev_package="" cmake_args=() needs=() build_targets=() shipped=yes
   unset -f after_install install_step
   # shellcheck source=/dev/null
   source "$recipe"
@@ -95,6 +98,9 @@ for name in "$@"; do
   fi
   if declare -F after_install >/dev/null; then
     after_install "$prefix"
+  fi
+  if [ "$shipped" = yes ]; then  # its licence goes out with what links it
+    cp "$work/src/debian/copyright" "$prefix/copyright"
   fi
   echo "$built_version" >"$prefix/source-version"
   echo "$stamp_text" >"$prefix/.stamp"

@@ -2,3 +2,4 @@
 source_package=googletest
 dev_package=libgtest-dev
 cmake_args=(-DBUILD_GMOCK=ON -DINSTALL_GTEST=ON)
+shipped=no
