@@ -19,6 +19,8 @@ mkdir -p "$out"
 export WINEPREFIX=$out/prefix WINEDEBUG=-all WINEARCH=win64
 # No Mono or Gecko installer dialogs in a fresh prefix.
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# Windows' own video driver, in the Xvfb display; Mesa's software OpenGL.
+unset SDL_VIDEODRIVER
 export LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy
 
 fail() { echo "wine suite: FAILED: $*" >&2; exit 1; }
