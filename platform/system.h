@@ -22,8 +22,8 @@ bool ReplaceFileWith(const std::string& from, const std::string& to);
 // On Linux every account reaches the folder already.
 bool GrantUsersFullAccess(const std::string& path);
 
-// From now on an end request (SIGTERM or SIGINT; on Windows a console close,
-// Ctrl+C, logoff or shutdown) is kept until TakeEndRequest() collects it.
+// From now on an end request (SIGTERM or SIGINT; on Windows Ctrl+C, Ctrl+Break
+// or the close of the console) is kept until TakeEndRequest() collects it.
 void WatchEndRequests();
 // True once per end request.
 bool TakeEndRequest();

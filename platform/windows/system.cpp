@@ -41,8 +41,9 @@ std::string Narrow(const wchar_t* text) {
 std::atomic<bool> endRequested{false};
 
 // Runs on a thread of its own. Windows ends the process when this returns from
-// a close, logoff or shutdown event: it waits instead, while the game ends at
-// its next frame and writes its settings; the game's exit ends the wait.
+// a console's close event: it waits instead, while the game ends at its next
+// frame and writes its settings; the game's exit ends the wait. (Logoff and
+// shutdown events reach only programs without windows.)
 BOOL WINAPI OnConsoleEvent(DWORD event) {
     endRequested = true;
     if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT) {

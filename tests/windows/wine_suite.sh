@@ -4,7 +4,8 @@
 #   2. the robot's short game in the game's own user data folder: app.dat then
 #      lies in C:\ProgramData\Tessalune\ and holds the player and the level reached;
 #   3. the installer run silently: files, Start-menu entry, uninstall entry;
-#      the installed game started, its menu read back from a screenshot;
+#      the installed game started, its menu read back from a screenshot, its
+#      debug log (TESSALUNE_DEBUG=1) in C:\ProgramData\Tessalune\debug.log;
 #   4. the uninstaller run silently: the game gone, app.dat kept.
 # Pictures and logs stay in <windows build>/wine-tests/.
 #
@@ -94,8 +95,8 @@ for value in DisplayName DisplayVersion Publisher DisplayIcon EstimatedSize Unin
   grep -q "$value" "$out/uninstall-entry.txt" || fail "the uninstall entry lacks $value"
 done
 
-step "the installed game: intro, then menu"
-wine 'C:\Program Files\Tessalune\tessalune.exe' >"$out/game.out" 2>&1 &
+step "the installed game: intro, then menu, with its debug log"
+TESSALUNE_DEBUG=1 wine 'C:\Program Files\Tessalune\tessalune.exe' >"$out/game.out" 2>&1 &
 for i in $(seq -w 1 10); do  # the intro's pictures pass in the first seconds
   sleep 1
   shot "$out/game-$i.png"
@@ -105,6 +106,9 @@ shot "$out/menu.png"
 count=$(colours "$out/menu.png")
 [ "$count" -ge 64 ] || fail "the game's window shows $count colours: no menu drawn"
 step "menu screenshot: $out/menu.png ($count colours)"
+debug_log=$c_drive/ProgramData/Tessalune/debug.log
+[ -s "$debug_log" ] || fail "TESSALUNE_DEBUG=1 wrote no debug.log in C:\ProgramData\Tessalune"
+step "debug.log: $(wc -l <"$debug_log") lines"
 wineserver -k
 wineserver -w
 
