@@ -105,6 +105,13 @@ sleep 15
 shot "$out/menu.png"
 count=$(colours "$out/menu.png")
 [ "$count" -ge 64 ] || fail "the game's window shows $count colours: no menu drawn"
+intro=0
+for early in "$out"/game-*.png; do
+  if [ "$(colours "$early")" -ge 64 ] && ! cmp -s "$early" "$out/menu.png"; then
+    intro=1
+  fi
+done
+[ "$intro" = 1 ] || fail "no intro picture before the menu"
 step "menu screenshot: $out/menu.png ($count colours)"
 debug_log=$c_drive/ProgramData/Tessalune/debug.log
 [ -s "$debug_log" ] || fail "TESSALUNE_DEBUG=1 wrote no debug.log in C:\ProgramData\Tessalune"
