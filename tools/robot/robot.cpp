@@ -356,8 +356,10 @@ void Robot::Fail(const std::string& why) {
     const std::string state = StateName();
     std::fprintf(stderr, "robot: FAILED in state %s: %s\n", state.c_str(), why.c_str());
     Log("FAILED: " + why + " (state " + state + ")");
-    const std::string folder =
-        options_.shotFolder.empty() ? options_.userFolder : options_.shotFolder;
+    std::string folder = options_.shotFolder.empty() ? options_.userFolder : options_.shotFolder;
+    if (folder.empty()) {
+        folder = ".";  // --own-folder without --shots: the current folder
+    }
     const std::string path = folder + "/failure.png";
     SkipDrawing(false);
     if (_AppModule::currentModule >= 0) {
