@@ -2,7 +2,9 @@
 # The Windows tests under Wine, in a fresh prefix and an Xvfb display of their own:
 #   1. the test programs that need no window, through ctest;
 #   2. the robot's short game in the game's own user data folder: app.dat then
-#      lies in C:\ProgramData\Tessalune\ and holds the player and the level reached;
+#      lies in C:\ProgramData\Tessalune\ and holds the player and the level
+#      reached; then the robot's game killed at random moments, five rounds
+#      (tests/faults/kill_test.sh): every app.dat left behind is whole;
 #   3. the installer run silently: files, Start-menu entry, uninstall entry;
 #      the installed game started, its menu read back from a screenshot, its
 #      debug log (TESSALUNE_DEBUG=1) in C:\ProgramData\Tessalune\debug.log;
@@ -11,6 +13,7 @@
 #
 #   wine_suite.sh <windows build> <native build>
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
 build=$(realpath "$1")
 native=$(realpath "$2")
 out=$build/wine-tests
@@ -80,6 +83,21 @@ saved=$(sed -n "s/^player${number}level=//p" "$out/store.txt")
 # The short game ends with the end story: the profile is complete.
 grep -qx "player${number}complete=1" "$out/store.txt" || fail "app.dat lacks the completed story"
 step "app.dat holds player $number \"${player#* }\", story complete, level $saved"
+
+step "the robot's game killed at random moments: every app.dat whole"
+# The wrapper execs Wine, which becomes the Windows process: kill -9 on its
+# process id ends the game as a power cut would.
+cat >"$out/robot.sh" <<END
+#!/usr/bin/env bash
+export SDL_VIDEODRIVER=windows
+exec wine "$build/tools/robot/tessalune_robot.exe" "\$@"
+END
+chmod +x "$out/robot.sh"
+bash "$here/../faults/kill_test.sh" "$out/robot.sh" "$native/tests/faults/read_store" 5 25 \
+  >"$out/kill.log" 2>&1 || { cat "$out/kill.log"; fail "a killed game left a broken app.dat"; }
+tail -n 1 "$out/kill.log"
+grep -q "after the player was made" "$out/kill.log" && ! grep -q " 0 kills" "$out/kill.log" ||
+  fail "no round ended the game"
 
 step "the installer, silent"
 installer=$(ls "$build"/package/Tessalune-Setup-*.exe)
