@@ -4,16 +4,18 @@ enable_language(RC)
 set(tess_win_src ${CMAKE_SOURCE_DIR}/packaging/windows)
 set(tess_win_out ${CMAKE_BINARY_DIR}/windows)
 
-# The icon, from the pictures the native build's screen-art generator painted.
+# The icon, from the pictures the native build's screen-art generator painted:
+# bitmaps up to 128 pixels, the 256-pixel one kept as PNG.
+set(tess_icon_dir ${TESS_NATIVE_BUILD}/icons/hicolor)
 set(tess_icon_pngs "")
-foreach(size 16 24 32 48 64 128 256)
-  list(APPEND tess_icon_pngs ${TESS_NATIVE_BUILD}/icons/hicolor/${size}/apps/tessalune.png)
+foreach(size 16 24 32 48 64 128)
+  list(APPEND tess_icon_pngs ${tess_icon_dir}/${size}/apps/tessalune.png)
 endforeach()
 set(TESS_ICON_FILE ${tess_win_out}/tessalune.ico)
 add_custom_command(OUTPUT ${TESS_ICON_FILE}
-  COMMAND icotool --create --raw=${TESS_NATIVE_BUILD}/icons/hicolor/256/apps/tessalune.png
-          -o ${TESS_ICON_FILE} ${tess_icon_pngs}
-  DEPENDS ${tess_icon_pngs}
+  COMMAND icotool --create --raw=${tess_icon_dir}/256/apps/tessalune.png -o ${TESS_ICON_FILE}
+          ${tess_icon_pngs}
+  DEPENDS ${tess_icon_pngs} ${tess_icon_dir}/256/apps/tessalune.png
   VERBATIM)
 
 set(TESS_MANIFEST_FILE ${tess_win_out}/tessalune.manifest)
