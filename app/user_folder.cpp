@@ -1,11 +1,9 @@
 #include "app/user_folder.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstdlib>
 
 #include "platform/files.h"
+#include "platform/system.h"
 
 namespace {
 
@@ -15,29 +13,13 @@ std::string& FolderName() {
 }
 
 std::string WithSlash(std::string path) {
-    if (!path.empty() && path.back() != '/') {
+    if (!path.empty() && path.back() != '/' && path.back() != '\\') {
         path.push_back('/');
     }
     return path;
 }
 
-std::string EnvText(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? std::string(value) : std::string();
-}
-
-// fsync of a file or directory by path; false when it cannot be opened or synced.
-bool SyncPath(const std::string& path, int flags) {
-    const int fd = ::open(path.c_str(), flags | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-
-bool WriteAndSync(const std::string& path, const std::string& bytes) {
+bool WriteAndFlush(const std::string& path, const std::string& bytes) {
     StreamPtr stream = WriteStream(path);
     if (!stream) {
         return false;
@@ -46,13 +28,14 @@ bool WriteAndSync(const std::string& path, const std::string& bytes) {
     bool ok = size == 0 || stream->Write(bytes.data(), size) == size;
     ok = stream->Flush() && ok;
     CloseStream(stream);
-    return ok && SyncPath(path, O_RDONLY);
+    return ok && FlushFileToDisk(path);
 }
 
 }  // namespace
 
 void SetUserFolderName(const std::string& folder) {
     FolderName() = folder;
+    SetDebugLogFolder(SettingsFolder(folder));
 }
 
 const std::string& GetUserFolderName() {
@@ -63,20 +46,15 @@ std::string GetSpecialFolder(int id) {
     if (id != SPECIAL_FOLDER_COMMON_APPDATA) {
         return "";
     }
-    const std::string xdg = EnvText("XDG_DATA_HOME");
-    if (!xdg.empty()) {
-        return WithSlash(xdg);
-    }
-    const std::string home = EnvText("HOME");
-    return home.empty() ? "" : WithSlash(home) + ".local/share/";
+    return CommonAppDataFolder();
 }
 
 std::string SettingsFolder(const std::string& folder) {
     if (folder.empty()) {
         return "";
     }
-    const std::string replaced = EnvText("TESSALUNE_DATA_DIR");
-    if (!replaced.empty()) {
+    const char* replaced = std::getenv("TESSALUNE_DATA_DIR");
+    if (replaced != nullptr && replaced[0] != '\0') {
         return WithSlash(replaced);
     }
     return GetSpecialFolder(SPECIAL_FOLDER_COMMON_APPDATA) + folder;
@@ -94,10 +72,6 @@ bool PrepareSettingsFolder(const std::string& folder) {
     return true;
 }
 
-bool GrantUsersFullAccess(const std::string&) {
-    return true;
-}
-
 StreamPtr OpenSettingsFile(const std::string& folder, const std::string& file) {
     StreamPtr stream = ReadStream(SettingsFolder(folder) + file);
     return stream ? stream : ReadStream(file);
@@ -112,11 +86,9 @@ StreamPtr CreateSettingsFile(const std::string& folder, const std::string& file)
 
 bool ReplaceFileSafely(const std::string& path, const std::string& bytes) {
     const std::string temporary = path + ".tmp";
-    if (!WriteAndSync(temporary, bytes) || !RenameFile(temporary, path)) {
+    if (!WriteAndFlush(temporary, bytes) || !ReplaceFileWith(temporary, path)) {
         DeleteFile(temporary);
         return false;
     }
-    const std::string dir = ExtractDir(path);
-    SyncPath(dir.empty() ? "." : dir, O_RDONLY | O_DIRECTORY);
     return true;
 }

@@ -1,11 +1,13 @@
 #pragma once
-// The user data folder, on Linux the player's own (XDG) folder, and the
-// settings files in it. On Linux the folder is "$XDG_DATA_HOME/" (default
-// "~/.local/share/") + the folder name; TESSALUNE_DATA_DIR, when set, replaces
+// The user data folder and the settings files in it. On Linux it is the
+// player's own "$XDG_DATA_HOME/" (default "~/.local/share/"); on Windows the
+// machine's common application data folder ("C:\ProgramData\"), shared by
+// every account; then the folder name. TESSALUNE_DATA_DIR, when set, replaces
 // the whole folder (so tests never touch a real home).
 #include <string>
 
 #include "platform/stream.h"
+#include "platform/system.h"  // GrantUsersFullAccess
 
 constexpr int SPECIAL_FOLDER_COMMON_APPDATA = 35;
 
@@ -19,8 +21,6 @@ std::string GetSpecialFolder(int id);
 std::string SettingsFolder(const std::string& folder);
 // Creates the settings folder with its parents when it does not exist yet.
 bool PrepareSettingsFolder(const std::string& folder);
-// Has no counterpart on Linux: every account reaches the folder already.
-bool GrantUsersFullAccess(const std::string& path);
 
 StreamPtr OpenSettingsFile(const std::string& folder, const std::string& file);
 StreamPtr CreateSettingsFile(const std::string& folder, const std::string& file);

@@ -50,13 +50,4 @@ add_custom_target(tess_data_archive DEPENDS ${TESS_ARCHIVE_FILE})
 add_custom_target(tess_data DEPENDS tess_data_archive)
 add_dependencies(tess_data content_data)  # the files the tests read beside the archive
 
-# data.zip in the executable: an .incbin of the archive, reassembled whenever
-# the archive changes.
-set(tess_blob_source ${CMAKE_BINARY_DIR}/archive/embedded_data_zip.S)
-configure_file(${CMAKE_SOURCE_DIR}/tools/pack_archive/embedded_data_zip.S.in ${tess_blob_source} @ONLY)
-set_source_files_properties(${tess_blob_source} PROPERTIES OBJECT_DEPENDS ${TESS_ARCHIVE_FILE})
-add_library(tess_archive_blob STATIC ${tess_blob_source}
-  ${CMAKE_SOURCE_DIR}/app/embedded_archive.cpp)
-target_include_directories(tess_archive_blob PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(tess_archive_blob PUBLIC tess_platform PRIVATE tess_warnings)
-add_dependencies(tess_archive_blob tess_data)
+include(${CMAKE_SOURCE_DIR}/cmake/archive_blob.cmake)

@@ -1,9 +1,10 @@
 #include "platform/debug_log.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#include "platform/system.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ bool DebugLogEnabled() {
 
 void DebugLog(const std::string& line) {
     if (DebugLogEnabled()) {
-        std::fprintf(stderr, "%s\n", line.c_str());
+        WriteDebugLine(line);
     }
     for (DebugLogCapture* capture : ActiveCaptures()) {
         capture->lines.push_back(line);

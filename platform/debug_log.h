@@ -1,6 +1,7 @@
 #pragma once
 // The debug log: diagnostic lines ("***..." and friends) that players never see.
-// Lines go to stderr when TESSALUNE_DEBUG is set (or in a debug build) and to
+// Lines go to stderr (on Windows also to the debugger output and debug.log in
+// the user data folder) when TESSALUNE_DEBUG is set (or in a debug build) and to
 // every active capture, so tests can check what a reader complained about.
 #include <string>
 #include <vector>

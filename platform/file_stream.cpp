@@ -3,6 +3,9 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/files.h"
+#include "platform/system.h"
+
 namespace {
 
 class FileStream : public TStream {
@@ -80,7 +83,7 @@ const char* ModeString(FileMode mode, const std::string& path) {
             return "w+b";
         case FileMode::ReadWrite: {
             std::error_code error;
-            return std::filesystem::is_regular_file(path, error) ? "r+b" : "w+b";
+            return std::filesystem::is_regular_file(FsPath(path), error) ? "r+b" : "w+b";
         }
     }
     return "rb";
@@ -90,10 +93,10 @@ const char* ModeString(FileMode mode, const std::string& path) {
 
 StreamPtr OpenFileStream(const std::string& path, FileMode mode) {
     std::error_code error;
-    if (path.empty() || std::filesystem::is_directory(path, error)) {
+    if (path.empty() || std::filesystem::is_directory(FsPath(path), error)) {
         return nullptr;
     }
-    std::FILE* file = std::fopen(path.c_str(), ModeString(mode, path));
+    std::FILE* file = OpenFile(path, ModeString(mode, path));
     if (file == nullptr) {
         return nullptr;
     }

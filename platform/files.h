@@ -1,5 +1,6 @@
 #pragma once
-// Plain file-system helpers.
+// Plain file-system helpers. Paths are UTF-8 everywhere.
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -14,3 +15,5 @@ bool RenameFile(const std::string& from, const std::string& to);
 std::string ExtractDir(const std::string& path);
 // Names in a directory (no "." or ".."), sorted.
 std::vector<std::string> ListDir(const std::string& path);
+// A UTF-8 path as the file system's own path type.
+std::filesystem::path FsPath(const std::string& utf8);

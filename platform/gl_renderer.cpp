@@ -1,14 +1,11 @@
 // The OpenGL 3.3 core renderer: one framebuffer as back buffer, one shader and
 // one vertex buffer filled with textured triangles until the texture or the
 // blend mode changes.
-#define GL_GLEXT_PROTOTYPES
-#include <GL/gl.h>
-#include <GL/glext.h>
-
 #include <algorithm>
 #include <vector>
 
 #include "platform/debug_log.h"
+#include "platform/gl_calls.h"
 #include "platform/graphics.h"
 #include "platform/render_backend.h"
 #include "platform/test_seams.h"

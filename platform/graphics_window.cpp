@@ -1,17 +1,15 @@
 // The game window, its OpenGL context and frame presentation.
 #include <SDL2/SDL.h>
-#include <dlfcn.h>
-
-#include <csignal>
-#include <cstdlib>
 
 #include "platform/clock.h"
 #include "platform/debug_log.h"
 #include "platform/draw_state.h"
 #include "platform/frame_pacer.h"
+#include "platform/gl_calls.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
 #include "platform/render_backend.h"
+#include "platform/system.h"
 #include "platform/test_seams.h"
 #include "platform/window_events.h"
 
@@ -37,59 +35,19 @@ std::string& Title() {
     return title;
 }
 
-#if defined(__SANITIZE_ADDRESS__)
-#define TESS_ADDRESS_SANITIZER 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define TESS_ADDRESS_SANITIZER 1
-#endif
-#endif
-
-// Sanitized builds keep the GL libraries loaded to the end: what the driver
-// holds then stays reachable, and a leak report can name the library it came
-// from (one from an unloaded library names none).
-void KeepGlLibrariesLoaded() {
-#ifdef TESS_ADDRESS_SANITIZER
-    static bool done = false;
-    if (done) {
-        return;
-    }
-    done = true;
-    for (const char* name :
-         {"libEGL.so.1", "libEGL_mesa.so.0", "libGLX_mesa.so.0", "libGL.so.1", "libGLdispatch.so.0",
-          "libglapi.so.0", "/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so"}) {
-        dlopen(name, RTLD_NOW | RTLD_GLOBAL | RTLD_NODELETE);
-    }
-#endif
-}
-
-volatile std::sig_atomic_t terminationSignal = 0;
-
-void OnTerminationSignal(int) {
-    terminationSignal = 1;
-}
-
-// SDL would turn these signals into a close request, which the screens answer
-// with a question; a signal to end has nobody to answer it.
-void WatchTerminationSignals() {
-    struct sigaction action {};
-    action.sa_handler = OnTerminationSignal;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
-}
-
 bool StartVideo() {
     if (SDL_WasInit(SDL_INIT_VIDEO) != 0) {
         return true;
     }
     KeepGlLibrariesLoaded();
+    // SDL would turn an end signal into a close request, which the screens
+    // answer with a question; a request to end has nobody to answer it.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         DebugLog(std::string("graphics: cannot start video: ") + SDL_GetError());
         return false;
     }
-    WatchTerminationSignals();
+    WatchEndRequests();
     return true;
 }
 
@@ -162,6 +120,11 @@ bool CreateWindow(Display& d, int width, int height, int depth) {
         return false;
     }
     SDL_GL_MakeCurrent(d.window, d.context);
+    if (!LoadGlCalls()) {
+        DebugLog("graphics: the OpenGL 3.3 functions are missing");
+        DestroyWindow(d);
+        return false;
+    }
     SDL_GL_SetSwapInterval(0);
     ApplyIcon(d);
     return true;
@@ -183,8 +146,8 @@ const std::string& AppTitle() {
 void SetAppId(const std::string& id) {
     // Read by SDL's X11 and Wayland back ends when video starts; a value the
     // user set wins.
-    setenv("SDL_VIDEO_X11_WMCLASS", id.c_str(), 0);
-    setenv("SDL_VIDEO_WAYLAND_WMCLASS", id.c_str(), 0);
+    SDL_setenv("SDL_VIDEO_X11_WMCLASS", id.c_str(), 0);
+    SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", id.c_str(), 0);
     SDL_SetHint("SDL_APP_ID", id.c_str());
 }
 
@@ -198,11 +161,7 @@ void SetAppIcon(const PixmapPtr& icon) {
 }
 
 bool TerminationRequested() {
-    if (terminationSignal == 0) {
-        return false;
-    }
-    terminationSignal = 0;
-    return true;
+    return TakeEndRequest();
 }
 
 int WindowDisplay() {

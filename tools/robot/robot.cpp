@@ -25,6 +25,7 @@
 #include "platform/graphics.h"
 #include "platform/input.h"
 #include "platform/music.h"
+#include "platform/system.h"
 #include "platform/test_seams.h"
 #include "screens/game_screen.h"
 #include "screens/main_menu.h"
@@ -89,9 +90,11 @@ void Robot::Log(const std::string& line) {
 }
 
 void Robot::Boot() {
-    std::filesystem::remove_all(options_.userFolder);
-    std::filesystem::create_directories(options_.userFolder);
-    setenv("TESSALUNE_DATA_DIR", options_.userFolder.c_str(), 1);
+    if (!options_.userFolder.empty()) {
+        std::filesystem::remove_all(options_.userFolder);
+        std::filesystem::create_directories(options_.userFolder);
+        SetEnvValue("TESSALUNE_DATA_DIR", options_.userFolder);
+    }
     if (!options_.shotFolder.empty()) {
         std::filesystem::create_directories(options_.shotFolder);
     }
@@ -351,8 +354,10 @@ void Robot::Fail(const std::string& why) {
     const std::string state = StateName();
     std::fprintf(stderr, "robot: FAILED in state %s: %s\n", state.c_str(), why.c_str());
     Log("FAILED: " + why + " (state " + state + ")");
-    const std::string folder =
-        options_.shotFolder.empty() ? options_.userFolder : options_.shotFolder;
+    std::string folder = options_.shotFolder.empty() ? options_.userFolder : options_.shotFolder;
+    if (folder.empty()) {
+        folder = ".";  // --own-folder without --shots: the current folder
+    }
     const std::string path = folder + "/failure.png";
     SkipDrawing(false);
     if (_AppModule::currentModule >= 0) {

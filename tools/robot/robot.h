@@ -20,7 +20,7 @@ struct RobotOptions {
     bool full = false;       // all fifty levels, else the short game
     std::string shotFolder;  // a screenshot of every screen passed, when set
     std::string logPath;     // the state-change log, when set
-    std::string userFolder;  // the scratch user data folder (made empty)
+    std::string userFolder;  // the scratch user data folder (made empty); "": the game's own
     bool drawEveryFrame = false;
     bool figures = false;  // measure per-screen frame costs
     unsigned seed = 1;

@@ -1,18 +1,18 @@
 // The robot player's command line.
-//   tessalune_robot [--full] [--shots DIR] [--log FILE] [--user DIR] [--figures]
+//   tessalune_robot [--full] [--shots DIR] [--log FILE] [--user DIR | --own-folder] [--figures]
 //   tessalune_robot --first-frame
 // Plays the short game (levels 1 and 2, a give-up, the last level, the end
 // story, a relaxed game) or with --full all fifty levels; exits 0 when every
 // check passed. --first-frame starts the game as it starts for a player and
 // prints the milliseconds from the launch (TESS_LAUNCH_NS, the launcher's
-// CLOCK_REALTIME in ns) to the first presented intro frame.
-#include <sys/resource.h>
-
+// CLOCK_REALTIME in ns) to the first presented intro frame. --own-folder plays
+// in the game's own user data folder, as a player's game would, instead of a
+// scratch one.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
+#include <filesystem>
 #include <string>
 
 #include "app/app_module.h"
@@ -20,15 +20,15 @@
 #include "app/settings.h"
 #include "platform/graphics.h"
 #include "platform/music.h"
+#include "platform/system.h"
 #include "screens/start_up.h"
 #include "tools/robot/robot.h"
 
 namespace {
 
 double RealtimeMs() {
-    timespec t{};
-    clock_gettime(CLOCK_REALTIME, &t);
-    return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_nsec) / 1e6;
+    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+    return std::chrono::duration<double, std::milli>(sinceEpoch).count();
 }
 
 // The start-up of main, on the real clock, up to the first intro frame.
@@ -51,7 +51,9 @@ int FirstFrame() {
 
 int main(int argc, char** argv) {
     RobotOptions options;
-    options.userFolder = "/tmp/tessalune-robot-" + std::to_string(getpid());
+    options.userFolder = (std::filesystem::temp_directory_path() /
+                          ("tessalune-robot-" + std::to_string(ProcessId())))
+                             .string();
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -67,11 +69,14 @@ int main(int argc, char** argv) {
             options.logPath = argv[++i];
         } else if (arg == "--user" && hasValue) {
             options.userFolder = argv[++i];
+        } else if (arg == "--own-folder") {
+            options.userFolder.clear();
         } else {
-            std::fprintf(stderr,
-                         "usage: %s [--full] [--shots DIR] [--log FILE] [--user DIR] "
-                         "[--figures] | --first-frame\n",
-                         argv[0]);
+            std::fprintf(
+                stderr,
+                "usage: %s [--full] [--shots DIR] [--log FILE] [--user DIR | --own-folder] "
+                "[--figures] | --first-frame\n",
+                argv[0]);
             return 2;
         }
     }
@@ -81,8 +86,6 @@ int main(int argc, char** argv) {
     robot.Play();
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
     std::printf("robot: passed: %s game, %d levels, %lld frames, %.1f s\n",
                 options.full ? "full" : "short", robot.LevelsPlayed(),
                 static_cast<long long>(robot.Frames()), seconds);
@@ -91,7 +94,7 @@ int main(int argc, char** argv) {
         for (const FrameFigure& figure : robot.Figures()) {
             std::printf("figure frame \"%s\" %.2f ms\n", figure.screen.c_str(), figure.msPerFrame);
         }
-        std::printf("figure peak-rss %.1f MB\n", static_cast<double>(usage.ru_maxrss) / 1024.0);
+        std::printf("figure peak-rss %.1f MB\n", PeakResidentBytes() / 1048576.0);
         std::printf("figure songs-kept %.1f MB (decoded they would be %.1f MB)\n",
                     static_cast<double>(robot.KeptSongBytes()) / 1048576.0,
                     static_cast<double>(robot.KeptSongDecodedBytes()) / 1048576.0);

@@ -1,0 +1,44 @@
+#pragma once
+// What the operating system does its own way: where data shared by every
+// account lives, how a file reaches the disk, who may write a folder, how the
+// game is asked to end, where debug lines go. One implementation per target,
+// in platform/posix/ and platform/windows/. Paths are UTF-8.
+#include <cstdio>
+#include <string>
+
+// The machine's common application data folder with a trailing "/" (Linux:
+// "$XDG_DATA_HOME/", default "~/.local/share/"), "" when there is none.
+std::string CommonAppDataFolder();
+
+// Opens a file as std::fopen does.
+std::FILE* OpenFile(const std::string& path, const char* mode);
+// Pushes what was written to path down to the disk; false when it cannot.
+bool FlushFileToDisk(const std::string& path);
+// Moves from over to, replacing it in one step, and makes the move durable.
+bool ReplaceFileWith(const std::string& from, const std::string& to);
+
+// Gives the local Users group full access to path and to what it will hold,
+// so that every account of the machine shares one set of players and scores.
+// On Linux every account reaches the folder already.
+bool GrantUsersFullAccess(const std::string& path);
+
+// From now on an end request (SIGTERM or SIGINT; on Windows Ctrl+C, Ctrl+Break
+// or the close of the console) is kept until TakeEndRequest() collects it.
+void WatchEndRequests();
+// True once per end request.
+bool TakeEndRequest();
+
+// Where a debug line goes besides the captures: stderr; on Windows also the
+// debugger output and debug.log in the folder SetDebugLogFolder named.
+void WriteDebugLine(const std::string& line);
+void SetDebugLogFolder(const std::string& folder);
+
+// Sanitized Linux builds keep the GL libraries loaded to the end (see posix).
+void KeepGlLibrariesLoaded();
+
+// Sets an environment variable for this process and the C library's getenv.
+void SetEnvValue(const std::string& name, const std::string& value);
+// This process's id.
+int ProcessId();
+// The most memory this process has held resident so far, in bytes.
+double PeakResidentBytes();
