@@ -72,45 +72,45 @@ std::string GameStateName(int state) {
 
 }  // namespace
 
-Robot::Robot(RobotOptions options) : options_(std::move(options)) {}
+Robot::Robot(RobotOptions options) : runOptions(std::move(options)) {}
 
 Robot::~Robot() {
-    if (log_ != nullptr) {
-        std::fclose(log_);
+    if (logFile != nullptr) {
+        std::fclose(logFile);
     }
 }
 
 void Robot::Log(const std::string& line) {
-    const std::string stamped =
-        "[" + std::to_string(MilliSecs()) + " ms, frame " + std::to_string(frames_) + "] " + line;
-    if (log_ != nullptr) {
-        std::fprintf(log_, "%s\n", stamped.c_str());
-        std::fflush(log_);
+    const std::string stamped = "[" + std::to_string(MilliSecs()) + " ms, frame " +
+                                std::to_string(frameCount) + "] " + line;
+    if (logFile != nullptr) {
+        std::fprintf(logFile, "%s\n", stamped.c_str());
+        std::fflush(logFile);
     }
 }
 
 void Robot::Boot() {
-    if (!options_.userFolder.empty()) {
-        std::filesystem::remove_all(options_.userFolder);
-        std::filesystem::create_directories(options_.userFolder);
-        SetEnvValue("TESSALUNE_DATA_DIR", options_.userFolder);
+    if (!runOptions.userFolder.empty()) {
+        std::filesystem::remove_all(runOptions.userFolder);
+        std::filesystem::create_directories(runOptions.userFolder);
+        SetEnvValue("TESSALUNE_DATA_DIR", runOptions.userFolder);
     }
-    if (!options_.shotFolder.empty()) {
-        std::filesystem::create_directories(options_.shotFolder);
+    if (!runOptions.shotFolder.empty()) {
+        std::filesystem::create_directories(runOptions.shotFolder);
     }
-    if (!options_.logPath.empty()) {
-        log_ = std::fopen(options_.logPath.c_str(), "w");
+    if (!runOptions.logPath.empty()) {
+        logFile = std::fopen(runOptions.logPath.c_str(), "w");
     }
     UseManualClock(true, ROBOT_START_MS);
     // The game's own start-up sequence.
     SetStartLevel(0);
     StartUp();
-    if (options_.figures) {
+    if (runOptions.figures) {
         MeasureEmptyFrame();
         FindDensestLevel();
     }
     _AppModule::BeginApp();
-    Log("boot: user folder " + options_.userFolder);
+    Log("boot: user folder " + runOptions.userFolder);
 }
 
 myGame* Robot::Game() const {
@@ -147,17 +147,17 @@ std::string Robot::StateName() const {
 
 void Robot::NoteState() {
     const std::string state = StateName();
-    if (state != lastState_) {
+    if (state != lastState) {
         Log("state: " + state);
-        lastState_ = state;
+        lastState = state;
     }
 }
 
 void Robot::Step(bool draw) {
-    SkipDrawing(!draw && !options_.drawEveryFrame);
+    SkipDrawing(!draw && !runOptions.drawEveryFrame);
     const int before = MilliSecs();
     const int running = _AppModule::Tick();
-    ++frames_;
+    ++frameCount;
     if (MilliSecs() == before) {
         AdvanceClock(FRAME_MS);  // a frame that presented nothing still takes time
     }
@@ -253,7 +253,7 @@ void Robot::ClickControl(const std::string& form, const std::string& control) {
     if (!Clickable(form, control, why)) {
         Fail("cannot click " + form + "/" + control + ": " + why);
     }
-    Shot(lastState_);
+    Shot(lastState);
     const __Rect r = _AppModule::appGUI->GetWindow(form)->GetControl(control)->position;
     Log("click " + form + "/" + control);
     ClickAt((r.xs + r.xe) / 2, (r.ys + r.ye) / 2);
@@ -278,7 +278,7 @@ void Robot::TypeText(const std::string& text) {
 }
 
 void Robot::Shot(const std::string& screen) {
-    if (options_.shotFolder.empty()) {
+    if (runOptions.shotFolder.empty()) {
         return;
     }
     // One picture per screen: the state without its level number and forms order.
@@ -286,7 +286,7 @@ void Robot::Shot(const std::string& screen) {
     if (const size_t level = key.find(" level "); level != std::string::npos) {
         key.erase(level, key.find(' ', level + 7) - level);
     }
-    if (!shotScreens_.insert(key).second) {
+    if (!shotScreens.insert(key).second) {
         return;
     }
     std::string file;
@@ -296,8 +296,8 @@ void Robot::Shot(const std::string& screen) {
     while (!file.empty() && file.back() == '_') {
         file.pop_back();
     }
-    const std::string number = ZeroPadded(std::to_string(shotScreens_.size()), 2);
-    const std::string path = options_.shotFolder + "/" + number + "-" + file + ".png";
+    const std::string number = ZeroPadded(std::to_string(shotScreens.size()), 2);
+    const std::string path = runOptions.shotFolder + "/" + number + "-" + file + ".png";
     Step(true);  // the frame saved is drawn in full
     SaveBackBufferPNG(path);
     Log("screenshot " + path);
@@ -310,14 +310,14 @@ void Robot::MeasureEmptyFrame() {
         Cls();
         Flip();
     }
-    emptyFrameMs_ = (ProcessCpuMs() - start) / MEASURED_FRAMES;
+    emptyFrameMs = (ProcessCpuMs() - start) / MEASURED_FRAMES;
 }
 
 void Robot::FindDensestLevel() {
     int most = -1;
     const int last = ShippedStoryLength();
     const std::vector<int> played =
-        options_.full ? std::vector<int>() : std::vector<int>{1, 2, last};
+        runOptions.full ? std::vector<int>() : std::vector<int>{1, 2, last};
     for (int level = 1; level <= last; ++level) {
         if (!played.empty() && std::find(played.begin(), played.end(), level) == played.end()) {
             continue;
@@ -331,22 +331,22 @@ void Robot::FindDensestLevel() {
         }
         if (tiles > most) {
             most = tiles;
-            densestLevel_ = level;
+            densestLevel = level;
         }
     }
-    Log("densest level " + std::to_string(densestLevel_) + " with " + std::to_string(most) +
+    Log("densest level " + std::to_string(densestLevel) + " with " + std::to_string(most) +
         " tiles");
 }
 
 void Robot::Measure(const std::string& screen) {
-    if (!options_.figures) {
+    if (!runOptions.figures) {
         return;
     }
     const double start = ProcessCpuMs();
     for (int i = 0; i < MEASURED_FRAMES; ++i) {
         Step(true);
     }
-    figures_.push_back({screen, (ProcessCpuMs() - start) / MEASURED_FRAMES, MEASURED_FRAMES});
+    frameFigures.push_back({screen, (ProcessCpuMs() - start) / MEASURED_FRAMES, MEASURED_FRAMES});
     Log("measured " + screen);
 }
 
@@ -354,7 +354,8 @@ void Robot::Fail(const std::string& why) {
     const std::string state = StateName();
     std::fprintf(stderr, "robot: FAILED in state %s: %s\n", state.c_str(), why.c_str());
     Log("FAILED: " + why + " (state " + state + ")");
-    std::string folder = options_.shotFolder.empty() ? options_.userFolder : options_.shotFolder;
+    std::string folder =
+        runOptions.shotFolder.empty() ? runOptions.userFolder : runOptions.shotFolder;
     if (folder.empty()) {
         folder = ".";  // --own-folder without --shots: the current folder
     }

@@ -43,12 +43,12 @@ public:
     // Plays the whole scenario and runs the checks; false after a failure.
     bool Play();
 
-    const std::vector<FrameFigure>& Figures() const { return figures_; }
-    double EmptyFrameMs() const { return emptyFrameMs_; }
-    size_t KeptSongBytes() const { return keptSongBytes_; }
-    size_t KeptSongDecodedBytes() const { return keptSongDecodedBytes_; }
-    int64_t Frames() const { return frames_; }
-    int LevelsPlayed() const { return levelsPlayed_; }
+    const std::vector<FrameFigure>& Figures() const { return frameFigures; }
+    double EmptyFrameMs() const { return emptyFrameMs; }
+    size_t KeptSongBytes() const { return keptSongBytes; }
+    size_t KeptSongDecodedBytes() const { return keptSongDecodedBytes; }
+    int64_t Frames() const { return frameCount; }
+    int LevelsPlayed() const { return levelsPlayed; }
 
 private:
     // Frames.
@@ -95,27 +95,27 @@ private:
     [[noreturn]] void Fail(const std::string& why);
     void Log(const std::string& line);
 
-    RobotOptions options_;
-    DebugLogCapture debugLog_;
-    int64_t frames_ = 0;
-    std::string lastState_;
-    std::set<std::string> shotScreens_;
-    std::vector<FrameFigure> figures_;
-    double emptyFrameMs_ = 0;
-    size_t keptSongBytes_ = 0;
-    size_t keptSongDecodedBytes_ = 0;
-    int levelsPlayed_ = 0;
-    int densestLevel_ = 0;  // the level measured in play, -1 once measured
-    int pairsThisLevel_ = 0;
-    bool endStorySeen_ = false;
-    bool measuredMap_ = false;
-    std::vector<CellPair> plan_;  // the rest of a way to clear the board
-    bool measuredProgress_ = false;
-    bool usedHint_ = false;
-    bool usedUndo_ = false;
-    bool usedRetry_ = false;
-    bool usedOptions_ = false;
-    int playerNumber_ = 0;
-    std::string playerName_;
-    std::FILE* log_ = nullptr;
+    RobotOptions runOptions;
+    DebugLogCapture debugLog;
+    int64_t frameCount = 0;
+    std::string lastState;
+    std::set<std::string> shotScreens;
+    std::vector<FrameFigure> frameFigures;
+    double emptyFrameMs = 0;
+    size_t keptSongBytes = 0;
+    size_t keptSongDecodedBytes = 0;
+    int levelsPlayed = 0;
+    int densestLevel = 0;  // the level measured in play, -1 once measured
+    int pairsThisLevel = 0;
+    bool endStorySeen = false;
+    bool measuredMap = false;
+    std::vector<CellPair> clearingPlan;  // the rest of a way to clear the board
+    bool measuredProgress = false;
+    bool usedHint = false;
+    bool usedUndo = false;
+    bool usedRetry = false;
+    bool usedOptions = false;
+    int playerNumber = 0;
+    std::string playerName;
+    std::FILE* logFile = nullptr;
 };

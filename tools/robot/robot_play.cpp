@@ -108,11 +108,11 @@ void TryAnotherPair(const gameGrid& grid, Point& a, Point& b) {
 }  // namespace
 
 bool Robot::Play() {
-    const Plan plan = options_.full ? FULL_PLAN : ShortPlan();
+    const Plan plan = runOptions.full ? FULL_PLAN : ShortPlan();
     PassIntro();
     CreatePlayer(ROBOT_NAME);
     WatchStory();
-    if (options_.full) {
+    if (runOptions.full) {
         PlayStoryGame(plan.giveUpLevel, true);
         ClickControl("menu", "start");  // goes on at the level given up
         PlayStoryGame(0, false);
@@ -120,10 +120,10 @@ bool Robot::Play() {
         PlayStoryGame(plan.giveUpLevel, true);
         // The last level from a profile that has reached it.
         const std::string last = std::to_string(ShippedStoryLength());
-        AppSettings().SetPlayer(playerNumber_, settings_keys::PLAYER_LEVEL, last, 1);
+        AppSettings().SetPlayer(playerNumber, settings_keys::PLAYER_LEVEL, last, 1);
         for (const auto* key : {&settings_keys::PLAYER_HINTS, &settings_keys::PLAYER_UNDOS,
                                 &settings_keys::PLAYER_RETRIES}) {
-            AppSettings().SetPlayer(playerNumber_, *key, "3", 1);
+            AppSettings().SetPlayer(playerNumber, *key, "3", 1);
         }
         AppSettings().WriteConstants();
         Log("profile set to level " + last + " with 3 hints, undos and retries");
@@ -153,12 +153,12 @@ void Robot::PassIntro() {
     }
     WaitUntil([] { return _AppModule::currentModule == APP_MAINMENU; }, 5, "the main menu");
     Settle();
-    Shot(lastState_);
+    Shot(lastState);
     Measure("menu");
     for (int n = 1; n <= 5; ++n) {
         const SoundPtr song = FindSong("music" + std::to_string(n));
-        keptSongBytes_ += song ? song->MemoryBytes() : 0;
-        keptSongDecodedBytes_ += song ? static_cast<size_t>(song->Frames()) * 4 : 0;
+        keptSongBytes += song ? song->MemoryBytes() : 0;
+        keptSongDecodedBytes += song ? static_cast<size_t>(song->Frames()) * 4 : 0;
     }
     if (CountSongs() != 5) {
         Fail("the intro entered " + std::to_string(CountSongs()) + " songs, not 5");
@@ -172,12 +172,12 @@ void Robot::CreatePlayer(const std::string& name) {
     Settle();
     TypeText(name);
     ClickControl("newuser", "newuser_ok");
-    playerName_ = name;
-    playerNumber_ = _AppModule::UserID();
+    playerName = name;
+    playerNumber = _AppModule::UserID();
     if (_AppModule::currentPlayerName != name) {
         Fail("the new player is \"" + _AppModule::currentPlayerName + "\", not \"" + name + "\"");
     }
-    Log("player " + std::to_string(playerNumber_) + " \"" + name + "\" created");
+    Log("player " + std::to_string(playerNumber) + " \"" + name + "\" created");
 }
 
 void Robot::WatchStory() {
@@ -208,10 +208,10 @@ void Robot::PlayStoryGame(int giveUpLevel, bool giveUp) {
         switch (game->GameState()) {
             case GS_SHOWING_PROGRESS_BEFORE: {
                 Settle();
-                Shot(lastState_);
-                if (!measuredMap_) {
+                Shot(lastState);
+                if (!measuredMap) {
                     Measure("map");
-                    measuredMap_ = true;
+                    measuredMap = true;
                 }
                 const int level = game->iCurrentLevel;
                 Log("map of level " + std::to_string(level));
@@ -240,10 +240,10 @@ void Robot::PlayStoryGame(int giveUpLevel, bool giveUp) {
             case GS_SHOWING_PROGRESS_AFTER:
                 Settle();
                 StepFor(500);  // a part of the time bonus counted
-                Shot(lastState_);
-                if (!measuredProgress_) {
+                Shot(lastState);
+                if (!measuredProgress) {
                     Measure("progress");
-                    measuredProgress_ = true;
+                    measuredProgress = true;
                 }
                 ClickAt(400, 300);
                 WaitUntil([game] { return game->GameState() != GS_SHOWING_PROGRESS_AFTER; }, 60,
@@ -264,20 +264,20 @@ void Robot::PlayStoryGame(int giveUpLevel, bool giveUp) {
 void Robot::PlayLevel() {
     myGame* game = Game();
     const int level = game->iCurrentLevel;
-    ++levelsPlayed_;
+    ++levelsPlayed;
     Log("playing level " + std::to_string(level) + " with " + std::to_string(TilesLeft(*game)) +
         " tiles" + (game->Relaxed() ? " (relaxed)" : ""));
     Settle();
-    Shot(lastState_);
-    if (options_.figures && (level == densestLevel_ || densestLevel_ == 0) && !game->Relaxed()) {
+    Shot(lastState);
+    if (runOptions.figures && (level == densestLevel || densestLevel == 0) && !game->Relaxed()) {
         Measure("level " + std::to_string(level) + " in play");
-        densestLevel_ = -1;
+        densestLevel = -1;
     }
-    const int64_t start = frames_;
-    pairsThisLevel_ = 0;
-    plan_.clear();
+    const int64_t start = frameCount;
+    pairsThisLevel = 0;
+    clearingPlan.clear();
     while (_AppModule::currentModule == APP_GAME && game->GameState() == GS_LEVEL_RUNNING) {
-        if (frames_ - start > LEVEL_FRAME_LIMIT) {
+        if (frameCount - start > LEVEL_FRAME_LIMIT) {
             Fail("level " + std::to_string(level) + " not finished after " +
                  std::to_string(LEVEL_FRAME_LIMIT) + " frames");
         }
@@ -296,7 +296,7 @@ void Robot::PlayLevel() {
                 Log("no move left: retry");
                 ClickControl("statusbar", "sb_retry");
                 Step();
-                plan_.clear();
+                clearingPlan.clear();
                 continue;
             }
             Fail("no move left on level " + std::to_string(level) + " and no retry");
@@ -315,15 +315,15 @@ void Robot::PlayPair() {
     Point b = *game->hintRoute->Last();
     // Once the board's solver has found a way to clear the board after a hint's
     // pair, the robot keeps to that way.
-    if (!plan_.empty()) {
-        const CellPair next = plan_.front();
-        plan_.erase(plan_.begin());
+    if (!clearingPlan.empty()) {
+        const CellPair next = clearingPlan.front();
+        clearingPlan.erase(clearingPlan.begin());
         if (IsTileValue(grid.cellData(next.a)) && grid.CellDataMatch(&next.a, &next.b) != 0 &&
             grid.CanJoin(next.a, next.b)) {
             a = next.a;
             b = next.b;
         } else {
-            plan_.clear();
+            clearingPlan.clear();
         }
     } else {
         // The hint's pair, unless taking it leaves a board that cannot be
@@ -332,9 +332,9 @@ void Robot::PlayPair() {
         after.removePair(a, b);
         SolveResult ahead = SolveBoard(after);
         if (ahead.outcome == SolveOutcome::Cleared) {
-            plan_ = std::move(ahead.removals);
-            Log("a way to clear the board after the hint's pair: " + std::to_string(plan_.size()) +
-                " more pairs");
+            clearingPlan = std::move(ahead.removals);
+            Log("a way to clear the board after the hint's pair: " +
+                std::to_string(clearingPlan.size()) + " more pairs");
         } else if (after.tileCount(0) > 0) {
             // The hint's pair may leave the board stuck: follow a way that
             // clears the board from here, when the solver finds one.
@@ -343,7 +343,7 @@ void Robot::PlayPair() {
                 Log("the hint's pair is not proven safe; a way to clear the board instead");
                 a = way.front().a;
                 b = way.front().b;
-                plan_.assign(way.begin() + 1, way.end());
+                clearingPlan.assign(way.begin() + 1, way.end());
             } else {
                 TryAnotherPair(grid, a, b);
             }
@@ -371,29 +371,29 @@ void Robot::PlayPair() {
             return TilesLeft(*game) < before || game->GameState() != GS_LEVEL_RUNNING;
         },
         300, "the matched pair to go");
-    ++pairsThisLevel_;
+    ++pairsThisLevel;
 }
 
 void Robot::AnswerForm(const std::string& form, const std::string& button) {
     WaitUntil([&form] { return _AppModule::appGUI->IsWindowShowing(form) != 0; }, 60,
               "the form \"" + form + "\"");
     Settle();
-    Shot(lastState_);
+    Shot(lastState);
     ClickControl(form, button);
     WaitUntil([this] { return Game() != nullptr && Game()->GameState() == GS_LEVEL_RUNNING; }, 60,
               "the level after \"" + form + "\"");
 }
 
 void Robot::UseExtras() {
-    const Plan plan = options_.full ? FULL_PLAN : ShortPlan();
+    const Plan plan = runOptions.full ? FULL_PLAN : ShortPlan();
     myGame* game = Game();
     const int level = game->iCurrentLevel;
-    if (!usedOptions_ && level >= plan.optionsLevel && pairsThisLevel_ >= 1) {
+    if (!usedOptions && level >= plan.optionsLevel && pairsThisLevel >= 1) {
         ClickControl("statusbar", "sb_options");
         AnswerForm("options", "options_accept");
-        usedOptions_ = true;
+        usedOptions = true;
     }
-    if (!usedHint_ && level >= plan.hintLevel && game->iCurrentHints > 0 &&
+    if (!usedHint && level >= plan.hintLevel && game->iCurrentHints > 0 &&
         !game->hintRoute->IsEmpty()) {
         const int hints = game->iCurrentHints;
         ClickControl("statusbar", "sb_hint");
@@ -402,33 +402,33 @@ void Robot::UseExtras() {
             Fail("the hint button showed no hint");
         }
         Shot("game/hint shown");
-        usedHint_ = true;
+        usedHint = true;
         Log("used a hint");
     }
-    if (!usedUndo_ && level >= plan.undoLevel && game->iCurrentUndos > 0 && pairsThisLevel_ >= 2) {
+    if (!usedUndo && level >= plan.undoLevel && game->iCurrentUndos > 0 && pairsThisLevel >= 2) {
         const int undos = game->iCurrentUndos;
         const int tiles = TilesLeft(*game);
         ClickControl("statusbar", "sb_undo");
         Step();
-        plan_.clear();
+        clearingPlan.clear();
         if (game->iCurrentUndos != undos - 1 || TilesLeft(*game) != tiles + 2) {
             Fail("the undo button did not put the last pair back");
         }
-        usedUndo_ = true;
+        usedUndo = true;
         Log("used an undo");
     }
-    if (!usedRetry_ && level >= plan.retryLevel && game->iCurrentRetries > 0 &&
-        pairsThisLevel_ >= 3 && !game->hintRoute->IsEmpty()) {
+    if (!usedRetry && level >= plan.retryLevel && game->iCurrentRetries > 0 &&
+        pairsThisLevel >= 3 && !game->hintRoute->IsEmpty()) {
         const int retries = game->iCurrentRetries;
         const int tiles = TilesLeft(*game);
         ClickControl("statusbar", "sb_retry");
         AnswerForm("retry", "retry_yes");
-        plan_.clear();
+        clearingPlan.clear();
         if (game->iCurrentRetries != retries - 1 || TilesLeft(*game) <= tiles) {
             Fail("the retry did not start the level again");
         }
-        usedRetry_ = true;
-        pairsThisLevel_ = 0;
+        usedRetry = true;
+        pairsThisLevel = 0;
         Log("used a retry");
     }
 }
@@ -448,7 +448,7 @@ void Robot::PassEndStory() {
     Log("end story: " + std::to_string(pictures) + " pictures");
     WaitUntil([] { return _AppModule::currentModule == APP_MAINMENU; }, SCREEN_CHANGE_FRAMES,
               "the menu after the end story");
-    endStorySeen_ = true;
+    endStorySeen = true;
 }
 
 void Robot::PlayRelaxedGame() {
@@ -464,7 +464,7 @@ void Robot::PlayRelaxedGame() {
     WaitUntil([] { return _AppModule::appGUI->IsWindowShowing("relaxed") != 0; }, 60,
               "the relaxed chooser");
     Settle();
-    Shot(lastState_);
+    Shot(lastState);
     Measure("relaxed chooser");
     ClickControl("relaxed", "relaxed_random");
     WaitUntil([] { return _AppModule::currentModule == APP_GAME; }, SCREEN_CHANGE_FRAMES,
@@ -494,8 +494,8 @@ void Robot::Check() {
     // app.dat as the next start would read it.
     AppConstantsManager saved;
     saved.ReadConstants();
-    const int level = saved.GetPlayerInt(playerNumber_, settings_keys::PLAYER_LEVEL);
-    const int complete = saved.GetPlayerInt(playerNumber_, settings_keys::PLAYER_COMPLETE);
+    const int level = saved.GetPlayerInt(playerNumber, settings_keys::PLAYER_LEVEL);
+    const int complete = saved.GetPlayerInt(playerNumber, settings_keys::PLAYER_COMPLETE);
     if (level != 1 || complete != 1) {
         Fail("app.dat holds the player at level " + std::to_string(level) + " with complete " +
              std::to_string(complete));
@@ -508,7 +508,7 @@ void Robot::Check() {
         if (p > 0 && value > _AppModule::getHighScoreValue(0, p - 1)) {
             Fail("the high-score table is out of order at place " + std::to_string(p + 1));
         }
-        if (place < 0 && value == score && _AppModule::getHighScoreName(0, p) == playerName_) {
+        if (place < 0 && value == score && _AppModule::getHighScoreName(0, p) == playerName) {
             place = p;
         }
     }
@@ -517,15 +517,15 @@ void Robot::Check() {
         Fail("the score " + std::to_string(score) + " is not in its place in the high scores");
     }
     Log("high score " + std::to_string(score) + " at place " + std::to_string(place + 1));
-    for (const std::string& line : debugLog_.Lines()) {
+    for (const std::string& line : debugLog.Lines()) {
         if (line.rfind("***", 0) == 0) {
             Fail("debug line: " + line);
         }
     }
-    if (!endStorySeen_ || !usedHint_ || !usedUndo_ || !usedRetry_ || !usedOptions_) {
-        Fail(std::string("not everything was played:") + (endStorySeen_ ? "" : " end story") +
-             (usedHint_ ? "" : " hint") + (usedUndo_ ? "" : " undo") +
-             (usedRetry_ ? "" : " retry") + (usedOptions_ ? "" : " options"));
+    if (!endStorySeen || !usedHint || !usedUndo || !usedRetry || !usedOptions) {
+        Fail(std::string("not everything was played:") + (endStorySeen ? "" : " end story") +
+             (usedHint ? "" : " hint") + (usedUndo ? "" : " undo") + (usedRetry ? "" : " retry") +
+             (usedOptions ? "" : " options"));
     }
     Log("checks passed");
 }
