@@ -12,5 +12,6 @@ if(WIN32)
 endif()
 include(${CMAKE_SOURCE_DIR}/cmake/archive_blob.cmake)
 
+include(${CMAKE_SOURCE_DIR}/cmake/test_input.cmake)
 add_subdirectory(tools/robot)
 add_subdirectory(tools/level_tool)
