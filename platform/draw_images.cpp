@@ -7,8 +7,8 @@ void DrawSubImageRect(const ImagePtr& image, float x, float y, float width, floa
     if (!image || image->width < 1 || image->height < 1 || !RendererReady()) {
         return;
     }
-    const unsigned texture = TextureOf(*image, frame);
-    if (texture == 0) {
+    const DrawTexture texture = TextureOf(*image, frame);
+    if (texture.id == 0) {
         return;
     }
     // The handle is a point of the source rectangle, stretched with it.

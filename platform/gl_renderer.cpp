@@ -1,6 +1,7 @@
-// The OpenGL 3.3 core renderer: one framebuffer as back buffer, one shader and
-// one vertex buffer filled with textured triangles until the texture or the
-// blend mode changes.
+// The OpenGL 3.3 core renderer: frames drawn straight into the window when it
+// has the game's own size, else into a framebuffer scaled into the window;
+// two shaders (with and without the mask's alpha test) and one vertex buffer
+// filled with textured triangles until the texture or the blend mode changes.
 #include <algorithm>
 #include <vector>
 
@@ -13,6 +14,7 @@
 struct ImageTexture {
     GLuint id = 0;
     int generation = -1;
+    bool opaque = false;
     ~ImageTexture();
 };
 
@@ -34,13 +36,24 @@ void main() {
 
 const char* const FRAGMENT_SHADER = R"(#version 330 core
 uniform sampler2D uTexture;
-uniform float uAlphaTest;
+in vec2 vUV;
+in vec4 vColor;
+out vec4 fragColor;
+void main() {
+    fragColor = texture(uTexture, vUV) * vColor;
+}
+)";
+
+// A shader that may discard keeps a software rasterizer from treating any
+// draw as covering what is under it, so only the mask uses this one.
+const char* const MASK_FRAGMENT_SHADER = R"(#version 330 core
+uniform sampler2D uTexture;
 in vec2 vUV;
 in vec4 vColor;
 out vec4 fragColor;
 void main() {
     vec4 c = texture(uTexture, vUV) * vColor;
-    if (c.a < uAlphaTest) discard;
+    if (c.a < 0.5) discard;
     fragColor = c;
 }
 )";
@@ -52,11 +65,12 @@ struct Renderer {
     int width = 0;
     int height = 0;
     GLuint program = 0;
-    GLint alphaTestUniform = -1;
+    GLuint maskProgram = 0;
     GLuint vertexArray = 0;
     GLuint vertexBuffer = 0;
-    GLuint framebuffer = 0;
+    GLuint framebuffer = 0;  // the back buffer
     GLuint colorTexture = 0;
+    GLuint target = 0;  // what this frame is drawn into: the back buffer or the window (0)
     GLuint whiteTexture = 0;
     std::vector<BatchVertex> batch;
     GLuint batchTexture = 0;
@@ -86,9 +100,9 @@ GLuint CompileShader(GLenum kind, const char* source) {
     return shader;
 }
 
-GLuint LinkProgram() {
+GLuint LinkProgram(const char* fragmentSource) {
     const GLuint vertex = CompileShader(GL_VERTEX_SHADER, VERTEX_SHADER);
-    const GLuint fragment = CompileShader(GL_FRAGMENT_SHADER, FRAGMENT_SHADER);
+    const GLuint fragment = CompileShader(GL_FRAGMENT_SHADER, fragmentSource);
     if (vertex == 0 || fragment == 0) {
         return 0;
     }
@@ -147,19 +161,34 @@ void MakeVertexLayout(Renderer& r) {
                           reinterpret_cast<void*>(offsetof(BatchVertex, r)));
 }
 
-// The back buffer keeps alpha 1 everywhere, so grabs of it are opaque.
-void UseBackBuffer(const Renderer& r) {
-    glBindFramebuffer(GL_FRAMEBUFFER, r.framebuffer);
+// Alpha stays 1 everywhere, so grabs are opaque: only draws that write 1
+// write alpha at all.
+void MaskAlpha(bool masked) {
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, masked ? GL_FALSE : GL_TRUE);
+}
+
+void UseTarget(Renderer& r) {
+    glBindFramebuffer(GL_FRAMEBUFFER, r.target);
     glViewport(0, 0, r.width, r.height);
-    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
+    MaskAlpha(r.appliedBlend != BLEND_OPAQUE);
+}
+
+void SetScreenSize(GLuint program, int width, int height) {
+    glUseProgram(program);
+    glUniform2f(glGetUniformLocation(program, "uScreen"), static_cast<float>(width),
+                static_cast<float>(height));
+    glUniform1i(glGetUniformLocation(program, "uTexture"), 0);
 }
 
 void ApplyBlend(Renderer& r, int mode) {
     if (mode == r.appliedBlend) {
         return;
     }
+    if ((mode == BLEND_MASK) != (r.appliedBlend == BLEND_MASK) || r.appliedBlend < 0) {
+        glUseProgram(mode == BLEND_MASK ? r.maskProgram : r.program);
+    }
+    MaskAlpha(mode != BLEND_OPAQUE);
     r.appliedBlend = mode;
-    glUniform1f(r.alphaTestUniform, mode == BLEND_MASK ? 0.5f : -1.0f);
     switch (mode) {
         case BLEND_ALPHA:
             glEnable(GL_BLEND);
@@ -173,7 +202,7 @@ void ApplyBlend(Renderer& r, int mode) {
             glEnable(GL_BLEND);
             glBlendFunc(GL_DST_COLOR, GL_ZERO);
             break;
-        default:  // mask and solid write the source as it is
+        default:  // mask, solid and opaque write the source as it is
             glDisable(GL_BLEND);
             break;
     }
@@ -195,8 +224,9 @@ bool StartRenderer(int width, int height) {
     Renderer& r = R();
     r.width = width;
     r.height = height;
-    r.program = LinkProgram();
-    if (r.program == 0) {
+    r.program = LinkProgram(FRAGMENT_SHADER);
+    r.maskProgram = LinkProgram(MASK_FRAGMENT_SHADER);
+    if (r.program == 0 || r.maskProgram == 0) {
         return false;
     }
     if (!MakeBackBuffer(r)) {
@@ -204,11 +234,8 @@ bool StartRenderer(int width, int height) {
         return false;
     }
     MakeVertexLayout(r);
-    glUseProgram(r.program);
-    glUniform2f(glGetUniformLocation(r.program, "uScreen"), static_cast<float>(width),
-                static_cast<float>(height));
-    glUniform1i(glGetUniformLocation(r.program, "uTexture"), 0);
-    r.alphaTestUniform = glGetUniformLocation(r.program, "uAlphaTest");
+    SetScreenSize(r.maskProgram, width, height);
+    SetScreenSize(r.program, width, height);
     const uint32_t white = 0xFFFFFFFFu;
     r.whiteTexture = MakeTexture(1, 1, &white, false);
     glActiveTexture(GL_TEXTURE0);
@@ -217,7 +244,8 @@ bool StartRenderer(int width, int height) {
     r.batchBlend = -1;
     r.batch.clear();
     r.ready = true;
-    UseBackBuffer(r);
+    r.target = r.framebuffer;  // until a present finds the window of the game's own size
+    UseTarget(r);
     ClearBackBuffer(0, 0, 0);
     return true;
 }
@@ -231,6 +259,7 @@ void StopRenderer() {
         glDeleteBuffers(1, &r.vertexBuffer);
         glDeleteVertexArrays(1, &r.vertexArray);
         glDeleteProgram(r.program);
+        glDeleteProgram(r.maskProgram);
     }
     const int generation = r.generation + 1;
     r = Renderer();
@@ -241,11 +270,23 @@ bool RendererReady() {
     return R().ready;
 }
 
-unsigned TextureOf(TImage& image, int frame) {
+bool EveryAlphaIsOne(const TPixmap& pixels) {
+    for (int y = 0; y < pixels.height; ++y) {
+        const uint8_t* p = pixels.Row(y);
+        for (int x = 0; x < pixels.width; ++x, p += 4) {
+            if (p[3] != 255) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+DrawTexture TextureOf(TImage& image, int frame) {
     Renderer& r = R();
     if (!r.ready || frame < 0 || frame >= static_cast<int>(image.frames.size()) ||
         !image.frames[frame]) {
-        return 0;
+        return {};
     }
     if (image.textures.size() < image.frames.size()) {
         image.textures.resize(image.frames.size());
@@ -257,12 +298,13 @@ unsigned TextureOf(TImage& image, int frame) {
         texture->id = MakeTexture(pixels.width, pixels.height, pixels.pixels.data(),
                                   (image.flags & IMG_FILTERED) != 0);
         texture->generation = r.generation;
+        texture->opaque = EveryAlphaIsOne(pixels);
     }
-    return texture->id;
+    return {texture->id, texture->opaque};
 }
 
-unsigned WhiteTexture() {
-    return R().whiteTexture;
+DrawTexture WhiteTexture() {
+    return {R().whiteTexture, true};
 }
 
 void PushTriangles(unsigned texture, int blendMode, const BatchVertex* vertices, int count) {
@@ -302,10 +344,10 @@ void ClearBackBuffer(float red, float green, float blue) {
         return;
     }
     FlushBatch();
-    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    MaskAlpha(false);
     glClearColor(red, green, blue, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
-    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
+    MaskAlpha(r.appliedBlend != BLEND_OPAQUE);
 }
 
 Letterbox FitLetterbox(int gameWidth, int gameHeight, int windowWidth, int windowHeight) {
@@ -342,16 +384,11 @@ void DrawBackBufferQuad(const Renderer& r, bool exact) {
     glDrawArrays(GL_TRIANGLES, 0, 6);
 }
 
-void PresentBackBuffer(int drawableWidth, int drawableHeight) {
-    Renderer& r = R();
-    if (!r.ready || r.skipDrawing) {
-        r.batch.clear();
-        return;
-    }
-    FlushBatch();
+// The back buffer letterboxed into the window.
+void DrawIntoWindow(Renderer& r, int drawableWidth, int drawableHeight) {
     const Letterbox box = FitLetterbox(r.width, r.height, drawableWidth, drawableHeight);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    MaskAlpha(false);
     const bool exact = box.width == r.width && box.height == r.height;
     if (!exact || box.x != 0 || box.y != 0) {
         glViewport(0, 0, drawableWidth, drawableHeight);
@@ -360,9 +397,30 @@ void PresentBackBuffer(int drawableWidth, int drawableHeight) {
     }
     // Window rows run bottom-up, so the box's top edge sets the viewport's y.
     glViewport(box.x, drawableHeight - box.y - box.height, box.width, box.height);
-    ApplyBlend(r, BLEND_SOLID);
+    ApplyBlend(r, BLEND_OPAQUE);
     DrawBackBufferQuad(r, exact);
-    UseBackBuffer(r);
+}
+
+void PresentBackBuffer(int drawableWidth, int drawableHeight) {
+    Renderer& r = R();
+    if (!r.ready || r.skipDrawing) {
+        r.batch.clear();
+        return;
+    }
+    FlushBatch();
+    if (r.target == r.framebuffer) {
+        DrawIntoWindow(r, drawableWidth, drawableHeight);
+    }
+    // The next frame goes straight into a window of the game's own size.
+    const bool fits = drawableWidth == r.width && drawableHeight == r.height;
+    r.target = fits ? 0 : r.framebuffer;
+    UseTarget(r);
+}
+
+void FinishFrame() {
+    if (R().ready) {
+        glFinish();
+    }
 }
 
 void SkipDrawing(bool skip) {
@@ -394,7 +452,7 @@ void ReadBackBufferRows(int x, int y, int width, int height, uint8_t* target, in
         return;
     }
     FlushBatch();
-    ReadRows(r.framebuffer, r.height, x, y, width, height, target, pitch);
+    ReadRows(r.target, r.height, x, y, width, height, target, pitch);
 }
 
 void ReadWindowRows(int drawableHeight, int width, int height, uint8_t* target, int pitch) {
@@ -403,5 +461,5 @@ void ReadWindowRows(int drawableHeight, int width, int height, uint8_t* target, 
         return;
     }
     ReadRows(0, drawableHeight, 0, 0, width, height, target, pitch);
-    UseBackBuffer(r);
+    UseTarget(r);
 }

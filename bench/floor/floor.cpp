@@ -29,12 +29,16 @@ double ClockMs(clockid_t clock) {
 // Cleared frames, as the game's empty frame measures them.
 void PresentFrames(SDL_Window* window, int frames) {
     const int warmUp = 10;
+    const bool offscreen = std::strcmp(SDL_GetCurrentVideoDriver(), "offscreen") == 0;
     double start = ClockMs(CLOCK_PROCESS_CPUTIME_ID);
     for (int i = 0; i < warmUp + frames; ++i) {
         if (i == warmUp) {
             start = ClockMs(CLOCK_PROCESS_CPUTIME_ID);
         }
         glClear(GL_COLOR_BUFFER_BIT);
+        if (offscreen) {
+            glFinish();  // as the game does: an offscreen surface's swap draws nothing
+        }
         SDL_GL_SwapWindow(window);
     }
     std::printf("frame %.2f ms of CPU\n", (ClockMs(CLOCK_PROCESS_CPUTIME_ID) - start) / frames);
