@@ -8,7 +8,7 @@ int EffectiveBlend(int mode, bool opaque, float alpha) {
     return covers ? BLEND_OPAQUE : known;
 }
 
-void PushQuad(const DrawTexture& texture, const QuadCorners& quad) {
+void PushQuad(const DrawTexture& texture, const QuadCorners& quad, bool pixelExact) {
     const DrawState& state = CurrentDrawState();
     const float r = state.color_red / 255.0f;
     const float g = state.color_green / 255.0f;
@@ -20,7 +20,8 @@ void PushQuad(const DrawTexture& texture, const QuadCorners& quad) {
     }
     const BatchVertex triangles[6] = {corners[0], corners[1], corners[2],
                                       corners[0], corners[2], corners[3]};
-    PushTriangles(texture.id, EffectiveBlend(state.blend_mode, texture.opaque, a), triangles, 6);
+    PushTriangles(texture.id, EffectiveBlend(state.blend_mode, texture.opaque, a), triangles, 6,
+                  pixelExact);
 }
 
 QuadCorners PlaceRect(float x, float y, float x0, float y0, float x1, float y1, float u0, float v0,

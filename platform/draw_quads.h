@@ -16,7 +16,7 @@ struct QuadCorners {
     float u[4];
     float v[4];
 };
-void PushQuad(const DrawTexture& texture, const QuadCorners& quad);
+void PushQuad(const DrawTexture& texture, const QuadCorners& quad, bool pixelExact = false);
 
 // The corners of a local rectangle (x0, y0)-(x1, y1) placed with the current
 // rotation and scale at (x, y), with texture rectangle (u0, v0)-(u1, v1).

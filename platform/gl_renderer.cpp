@@ -72,9 +72,12 @@ struct Renderer {
     GLuint colorTexture = 0;
     GLuint target = 0;  // what this frame is drawn into: the back buffer or the window (0)
     GLuint whiteTexture = 0;
+    GLuint exactSampler = 0;  // unfiltered, for pixel-exact draws
     std::vector<BatchVertex> batch;
     GLuint batchTexture = 0;
     int batchBlend = -1;
+    bool batchExact = false;
+    bool appliedExact = false;
     int appliedBlend = -1;
 };
 
@@ -208,6 +211,14 @@ void ApplyBlend(Renderer& r, int mode) {
     }
 }
 
+// Sampler 0 leaves the texture's own filter.
+void UseExactSampler(Renderer& r, bool exact) {
+    if (exact != r.appliedExact) {
+        glBindSampler(0, exact ? r.exactSampler : 0);
+        r.appliedExact = exact;
+    }
+}
+
 }  // namespace
 
 ImageTexture::~ImageTexture() {
@@ -238,7 +249,13 @@ bool StartRenderer(int width, int height) {
     SetScreenSize(r.program, width, height);
     const uint32_t white = 0xFFFFFFFFu;
     r.whiteTexture = MakeTexture(1, 1, &white, false);
+    glGenSamplers(1, &r.exactSampler);
+    glSamplerParameteri(r.exactSampler, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glSamplerParameteri(r.exactSampler, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glSamplerParameteri(r.exactSampler, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glSamplerParameteri(r.exactSampler, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glActiveTexture(GL_TEXTURE0);
+    r.appliedExact = false;
     r.appliedBlend = -1;
     r.batchTexture = 0;
     r.batchBlend = -1;
@@ -254,6 +271,7 @@ void StopRenderer() {
     Renderer& r = R();
     if (r.ready) {
         glDeleteTextures(1, &r.whiteTexture);
+        glDeleteSamplers(1, &r.exactSampler);
         glDeleteTextures(1, &r.colorTexture);
         glDeleteFramebuffers(1, &r.framebuffer);
         glDeleteBuffers(1, &r.vertexBuffer);
@@ -307,15 +325,17 @@ DrawTexture WhiteTexture() {
     return {R().whiteTexture, true};
 }
 
-void PushTriangles(unsigned texture, int blendMode, const BatchVertex* vertices, int count) {
+void PushTriangles(unsigned texture, int blendMode, const BatchVertex* vertices, int count,
+                   bool pixelExact) {
     Renderer& r = R();
     if (!r.ready || texture == 0 || count <= 0) {
         return;
     }
-    if (texture != r.batchTexture || blendMode != r.batchBlend) {
+    if (texture != r.batchTexture || blendMode != r.batchBlend || pixelExact != r.batchExact) {
         FlushBatch();
         r.batchTexture = texture;
         r.batchBlend = blendMode;
+        r.batchExact = pixelExact;
     }
     r.batch.insert(r.batch.end(), vertices, vertices + count);
 }
@@ -330,6 +350,7 @@ void FlushBatch() {
         return;
     }
     ApplyBlend(r, r.batchBlend);
+    UseExactSampler(r, r.batchExact);
     glBindTexture(GL_TEXTURE_2D, r.batchTexture);
     glBindBuffer(GL_ARRAY_BUFFER, r.vertexBuffer);
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(r.batch.size() * sizeof(BatchVertex)),
@@ -398,6 +419,7 @@ void DrawIntoWindow(Renderer& r, int drawableWidth, int drawableHeight) {
     // Window rows run bottom-up, so the box's top edge sets the viewport's y.
     glViewport(box.x, drawableHeight - box.y - box.height, box.width, box.height);
     ApplyBlend(r, BLEND_OPAQUE);
+    UseExactSampler(r, false);
     DrawBackBufferQuad(r, exact);
 }
 

@@ -21,7 +21,7 @@ struct Display {
     int width = 0;
     int height = 0;
     FramePacer pacer;
-    int displayIndex = 0;  // kept while closed, for the next window
+    int displayIndex = 0;    // kept while closed, for the next window
     bool offscreen = false;  // SDL's offscreen video: a swap there draws nothing
     PixmapPtr icon;
 };

@@ -33,7 +33,10 @@ DrawTexture TextureOf(TImage& image, int frame);
 DrawTexture WhiteTexture();
 
 // Adds triangles (3 vertices each) drawn with the texture and blend mode.
-void PushTriangles(unsigned texture, int blendMode, const BatchVertex* vertices, int count);
+// Pixel-exact triangles map texel centres onto pixel centres, one to one, so
+// their texture is read without filtering: the same pixels, at less cost.
+void PushTriangles(unsigned texture, int blendMode, const BatchVertex* vertices, int count,
+                   bool pixelExact = false);
 void FlushBatch();
 
 void ClearBackBuffer(float r, float g, float b);

@@ -106,7 +106,7 @@ void Robot::Boot() {
         logFile = std::fopen(runOptions.logPath.c_str(), "w");
     }
     UseManualClock(true, ROBOT_START_MS);
-    if (runOptions.figures) {
+    if (runOptions.figures || runOptions.windowSeconds > 0) {
         // Frames are measured in a window of the game's own size, as the floor's.
         AppSettings().Set(settings_keys::FULLSCREEN, "0", 0);
         AppSettings().WriteConstants();
@@ -334,9 +334,9 @@ double Robot::MeasureEmptyFrame() {
 void Robot::FindDensestLevel() {
     int most = -1;
     const int last = ShippedStoryLength();
-    const std::vector<int> played =
-        runOptions.full || runOptions.windowSeconds > 0 ? std::vector<int>()
-                                                        : std::vector<int>{1, 2, last};
+    const std::vector<int> played = runOptions.full || runOptions.windowSeconds > 0
+                                        ? std::vector<int>()
+                                        : std::vector<int>{1, 2, last};
     for (int level = 1; level <= last; ++level) {
         if (!played.empty() && std::find(played.begin(), played.end(), level) == played.end()) {
             continue;

@@ -22,7 +22,7 @@ struct RobotOptions {
     std::string logPath;     // the state-change log, when set
     std::string userFolder;  // the scratch user data folder (made empty); "": the game's own
     bool drawEveryFrame = false;
-    bool figures = false;  // measure per-screen frame costs
+    bool figures = false;        // measure per-screen frame costs
     std::string frameFolder;     // the first frame of each measured screen, when set
     std::string frameReference;  // signatures the measured screens must match, when set
     int windowSeconds = 0;       // frame rate of the densest level in a real window, when set

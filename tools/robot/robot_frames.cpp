@@ -17,10 +17,10 @@
 
 namespace {
 
-constexpr int BLOCK = 4;           // a signature pixel is the mean of BLOCK x BLOCK pixels
-constexpr int TOLERANCE = 1;       // per channel of a block's mean
+constexpr int BLOCK = 4;      // a signature pixel is the mean of BLOCK x BLOCK pixels
+constexpr int TOLERANCE = 1;  // per channel of a block's mean
 constexpr int WINDOW_HERTZ = 60;
-constexpr int HOVER_FRAMES = 20;   // the mouse moves on to the next cell this often
+constexpr int HOVER_FRAMES = 20;  // the mouse moves on to the next cell this often
 
 std::string FileNameOf(const std::string& screen) {
     std::string file;

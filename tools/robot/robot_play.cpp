@@ -145,8 +145,8 @@ void Robot::PlayInWindow() {
     CreatePlayer(ROBOT_NAME);
     WatchStory();
     PlayStoryGame(1, true);  // back at the menu at once
-    AppSettings().SetPlayer(playerNumber, settings_keys::PLAYER_LEVEL,
-                            std::to_string(densestLevel), 1);
+    AppSettings().SetPlayer(playerNumber, settings_keys::PLAYER_LEVEL, std::to_string(densestLevel),
+                            1);
     AppSettings().WriteConstants();
     ClickControl("menu", "start");
     WaitUntil([] { return _AppModule::currentModule == APP_GAME; }, SCREEN_CHANGE_FRAMES,
