@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Prints the game's figures side by side, all measured in this one run:
-#   start-up to the first intro frame beside a bare SDL + OpenGL 3.3 window
+#   start-up to the first intro frame, in a window of the game's own size and
+#   in full screen (a first start's setting, where every loading-screen frame
+#   is scaled to the display), beside a bare SDL + OpenGL 3.3 window
 #   presenting one frame (the floor) and the same window presenting one
 #   blended, textured picture, median of five launches each;
 #   CPU time per fully drawn frame of each screen beside an empty frame and
@@ -28,16 +30,21 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 launch() {  # prints the milliseconds the program reports from its launch
     TESS_LAUNCH_NS=$(date +%s%N) "$@" | grep -o '[0-9.]* ms after launch' | cut -d' ' -f1
 }
+windowed="$scratch/windowed"
+mkdir -p "$windowed"
+printf 'Fullscreen=0\r\n' >"$windowed/app.dat"
 for i in 1 2 3 4 5; do
     launch "$build/bench/floor/bench_floor" >>"$scratch/floor"
     launch "$build/bench/floor/bench_floor" --textured >>"$scratch/textured"
-    launch "$robot" --first-frame >>"$scratch/game"
+    TESSALUNE_DATA_DIR="$windowed" launch "$robot" --first-frame >>"$scratch/game"
+    launch "$robot" --first-frame >>"$scratch/game-full-screen"
     "$build/bench/floor/bench_floor" --frames 40 |
         sed -n 's/^frame \([0-9.]*\) ms of CPU$/\1/p' >>"$scratch/floor-frame"
 done
 floor=$(median <"$scratch/floor")
 textured=$(median <"$scratch/textured")
 game=$(median <"$scratch/game")
+gameFullScreen=$(median <"$scratch/game-full-screen")
 floorFrame=$(median <"$scratch/floor-frame")
 
 "$robot" --full --figures --user "$scratch/robot" >"$scratch/robot.txt"
@@ -54,6 +61,8 @@ windowStatus=0
 echo "Start-up (median of 5)             game       floor      ratio"
 awk -v g="$game" -v f="$floor" \
     'BEGIN { printf "  first intro frame            %7.1f ms %7.1f ms %6.2f\n", g, f, g / f }'
+awk -v g="$gameFullScreen" -v f="$floor" \
+    'BEGIN { printf "  the same in full screen      %7.1f ms %7.1f ms %6.2f\n", g, f, g / f }'
 awk -v t="$textured" -v f="$floor" \
     'BEGIN { printf "  floor with one textured draw %7.1f ms %7.1f ms %6.2f\n", t, f, t / f }'
 echo "CPU per drawn frame, 800 x 600 window   ms   x empty"

@@ -76,6 +76,9 @@ int main(int argc, char** argv) {
             options.frameReference = argv[++i];
         } else if (arg == "--window" && hasValue) {
             options.windowSeconds = std::max(1, std::atoi(argv[++i]));
+            // Every frame drawn on the way, as a player's game draws them, so
+            // the rasterizer has compiled its shaders before the level.
+            options.drawEveryFrame = true;
         } else if (arg == "--shots" && hasValue) {
             options.shotFolder = argv[++i];
         } else if (arg == "--log" && hasValue) {
