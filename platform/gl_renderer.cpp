@@ -288,18 +288,6 @@ bool RendererReady() {
     return R().ready;
 }
 
-bool EveryAlphaIsOne(const TPixmap& pixels) {
-    for (int y = 0; y < pixels.height; ++y) {
-        const uint8_t* p = pixels.Row(y);
-        for (int x = 0; x < pixels.width; ++x, p += 4) {
-            if (p[3] != 255) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 DrawTexture TextureOf(TImage& image, int frame) {
     Renderer& r = R();
     if (!r.ready || frame < 0 || frame >= static_cast<int>(image.frames.size()) ||
@@ -316,7 +304,7 @@ DrawTexture TextureOf(TImage& image, int frame) {
         texture->id = MakeTexture(pixels.width, pixels.height, pixels.pixels.data(),
                                   (image.flags & IMG_FILTERED) != 0);
         texture->generation = r.generation;
-        texture->opaque = EveryAlphaIsOne(pixels);
+        texture->opaque = pixels.format == PF_BGRA8888 && !CarriesAlpha(pixels);
     }
     return {texture->id, texture->opaque};
 }
