@@ -1,14 +1,33 @@
 // DrawImage and its stretched and sub-rectangle forms.
+#include <cmath>
+
 #include "platform/draw_quads.h"
 #include "platform/graphics.h"
+
+namespace {
+
+bool Whole(float value) {
+    return std::floor(value) == value;
+}
+
+// Unturned, unscaled, whole pixels of the source onto whole pixels of the screen.
+bool PixelExact(float left, float top, float width, float height, float sx, float sy, float sw,
+                float sh) {
+    const DrawState& state = CurrentDrawState();
+    return state.tform_rot == 0.0f && state.tform_scale_x == 1.0f && state.tform_scale_y == 1.0f &&
+           width == sw && height == sh && Whole(left) && Whole(top) && Whole(sx) && Whole(sy) &&
+           Whole(sw) && Whole(sh);
+}
+
+}  // namespace
 
 void DrawSubImageRect(const ImagePtr& image, float x, float y, float width, float height, float sx,
                       float sy, float sw, float sh, int frame) {
     if (!image || image->width < 1 || image->height < 1 || !RendererReady()) {
         return;
     }
-    const unsigned texture = TextureOf(*image, frame);
-    if (texture == 0) {
+    const DrawTexture texture = TextureOf(*image, frame);
+    if (texture.id == 0) {
         return;
     }
     // The handle is a point of the source rectangle, stretched with it.
@@ -18,8 +37,10 @@ void DrawSubImageRect(const ImagePtr& image, float x, float y, float width, floa
     const float y0 = -image->handle_y * ky;
     const float texWidth = static_cast<float>(image->frames[frame]->width);
     const float texHeight = static_cast<float>(image->frames[frame]->height);
-    PushQuad(texture, PlaceRect(x, y, x0, y0, x0 + width, y0 + height, sx / texWidth,
-                                sy / texHeight, (sx + sw) / texWidth, (sy + sh) / texHeight));
+    PushQuad(texture,
+             PlaceRect(x, y, x0, y0, x0 + width, y0 + height, sx / texWidth, sy / texHeight,
+                       (sx + sw) / texWidth, (sy + sh) / texHeight),
+             PixelExact(x + x0, y + y0, width, height, sx, sy, sw, sh));
 }
 
 void DrawImageRect(const ImagePtr& image, float x, float y, float width, float height, int frame) {

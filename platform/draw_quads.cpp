@@ -2,11 +2,13 @@
 
 #include "platform/graphics.h"
 
-int EffectiveBlend(int mode) {
-    return mode >= BLEND_MASK && mode <= BLEND_SHADE ? mode : BLEND_SOLID;
+int EffectiveBlend(int mode, bool opaque, float alpha) {
+    const int known = mode >= BLEND_MASK && mode <= BLEND_SHADE ? mode : BLEND_SOLID;
+    const bool covers = opaque && alpha >= 1.0f && known != BLEND_LIGHT && known != BLEND_SHADE;
+    return covers ? BLEND_OPAQUE : known;
 }
 
-void PushQuad(unsigned texture, const QuadCorners& quad) {
+void PushQuad(const DrawTexture& texture, const QuadCorners& quad, bool pixelExact) {
     const DrawState& state = CurrentDrawState();
     const float r = state.color_red / 255.0f;
     const float g = state.color_green / 255.0f;
@@ -18,7 +20,8 @@ void PushQuad(unsigned texture, const QuadCorners& quad) {
     }
     const BatchVertex triangles[6] = {corners[0], corners[1], corners[2],
                                       corners[0], corners[2], corners[3]};
-    PushTriangles(texture, EffectiveBlend(state.blend_mode), triangles, 6);
+    PushTriangles(texture.id, EffectiveBlend(state.blend_mode, texture.opaque, a), triangles, 6,
+                  pixelExact);
 }
 
 QuadCorners PlaceRect(float x, float y, float x0, float y0, float x1, float y1, float u0, float v0,

@@ -90,6 +90,6 @@ void DrawOval(float x, float y, float width, float height) {
         triangles.push_back(vertexAt(rx + rx * static_cast<float>(std::cos(t1)),
                                      ry + ry * static_cast<float>(std::sin(t1))));
     }
-    PushTriangles(WhiteTexture(), EffectiveBlend(state.blend_mode), triangles.data(),
+    PushTriangles(WhiteTexture().id, EffectiveBlend(state.blend_mode, true, a), triangles.data(),
                   static_cast<int>(triangles.size()));
 }

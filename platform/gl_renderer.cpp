@@ -1,6 +1,7 @@
-// The OpenGL 3.3 core renderer: one framebuffer as back buffer, one shader and
-// one vertex buffer filled with textured triangles until the texture or the
-// blend mode changes.
+// The OpenGL 3.3 core renderer: frames drawn straight into the window when it
+// has the game's own size, else into a framebuffer scaled into the window;
+// two shaders (with and without the mask's alpha test) and one vertex buffer
+// filled with textured triangles until the texture or the blend mode changes.
 #include <algorithm>
 #include <vector>
 
@@ -13,6 +14,7 @@
 struct ImageTexture {
     GLuint id = 0;
     int generation = -1;
+    bool opaque = false;
     ~ImageTexture();
 };
 
@@ -34,13 +36,24 @@ void main() {
 
 const char* const FRAGMENT_SHADER = R"(#version 330 core
 uniform sampler2D uTexture;
-uniform float uAlphaTest;
+in vec2 vUV;
+in vec4 vColor;
+out vec4 fragColor;
+void main() {
+    fragColor = texture(uTexture, vUV) * vColor;
+}
+)";
+
+// A shader that may discard keeps a software rasterizer from treating any
+// draw as covering what is under it, so only the mask uses this one.
+const char* const MASK_FRAGMENT_SHADER = R"(#version 330 core
+uniform sampler2D uTexture;
 in vec2 vUV;
 in vec4 vColor;
 out vec4 fragColor;
 void main() {
     vec4 c = texture(uTexture, vUV) * vColor;
-    if (c.a < uAlphaTest) discard;
+    if (c.a < 0.5) discard;
     fragColor = c;
 }
 )";
@@ -52,15 +65,19 @@ struct Renderer {
     int width = 0;
     int height = 0;
     GLuint program = 0;
-    GLint alphaTestUniform = -1;
+    GLuint maskProgram = 0;
     GLuint vertexArray = 0;
     GLuint vertexBuffer = 0;
-    GLuint framebuffer = 0;
+    GLuint framebuffer = 0;  // the back buffer
     GLuint colorTexture = 0;
+    GLuint target = 0;  // what this frame is drawn into: the back buffer or the window (0)
     GLuint whiteTexture = 0;
+    GLuint exactSampler = 0;  // unfiltered, for pixel-exact draws
     std::vector<BatchVertex> batch;
     GLuint batchTexture = 0;
     int batchBlend = -1;
+    bool batchExact = false;
+    bool appliedExact = false;
     int appliedBlend = -1;
 };
 
@@ -86,9 +103,9 @@ GLuint CompileShader(GLenum kind, const char* source) {
     return shader;
 }
 
-GLuint LinkProgram() {
+GLuint LinkProgram(const char* fragmentSource) {
     const GLuint vertex = CompileShader(GL_VERTEX_SHADER, VERTEX_SHADER);
-    const GLuint fragment = CompileShader(GL_FRAGMENT_SHADER, FRAGMENT_SHADER);
+    const GLuint fragment = CompileShader(GL_FRAGMENT_SHADER, fragmentSource);
     if (vertex == 0 || fragment == 0) {
         return 0;
     }
@@ -147,19 +164,34 @@ void MakeVertexLayout(Renderer& r) {
                           reinterpret_cast<void*>(offsetof(BatchVertex, r)));
 }
 
-// The back buffer keeps alpha 1 everywhere, so grabs of it are opaque.
-void UseBackBuffer(const Renderer& r) {
-    glBindFramebuffer(GL_FRAMEBUFFER, r.framebuffer);
+// Alpha stays 1 everywhere, so grabs are opaque: only draws that write 1
+// write alpha at all.
+void MaskAlpha(bool masked) {
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, masked ? GL_FALSE : GL_TRUE);
+}
+
+void UseTarget(Renderer& r) {
+    glBindFramebuffer(GL_FRAMEBUFFER, r.target);
     glViewport(0, 0, r.width, r.height);
-    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
+    MaskAlpha(r.appliedBlend != BLEND_OPAQUE);
+}
+
+void SetScreenSize(GLuint program, int width, int height) {
+    glUseProgram(program);
+    glUniform2f(glGetUniformLocation(program, "uScreen"), static_cast<float>(width),
+                static_cast<float>(height));
+    glUniform1i(glGetUniformLocation(program, "uTexture"), 0);
 }
 
 void ApplyBlend(Renderer& r, int mode) {
     if (mode == r.appliedBlend) {
         return;
     }
+    if ((mode == BLEND_MASK) != (r.appliedBlend == BLEND_MASK) || r.appliedBlend < 0) {
+        glUseProgram(mode == BLEND_MASK ? r.maskProgram : r.program);
+    }
+    MaskAlpha(mode != BLEND_OPAQUE);
     r.appliedBlend = mode;
-    glUniform1f(r.alphaTestUniform, mode == BLEND_MASK ? 0.5f : -1.0f);
     switch (mode) {
         case BLEND_ALPHA:
             glEnable(GL_BLEND);
@@ -173,9 +205,17 @@ void ApplyBlend(Renderer& r, int mode) {
             glEnable(GL_BLEND);
             glBlendFunc(GL_DST_COLOR, GL_ZERO);
             break;
-        default:  // mask and solid write the source as it is
+        default:  // mask, solid and opaque write the source as it is
             glDisable(GL_BLEND);
             break;
+    }
+}
+
+// Sampler 0 leaves the texture's own filter.
+void UseExactSampler(Renderer& r, bool exact) {
+    if (exact != r.appliedExact) {
+        glBindSampler(0, exact ? r.exactSampler : 0);
+        r.appliedExact = exact;
     }
 }
 
@@ -195,8 +235,9 @@ bool StartRenderer(int width, int height) {
     Renderer& r = R();
     r.width = width;
     r.height = height;
-    r.program = LinkProgram();
-    if (r.program == 0) {
+    r.program = LinkProgram(FRAGMENT_SHADER);
+    r.maskProgram = LinkProgram(MASK_FRAGMENT_SHADER);
+    if (r.program == 0 || r.maskProgram == 0) {
         return false;
     }
     if (!MakeBackBuffer(r)) {
@@ -204,20 +245,24 @@ bool StartRenderer(int width, int height) {
         return false;
     }
     MakeVertexLayout(r);
-    glUseProgram(r.program);
-    glUniform2f(glGetUniformLocation(r.program, "uScreen"), static_cast<float>(width),
-                static_cast<float>(height));
-    glUniform1i(glGetUniformLocation(r.program, "uTexture"), 0);
-    r.alphaTestUniform = glGetUniformLocation(r.program, "uAlphaTest");
+    SetScreenSize(r.maskProgram, width, height);
+    SetScreenSize(r.program, width, height);
     const uint32_t white = 0xFFFFFFFFu;
     r.whiteTexture = MakeTexture(1, 1, &white, false);
+    glGenSamplers(1, &r.exactSampler);
+    glSamplerParameteri(r.exactSampler, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glSamplerParameteri(r.exactSampler, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glSamplerParameteri(r.exactSampler, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glSamplerParameteri(r.exactSampler, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glActiveTexture(GL_TEXTURE0);
+    r.appliedExact = false;
     r.appliedBlend = -1;
     r.batchTexture = 0;
     r.batchBlend = -1;
     r.batch.clear();
     r.ready = true;
-    UseBackBuffer(r);
+    r.target = r.framebuffer;  // until a present finds the window of the game's own size
+    UseTarget(r);
     ClearBackBuffer(0, 0, 0);
     return true;
 }
@@ -226,11 +271,13 @@ void StopRenderer() {
     Renderer& r = R();
     if (r.ready) {
         glDeleteTextures(1, &r.whiteTexture);
+        glDeleteSamplers(1, &r.exactSampler);
         glDeleteTextures(1, &r.colorTexture);
         glDeleteFramebuffers(1, &r.framebuffer);
         glDeleteBuffers(1, &r.vertexBuffer);
         glDeleteVertexArrays(1, &r.vertexArray);
         glDeleteProgram(r.program);
+        glDeleteProgram(r.maskProgram);
     }
     const int generation = r.generation + 1;
     r = Renderer();
@@ -241,11 +288,11 @@ bool RendererReady() {
     return R().ready;
 }
 
-unsigned TextureOf(TImage& image, int frame) {
+DrawTexture TextureOf(TImage& image, int frame) {
     Renderer& r = R();
     if (!r.ready || frame < 0 || frame >= static_cast<int>(image.frames.size()) ||
         !image.frames[frame]) {
-        return 0;
+        return {};
     }
     if (image.textures.size() < image.frames.size()) {
         image.textures.resize(image.frames.size());
@@ -257,23 +304,26 @@ unsigned TextureOf(TImage& image, int frame) {
         texture->id = MakeTexture(pixels.width, pixels.height, pixels.pixels.data(),
                                   (image.flags & IMG_FILTERED) != 0);
         texture->generation = r.generation;
+        texture->opaque = pixels.format == PF_BGRA8888 && !CarriesAlpha(pixels);
     }
-    return texture->id;
+    return {texture->id, texture->opaque};
 }
 
-unsigned WhiteTexture() {
-    return R().whiteTexture;
+DrawTexture WhiteTexture() {
+    return {R().whiteTexture, true};
 }
 
-void PushTriangles(unsigned texture, int blendMode, const BatchVertex* vertices, int count) {
+void PushTriangles(unsigned texture, int blendMode, const BatchVertex* vertices, int count,
+                   bool pixelExact) {
     Renderer& r = R();
     if (!r.ready || texture == 0 || count <= 0) {
         return;
     }
-    if (texture != r.batchTexture || blendMode != r.batchBlend) {
+    if (texture != r.batchTexture || blendMode != r.batchBlend || pixelExact != r.batchExact) {
         FlushBatch();
         r.batchTexture = texture;
         r.batchBlend = blendMode;
+        r.batchExact = pixelExact;
     }
     r.batch.insert(r.batch.end(), vertices, vertices + count);
 }
@@ -288,6 +338,7 @@ void FlushBatch() {
         return;
     }
     ApplyBlend(r, r.batchBlend);
+    UseExactSampler(r, r.batchExact);
     glBindTexture(GL_TEXTURE_2D, r.batchTexture);
     glBindBuffer(GL_ARRAY_BUFFER, r.vertexBuffer);
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(r.batch.size() * sizeof(BatchVertex)),
@@ -302,10 +353,10 @@ void ClearBackBuffer(float red, float green, float blue) {
         return;
     }
     FlushBatch();
-    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    MaskAlpha(false);
     glClearColor(red, green, blue, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
-    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
+    MaskAlpha(r.appliedBlend != BLEND_OPAQUE);
 }
 
 Letterbox FitLetterbox(int gameWidth, int gameHeight, int windowWidth, int windowHeight) {
@@ -342,16 +393,11 @@ void DrawBackBufferQuad(const Renderer& r, bool exact) {
     glDrawArrays(GL_TRIANGLES, 0, 6);
 }
 
-void PresentBackBuffer(int drawableWidth, int drawableHeight) {
-    Renderer& r = R();
-    if (!r.ready || r.skipDrawing) {
-        r.batch.clear();
-        return;
-    }
-    FlushBatch();
+// The back buffer letterboxed into the window.
+void DrawIntoWindow(Renderer& r, int drawableWidth, int drawableHeight) {
     const Letterbox box = FitLetterbox(r.width, r.height, drawableWidth, drawableHeight);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    MaskAlpha(false);
     const bool exact = box.width == r.width && box.height == r.height;
     if (!exact || box.x != 0 || box.y != 0) {
         glViewport(0, 0, drawableWidth, drawableHeight);
@@ -360,9 +406,31 @@ void PresentBackBuffer(int drawableWidth, int drawableHeight) {
     }
     // Window rows run bottom-up, so the box's top edge sets the viewport's y.
     glViewport(box.x, drawableHeight - box.y - box.height, box.width, box.height);
-    ApplyBlend(r, BLEND_SOLID);
+    ApplyBlend(r, BLEND_OPAQUE);
+    UseExactSampler(r, false);
     DrawBackBufferQuad(r, exact);
-    UseBackBuffer(r);
+}
+
+void PresentBackBuffer(int drawableWidth, int drawableHeight) {
+    Renderer& r = R();
+    if (!r.ready || r.skipDrawing) {
+        r.batch.clear();
+        return;
+    }
+    FlushBatch();
+    if (r.target == r.framebuffer) {
+        DrawIntoWindow(r, drawableWidth, drawableHeight);
+    }
+    // The next frame goes straight into a window of the game's own size.
+    const bool fits = drawableWidth == r.width && drawableHeight == r.height;
+    r.target = fits ? 0 : r.framebuffer;
+    UseTarget(r);
+}
+
+void FinishFrame() {
+    if (R().ready) {
+        glFinish();
+    }
 }
 
 void SkipDrawing(bool skip) {
@@ -394,7 +462,7 @@ void ReadBackBufferRows(int x, int y, int width, int height, uint8_t* target, in
         return;
     }
     FlushBatch();
-    ReadRows(r.framebuffer, r.height, x, y, width, height, target, pitch);
+    ReadRows(r.target, r.height, x, y, width, height, target, pitch);
 }
 
 void ReadWindowRows(int drawableHeight, int width, int height, uint8_t* target, int pitch) {
@@ -403,5 +471,5 @@ void ReadWindowRows(int drawableHeight, int width, int height, uint8_t* target, 
         return;
     }
     ReadRows(0, drawableHeight, 0, 0, width, height, target, pitch);
-    UseBackBuffer(r);
+    UseTarget(r);
 }

@@ -21,7 +21,8 @@ struct Display {
     int width = 0;
     int height = 0;
     FramePacer pacer;
-    int displayIndex = 0;  // kept while closed, for the next window
+    int displayIndex = 0;    // kept while closed, for the next window
+    bool offscreen = false;  // SDL's offscreen video: a swap there draws nothing
     PixmapPtr icon;
 };
 
@@ -190,6 +191,8 @@ bool OpenGraphics(int width, int height, int depth, int hertz) {
     }
     d.width = width;
     d.height = height;
+    const char* driver = SDL_GetCurrentVideoDriver();
+    d.offscreen = driver != nullptr && std::string(driver) == "offscreen";
     d.pacer.Start(MilliSecs(), hertz);
     SDL_StartTextInput();
     return true;
@@ -246,6 +249,11 @@ void Present(bool paced) {
     int drawableHeight = 0;
     SDL_GL_GetDrawableSize(d.window, &drawableWidth, &drawableHeight);
     PresentBackBuffer(drawableWidth, drawableHeight);
+    if (d.offscreen) {
+        // A window's swap has the frame drawn; here nothing else would, and
+        // undrawn frames would pile up.
+        FinishFrame();
+    }
     SDL_GL_SwapWindow(d.window);
     EndInputFrame();
     PollSystem();

@@ -21,18 +21,6 @@ void ApplyMask(TPixmap& pixmap) {
     }
 }
 
-bool CarriesAlpha(const TPixmap& pixmap) {
-    for (int y = 0; y < pixmap.height; ++y) {
-        const uint8_t* p = pixmap.Row(y);
-        for (int x = 0; x < pixmap.width; ++x, p += 4) {
-            if (p[3] != 255) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 PixmapPtr ToBgra(const TPixmap& source) {
     if (source.format == PF_BGRA8888) {
         return CopyPixmap(source);

@@ -75,3 +75,15 @@ void ClearPixels(TPixmap& pixmap, uint32_t argb) {
         std::copy_n(pixmap.Row(0), rowBytes, pixmap.Row(y));
     }
 }
+
+bool CarriesAlpha(const TPixmap& pixmap) {
+    for (int y = 0; y < pixmap.height; ++y) {
+        const uint8_t* p = pixmap.Row(y);
+        for (int x = 0; x < pixmap.width; ++x, p += 4) {
+            if (p[3] != 255) {
+                return true;
+            }
+        }
+    }
+    return false;
+}

@@ -30,6 +30,8 @@ PixmapPtr CopyPixmap(const TPixmap& pixmap);
 uint32_t ReadPixel(const TPixmap& pixmap, int x, int y);
 void WritePixel(TPixmap& pixmap, int x, int y, uint32_t argb);
 void ClearPixels(TPixmap& pixmap, uint32_t argb);
+// Whether any pixel of a PF_BGRA8888 pixmap has an alpha below 255.
+bool CarriesAlpha(const TPixmap& pixmap);
 
 // PNG, JPEG, TGA (raw and RLE, 24/32 bit) and BMP (24/32 bit), always as
 // PF_BGRA8888. hasAlpha (optional) tells whether the source carried alpha.

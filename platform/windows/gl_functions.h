@@ -22,6 +22,7 @@
     X(PFNGLATTACHSHADERPROC, glAttachShader)                       \
     X(PFNGLBINDBUFFERPROC, glBindBuffer)                           \
     X(PFNGLBINDFRAMEBUFFERPROC, glBindFramebuffer)                 \
+    X(PFNGLBINDSAMPLERPROC, glBindSampler)                         \
     X(PFNGLBINDVERTEXARRAYPROC, glBindVertexArray)                 \
     X(PFNGLBUFFERDATAPROC, glBufferData)                           \
     X(PFNGLCHECKFRAMEBUFFERSTATUSPROC, glCheckFramebufferStatus)   \
@@ -31,18 +32,21 @@
     X(PFNGLDELETEBUFFERSPROC, glDeleteBuffers)                     \
     X(PFNGLDELETEFRAMEBUFFERSPROC, glDeleteFramebuffers)           \
     X(PFNGLDELETEPROGRAMPROC, glDeleteProgram)                     \
+    X(PFNGLDELETESAMPLERSPROC, glDeleteSamplers)                   \
     X(PFNGLDELETESHADERPROC, glDeleteShader)                       \
     X(PFNGLDELETEVERTEXARRAYSPROC, glDeleteVertexArrays)           \
     X(PFNGLENABLEVERTEXATTRIBARRAYPROC, glEnableVertexAttribArray) \
     X(PFNGLFRAMEBUFFERTEXTURE2DPROC, glFramebufferTexture2D)       \
     X(PFNGLGENBUFFERSPROC, glGenBuffers)                           \
     X(PFNGLGENFRAMEBUFFERSPROC, glGenFramebuffers)                 \
+    X(PFNGLGENSAMPLERSPROC, glGenSamplers)                         \
     X(PFNGLGENVERTEXARRAYSPROC, glGenVertexArrays)                 \
     X(PFNGLGETPROGRAMIVPROC, glGetProgramiv)                       \
     X(PFNGLGETSHADERINFOLOGPROC, glGetShaderInfoLog)               \
     X(PFNGLGETSHADERIVPROC, glGetShaderiv)                         \
     X(PFNGLGETUNIFORMLOCATIONPROC, glGetUniformLocation)           \
     X(PFNGLLINKPROGRAMPROC, glLinkProgram)                         \
+    X(PFNGLSAMPLERPARAMETERIPROC, glSamplerParameteri)             \
     X(PFNGLSHADERSOURCEPROC, glShaderSource)                       \
     X(PFNGLUNIFORM1FPROC, glUniform1f)                             \
     X(PFNGLUNIFORM1IPROC, glUniform1i)                             \

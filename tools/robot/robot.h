@@ -22,8 +22,17 @@ struct RobotOptions {
     std::string logPath;     // the state-change log, when set
     std::string userFolder;  // the scratch user data folder (made empty); "": the game's own
     bool drawEveryFrame = false;
-    bool figures = false;  // measure per-screen frame costs
+    bool figures = false;        // measure per-screen frame costs
+    std::string frameFolder;     // the first frame of each measured screen, when set
+    std::string frameReference;  // signatures the measured screens must match, when set
+    int windowSeconds = 0;       // frame rate of the densest level in a real window, when set
     unsigned seed = 1;
+};
+
+// Presented frames on the real clock.
+struct WindowFigure {
+    double framesPerSecond = 0;
+    double worstFrameMs = 0;
 };
 
 // CPU time of fully drawn frames on one screen.
@@ -45,6 +54,8 @@ public:
 
     const std::vector<FrameFigure>& Figures() const { return frameFigures; }
     double EmptyFrameMs() const { return emptyFrameMs; }
+    double FullScreenEmptyFrameMs() const { return fullScreenEmptyFrameMs; }
+    const WindowFigure& Window() const { return windowFigure; }
     size_t KeptSongBytes() const { return keptSongBytes; }
     size_t KeptSongDecodedBytes() const { return keptSongDecodedBytes; }
     int64_t Frames() const { return frameCount; }
@@ -90,7 +101,14 @@ private:
     void NoteState();
     void Shot(const std::string& screen);
     void Measure(const std::string& screen);
-    void MeasureEmptyFrame();
+    // CPU time of a frame that only clears and presents.
+    static double MeasureEmptyFrame();
+    bool Measuring() const;
+    // Saves or checks the frame just drawn against its reference signature.
+    void CheckFrame(const std::string& screen);
+    // Level 49 reached through the menu, then played on the real clock.
+    void PlayInWindow();
+    void MeasureWindow();
     void FindDensestLevel();
     [[noreturn]] void Fail(const std::string& why);
     void Log(const std::string& line);
@@ -102,6 +120,8 @@ private:
     std::set<std::string> shotScreens;
     std::vector<FrameFigure> frameFigures;
     double emptyFrameMs = 0;
+    double fullScreenEmptyFrameMs = 0;
+    WindowFigure windowFigure;
     size_t keptSongBytes = 0;
     size_t keptSongDecodedBytes = 0;
     int levelsPlayed = 0;

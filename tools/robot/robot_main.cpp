@@ -1,5 +1,7 @@
 // The robot player's command line.
 //   tessalune_robot [--full] [--shots DIR] [--log FILE] [--user DIR | --own-folder] [--figures]
+//   tessalune_robot [--frames DIR] [--frames-against DIR] ...
+//   tessalune_robot --window SECONDS
 //   tessalune_robot --first-frame
 // Plays the short game (levels 1 and 2, a give-up, the last level, the end
 // story, a relaxed game) or with --full all fifty levels; exits 0 when every
@@ -7,7 +9,12 @@
 // prints the milliseconds from the launch (TESS_LAUNCH_NS, the launcher's
 // CLOCK_REALTIME in ns) to the first presented intro frame. --own-folder plays
 // in the game's own user data folder, as a player's game would, instead of a
-// scratch one.
+// scratch one. --frames saves the first frame of each measured screen (and its
+// signature) into DIR; --frames-against fails the run when a measured screen's
+// signature differs from the one of the same name in DIR. --window plays the
+// densest level for SECONDS on the real clock and prints the presented frames
+// per second and the longest frame.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -63,6 +70,15 @@ int main(int argc, char** argv) {
             options.full = true;
         } else if (arg == "--figures") {
             options.figures = true;
+        } else if (arg == "--frames" && hasValue) {
+            options.frameFolder = argv[++i];
+        } else if (arg == "--frames-against" && hasValue) {
+            options.frameReference = argv[++i];
+        } else if (arg == "--window" && hasValue) {
+            options.windowSeconds = std::max(1, std::atoi(argv[++i]));
+            // Every frame drawn on the way, as a player's game draws them, so
+            // the rasterizer has compiled its shaders before the level.
+            options.drawEveryFrame = true;
         } else if (arg == "--shots" && hasValue) {
             options.shotFolder = argv[++i];
         } else if (arg == "--log" && hasValue) {
@@ -75,7 +91,8 @@ int main(int argc, char** argv) {
             std::fprintf(
                 stderr,
                 "usage: %s [--full] [--shots DIR] [--log FILE] [--user DIR | --own-folder] "
-                "[--figures] | --first-frame\n",
+                "[--figures] [--frames DIR] [--frames-against DIR] | --window SECONDS | "
+                "--first-frame\n",
                 argv[0]);
             return 2;
         }
@@ -89,8 +106,13 @@ int main(int argc, char** argv) {
     std::printf("robot: passed: %s game, %d levels, %lld frames, %.1f s\n",
                 options.full ? "full" : "short", robot.LevelsPlayed(),
                 static_cast<long long>(robot.Frames()), seconds);
+    if (options.windowSeconds > 0) {
+        std::printf("figure window %.1f frames/s, longest frame %.1f ms\n",
+                    robot.Window().framesPerSecond, robot.Window().worstFrameMs);
+    }
     if (options.figures) {
         std::printf("figure empty-frame %.2f ms\n", robot.EmptyFrameMs());
+        std::printf("figure empty-frame-full-screen %.2f ms\n", robot.FullScreenEmptyFrameMs());
         for (const FrameFigure& figure : robot.Figures()) {
             std::printf("figure frame \"%s\" %.2f ms\n", figure.screen.c_str(), figure.msPerFrame);
         }

@@ -108,6 +108,10 @@ void TryAnotherPair(const gameGrid& grid, Point& a, Point& b) {
 }  // namespace
 
 bool Robot::Play() {
+    if (runOptions.windowSeconds > 0) {
+        PlayInWindow();
+        return true;
+    }
     const Plan plan = runOptions.full ? FULL_PLAN : ShortPlan();
     PassIntro();
     CreatePlayer(ROBOT_NAME);
@@ -134,6 +138,30 @@ bool Robot::Play() {
     Quit();
     Check();
     return true;
+}
+
+void Robot::PlayInWindow() {
+    PassIntro();
+    CreatePlayer(ROBOT_NAME);
+    WatchStory();
+    PlayStoryGame(1, true);  // back at the menu at once
+    AppSettings().SetPlayer(playerNumber, settings_keys::PLAYER_LEVEL, std::to_string(densestLevel),
+                            1);
+    AppSettings().WriteConstants();
+    ClickControl("menu", "start");
+    WaitUntil([] { return _AppModule::currentModule == APP_GAME; }, SCREEN_CHANGE_FRAMES,
+              "the game");
+    myGame* game = Game();
+    WaitUntil([game] { return game->GameState() == GS_SHOWING_PROGRESS_BEFORE; },
+              SCREEN_CHANGE_FRAMES, "the map");
+    Settle();
+    ClickAt(400, 300);
+    WaitUntil([game] { return game->GameState() == GS_LEVEL_RUNNING; }, 60,
+              "the level after a click on the map");
+    Settle();
+    Log("window: level " + std::to_string(game->iCurrentLevel) + " with " +
+        std::to_string(TilesLeft(*game)) + " tiles");
+    MeasureWindow();
 }
 
 void Robot::PassIntro() {
@@ -269,7 +297,7 @@ void Robot::PlayLevel() {
         " tiles" + (game->Relaxed() ? " (relaxed)" : ""));
     Settle();
     Shot(lastState);
-    if (runOptions.figures && (level == densestLevel || densestLevel == 0) && !game->Relaxed()) {
+    if (Measuring() && (level == densestLevel || densestLevel == 0) && !game->Relaxed()) {
         Measure("level " + std::to_string(level) + " in play");
         densestLevel = -1;
     }
