@@ -1,4 +1,4 @@
-// The OpenGL 3.3 core renderer: one framebuffer as back buffer, one shader and
+// The OpenGL 3.3 core / OpenGL ES 3.0 renderer: one framebuffer as back buffer, one shader and
 // one vertex buffer filled with textured triangles until the texture or the
 // blend mode changes.
 #include <algorithm>
@@ -18,7 +18,8 @@ struct ImageTexture {
 
 namespace {
 
-const char* const VERTEX_SHADER = R"(#version 330 core
+// The platform gives each shader its version line (gl_target::SHADER_HEADER).
+const char* const VERTEX_SHADER = R"(
 uniform vec2 uScreen;
 layout(location = 0) in vec2 aPos;
 layout(location = 1) in vec2 aUV;
@@ -32,7 +33,7 @@ void main() {
 }
 )";
 
-const char* const FRAGMENT_SHADER = R"(#version 330 core
+const char* const FRAGMENT_SHADER = R"(
 uniform sampler2D uTexture;
 uniform float uAlphaTest;
 in vec2 vUV;
@@ -72,7 +73,8 @@ Renderer& R() {
 
 GLuint CompileShader(GLenum kind, const char* source) {
     const GLuint shader = glCreateShader(kind);
-    glShaderSource(shader, 1, &source, nullptr);
+    const char* const parts[2] = {gl_target::SHADER_HEADER, source};
+    glShaderSource(shader, 2, parts, nullptr);
     glCompileShader(shader);
     GLint ok = 0;
     glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
@@ -118,7 +120,7 @@ GLuint MakeTexture(int width, int height, const void* bgra, bool filtered) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE, bgra);
+    UploadBgraTexture(width, height, bgra);
     return id;
 }
 
@@ -377,8 +379,7 @@ void ReadRows(GLuint framebuffer, int framebufferHeight, int x, int y, int width
     std::vector<uint8_t> rows(static_cast<size_t>(width) * height * 4);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glReadPixels(x, framebufferHeight - y - height, width, height, GL_BGRA, GL_UNSIGNED_BYTE,
-                 rows.data());
+    ReadBgraPixels(x, framebufferHeight - y - height, width, height, rows.data());
     const size_t rowBytes = static_cast<size_t>(width) * 4;
     for (int row = 0; row < height; ++row) {
         const uint8_t* source = rows.data() + rowBytes * static_cast<size_t>(height - 1 - row);

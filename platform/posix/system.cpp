@@ -138,3 +138,13 @@ void KeepGlLibrariesLoaded() {
     }
 #endif
 }
+
+void RunFrameLoop(int (*tick)(), void (*atEnd)()) {
+    while (tick() != 0) {
+    }
+    atEnd();
+}
+
+bool SystemPacesFrames() {
+    return false;
+}
