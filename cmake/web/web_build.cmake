@@ -40,7 +40,8 @@ add_custom_target(web_site ALL DEPENDS ${tess_site_files})
 
 # The browser tests' view into the running game (tests/web/).
 target_sources(tessalune PRIVATE ${CMAKE_SOURCE_DIR}/tests/web/page_hook.cpp)
-target_link_options(tessalune PRIVATE "-sEXPORTED_RUNTIME_METHODS=['ccall']")
+target_link_options(tessalune PRIVATE "-sEXPORTED_FUNCTIONS=['_main','_free']"
+  "-sEXPORTED_RUNTIME_METHODS=['allocateUTF8','UTF8ToString']")
 
 # The game's licence and credits, and the licences of what is compiled in.
 include(${CMAKE_SOURCE_DIR}/cmake/joined_text.cmake)

@@ -93,7 +93,8 @@ double PeakResidentBytes() {
 void RunFrameLoop(int (*tick)(), void (*atEnd)()) {
     frameTick = tick;
     frameEnd = atEnd;
-    emscripten_set_main_loop(OneFrame, 0, 1);
+    // The loop runs on once main has returned (the runtime is kept alive).
+    emscripten_set_main_loop(OneFrame, 0, 0);
 }
 
 bool SystemPacesFrames() {

@@ -98,6 +98,9 @@ function startGame(files) {
       canvas.focus();
     },
     onGameEnd: () => {
+      if (document.fullscreenElement) {
+        document.exitFullscreen().catch(() => {});
+      }
       canvas.classList.add('hidden');
       show('fullscreen', false);
       show('farewell', true);
