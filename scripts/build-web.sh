@@ -28,10 +28,12 @@ export NODE_PATH=/usr/share/nodejs
 prefixes=$(TESS_DEPS_WRAPPER=emcmake bash cmake/deps/build-deps.sh web cmake/web/emscripten.cmake \
   zlib libpng libjpeg-turbo libogg libvorbis libzip sdl2)
 
-# -O2: the smaller -Os costs frame time; see the figures in the README.
+# -Os: 150 KB less to download than -O2 (the page's 12 MB hold the game's
+# data too), at no frame time measurable in headless Chromium.
 emcmake cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_C_FLAGS_RELEASE="-O2 -DNDEBUG" -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+  -DCMAKE_C_FLAGS_RELEASE="-Os -DNDEBUG" -DCMAKE_CXX_FLAGS_RELEASE="-Os -DNDEBUG" \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/web/emscripten.cmake" \
   -DTESS_DEPS_PREFIXES="$prefixes" -DTESS_NATIVE_BUILD="$native" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
-echo "build-web: $build/site/ holds $(cd "$build/site" && du -ch -- * | tail -n 1 | cut -f1) in $(cd "$build/site" && echo *)"
+download=$(cd "$build/site" && cat index.html page.js favicon.png tessalune.js tessalune.wasm tessalune.data | wc -c)
+echo "build-web: $build/site/ is ready; the page downloads $download bytes in all"

@@ -1,7 +1,9 @@
 // The browser build played in Debian's Chromium, headless, through the page a
 // player opens: the intro's splash and the menu, a new player to level 1 and a
-// pair cleared by clicks, a reload that keeps the player and the level, a
-// start at ?level=7 and the farewell after Quit; no console errors on the way.
+// pair cleared by clicks with the sound running after the first click, a reload
+// that keeps the player and the level, a start at ?level=7, the farewell after
+// Quit, the messages for a lost WebGL context and a browser without WebGL 2;
+// no console errors on the way.
 //
 //   node browser_test.mjs URL SHOT_FOLDER
 //
@@ -73,6 +75,11 @@ async function toPage(page, x, y) {
     return { x: (width - w * scale) / 2, y: (height - h * scale) / 2, scale };
   }, [GAME_WIDTH, GAME_HEIGHT]);
   return { x: box.x + x * box.scale, y: box.y + y * box.scale };
+}
+
+async function audioState(page) {
+  return page.evaluate(() => (Module.SDL2 && Module.SDL2.audioContext
+    ? Module.SDL2.audioContext.state : 'none'));
 }
 
 async function clickGame(page, x, y) {
@@ -162,8 +169,9 @@ async function run(name, body) {
 const browser = await chromium.launch({
   executablePath: CHROMIUM,
   headless: true,
-  args: ['--use-angle=swiftshader', '--enable-unsafe-swiftshader', '--ignore-gpu-blocklist',
-         '--autoplay-policy=no-user-gesture-required'],
+  // Software WebGL 2. (Headless Chromium lets sound start without a gesture,
+  // so only the sound's running after the first click is checked.)
+  args: ['--use-angle=swiftshader', '--enable-unsafe-swiftshader', '--ignore-gpu-blocklist'],
 });
 const context = await browser.newContext({ viewport: { width: 1000, height: 700 } });
 let page;
@@ -185,6 +193,10 @@ await run('the page loads; the splash, then the menu', async () => {
 
 await run('a new player reaches level 1 and clears a pair by clicks', async () => {
   await clickControl(page, 'menu', 'start');
+  const audio = await audioState(page);
+  if (audio !== 'running') {
+    fail('the sound is ' + audio + ' after the first click, not running');
+  }
   await waitFor(page, 'the new-player form', (s) => s.forms.includes('newuser'));
   await page.waitForTimeout(300);
   await page.keyboard.type(PLAYER, { delay: 60 });
@@ -286,6 +298,32 @@ await run('Quit ends on the farewell, whose button plays again', async () => {
   await page.click('#play-again');
   await waitFor(page, 'the intro again', (s) => s.module === APP_INTRO || s.module === APP_MAINMENU,
     60);
+});
+
+await run('a lost WebGL context and a browser without WebGL 2 get a message', async () => {
+  await page.goto(url);
+  await waitFor(page, 'the game', (s) => s.module >= 0, 60);
+  await page.evaluate(() => document.getElementById('canvas').getContext('webgl2')
+    .getExtension('WEBGL_lose_context').loseContext());
+  await page.waitForSelector('#message:not(.hidden)', { timeout: 10000 });
+  const lost = await page.textContent('#message');
+  if (!/reload/i.test(lost)) {
+    fail('the message after the context loss says: ' + lost);
+  }
+  const bare = await context.newPage();
+  await bare.addInitScript(() => {
+    const getContext = HTMLCanvasElement.prototype.getContext;
+    HTMLCanvasElement.prototype.getContext = function (kind, ...rest) {
+      return kind === 'webgl2' ? null : getContext.call(this, kind, ...rest);
+    };
+  });
+  await bare.goto(url);
+  await bare.waitForSelector('#message:not(.hidden)', { timeout: 10000 });
+  const missing = await bare.textContent('#message');
+  if (!/WebGL 2/.test(missing)) {
+    fail('the message without WebGL 2 says: ' + missing);
+  }
+  await bare.close();
 });
 
 await run('no errors in the browser console', async () => {
