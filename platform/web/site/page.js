@@ -63,8 +63,8 @@ async function downloadAll(names) {
       received += value.length;
       if (total > 0) {
         fill.style.width = Math.min(100, (100 * received) / total).toFixed(1) + '%';
-        status.textContent = 'Loading ' + (received / 1048576).toFixed(1) + ' of ' +
-          (total / 1048576).toFixed(1) + ' MB';
+        status.textContent = 'Loading ' + (received / 1e6).toFixed(1) + ' of ' +
+          (total / 1e6).toFixed(1) + ' MB';
       }
     }
     return new Blob(parts).arrayBuffer();
