@@ -18,10 +18,21 @@ set(tess_web_link_options
   -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${tess_web_library_funcs}
   "SHELL:--preload-file ${TESS_ARCHIVE_FILE}@/data.zip"
   "SHELL:--pre-js ${tess_web_dir}/pre.js")
-target_link_options(tessalune PRIVATE ${tess_web_link_options})
-set_property(TARGET tessalune APPEND PROPERTY LINK_DEPENDS ${TESS_ARCHIVE_FILE}
-  ${tess_web_dir}/pre.js)
+foreach(program tessalune tessalune_robot)
+  target_link_options(${program} PRIVATE ${tess_web_link_options})
+  set_property(TARGET ${program} APPEND PROPERTY LINK_DEPENDS ${TESS_ARCHIVE_FILE}
+    ${tess_web_dir}/pre.js)
+endforeach()
 set_target_properties(tessalune PROPERTIES SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${TESS_SITE_DIR})
+# The robot's short game in the browser, a test: its own page beside the game's.
+set(tess_robot_site ${CMAKE_BINARY_DIR}/robot-site)
+set_target_properties(tessalune_robot PROPERTIES SUFFIX .js
+  RUNTIME_OUTPUT_DIRECTORY ${tess_robot_site})
+add_custom_command(OUTPUT ${tess_robot_site}/index.html
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/tests/web/robot.html
+          ${tess_robot_site}/index.html
+  DEPENDS ${CMAKE_SOURCE_DIR}/tests/web/robot.html)
+add_custom_target(web_robot_page ALL DEPENDS ${tess_robot_site}/index.html)
 
 # The page, its script and the favicon the native build painted.
 set(tess_site_files "")

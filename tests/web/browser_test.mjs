@@ -2,10 +2,10 @@
 // player opens: the intro's splash and the menu, a new player to level 1 and a
 // pair cleared by clicks with the sound running after the first click, a reload
 // that keeps the player and the level, a start at ?level=7, the farewell after
-// Quit, the messages for a lost WebGL context and a browser without WebGL 2;
-// no console errors on the way.
+// Quit, the messages for a lost WebGL context and a browser without WebGL 2,
+// the robot's short game; no console errors on the way.
 //
-//   node browser_test.mjs URL SHOT_FOLDER
+//   node browser_test.mjs URL ROBOT_URL SHOT_FOLDER
 //
 // Prints one line per case and "N passed, N failed" last; exits non-zero on a
 // failure. Screenshots go to SHOT_FOLDER.
@@ -13,7 +13,7 @@ import { chromium } from 'playwright-core';
 import { mkdirSync } from 'node:fs';
 import { join } from 'node:path';
 
-const [url, shots] = process.argv.slice(2);
+const [url, robotUrl, shots] = process.argv.slice(2);
 const CHROMIUM = process.env.CHROMIUM || '/usr/bin/chromium';
 const APP_INTRO = 0;
 const APP_MAINMENU = 2;
@@ -142,7 +142,7 @@ function expectPicture(figures, what) {
 }
 
 // Pages share one profile, so IndexedDB outlives a page.
-async function openPage(context, query = '') {
+async function openPage(context, address = url) {
   const page = await context.newPage();
   page.on('console', (message) => {
     if (message.type() === 'error') {
@@ -150,7 +150,12 @@ async function openPage(context, query = '') {
     }
   });
   page.on('pageerror', (error) => problems.push('page: ' + error.message));
-  await page.goto(url + query);
+  page.on('response', (response) => {
+    if (response.status() >= 400) {
+      problems.push('http ' + response.status() + ': ' + response.url());
+    }
+  });
+  await page.goto(address);
   return page;
 }
 
@@ -277,7 +282,7 @@ await run('a reload keeps the player and the level', async () => {
 });
 
 await run('?level=7 starts level 7', async () => {
-  const levelPage = await openPage(context, '?level=7');
+  const levelPage = await openPage(context, url + '?level=7');
   const level = await waitFor(levelPage, 'level 7',
     (s) => s.module === APP_GAME && s.level === 7 && s.tiles > 0, 60);
   if (level.level !== 7) {
@@ -324,6 +329,18 @@ await run('a lost WebGL context and a browser without WebGL 2 get a message', as
     fail('the message without WebGL 2 says: ' + missing);
   }
   await bare.close();
+});
+
+await run("the robot's short game in the browser", async () => {
+  const robot = await openPage(context, robotUrl);
+  await robot.waitForFunction(() => window.robotDone, null, { timeout: 20 * 60 * 1000,
+                                                              polling: 1000 });
+  const line = await robot.evaluate(() => window.robotDone);
+  console.log(line);
+  if (!line.startsWith('robot: passed')) {
+    fail(line);
+  }
+  await robot.close();
 });
 
 await run('no errors in the browser console', async () => {

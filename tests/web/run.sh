@@ -6,7 +6,8 @@
 #
 #   tests/web/run.sh [SITE_FOLDER]     (default build-web/site)
 #
-# Screenshots go to SITE_FOLDER/../web-shots/.
+# The server serves SITE_FOLDER's parent, where the robot's page
+# (robot-site/) sits too. Screenshots go to SITE_FOLDER/../web-shots/.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -24,7 +25,7 @@ if ! cmp -s "$here/package-lock.json" "$stamp" 2>/dev/null; then
 fi
 
 server_log=$(mktemp)
-python3 "$root/scripts/web_server.py" "$site" 0 >"$server_log" 2>&1 &
+python3 "$root/scripts/web_server.py" "$(dirname "$site")" 0 >"$server_log" 2>&1 &
 server=$!
 trap 'kill "$server" 2>/dev/null || true; rm -f "$server_log"' EXIT
 for _ in $(seq 100); do
@@ -35,4 +36,4 @@ done
 address=$(sed -n 's/^serving //p' "$server_log")
 [ -n "$address" ] || { echo "web tests: the server did not start" >&2; exit 1; }
 
-node "$here/browser_test.mjs" "$address" "$shots"
+node "$here/browser_test.mjs" "$address$(basename "$site")/" "$address"robot-site/ "$shots"
