@@ -53,9 +53,8 @@ EMSCRIPTEN_KEEPALIVE const char* tess_test_state() {
             }
         }
     }
-    std::string json = "{\"module\":" + std::to_string(_AppModule::currentModule) +
-                       ",\"forms\":[" + forms + "],\"player\":" +
-                       Quoted(_AppModule::currentPlayerName);
+    std::string json = "{\"module\":" + std::to_string(_AppModule::currentModule) + ",\"forms\":[" +
+                       forms + "],\"player\":" + Quoted(_AppModule::currentPlayerName);
     const myGame* game = _AppModule::currentModule == APP_GAME ? Game() : nullptr;
     if (game != nullptr && game->playGrid) {
         json += ",\"level\":" + std::to_string(game->iCurrentLevel) +
