@@ -20,19 +20,19 @@ void SwapRedBlue(uint8_t* pixels, int width, int height) {
 
 void UploadBgraTexture(int width, int height, const void* bgra) {
     std::vector<uint8_t> swapped;
-    if (gl_target::SWAP_RED_BLUE && bgra != nullptr) {
+    if (GL_TARGET.swapRedBlue && bgra != nullptr) {
         const auto* bytes = static_cast<const uint8_t*>(bgra);
         swapped.assign(bytes, bytes + static_cast<size_t>(width) * static_cast<size_t>(height) * 4);
         SwapRedBlue(swapped.data(), width, height);
         bgra = swapped.data();
     }
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, gl_target::PIXEL_FORMAT,
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_TARGET.pixelFormat,
                  GL_UNSIGNED_BYTE, bgra);
 }
 
 void ReadBgraPixels(int x, int y, int width, int height, void* bgra) {
-    glReadPixels(x, y, width, height, gl_target::PIXEL_FORMAT, GL_UNSIGNED_BYTE, bgra);
-    if (gl_target::SWAP_RED_BLUE) {
+    glReadPixels(x, y, width, height, GL_TARGET.pixelFormat, GL_UNSIGNED_BYTE, bgra);
+    if (GL_TARGET.swapRedBlue) {
         SwapRedBlue(static_cast<uint8_t*>(bgra), width, height);
     }
 }

@@ -18,7 +18,7 @@ struct ImageTexture {
 
 namespace {
 
-// The platform gives each shader its version line (gl_target::SHADER_HEADER).
+// The platform gives each shader its version line (GL_TARGET.shaderHeader).
 const char* const VERTEX_SHADER = R"(
 uniform vec2 uScreen;
 layout(location = 0) in vec2 aPos;
@@ -73,7 +73,7 @@ Renderer& R() {
 
 GLuint CompileShader(GLenum kind, const char* source) {
     const GLuint shader = glCreateShader(kind);
-    const char* const parts[2] = {gl_target::SHADER_HEADER, source};
+    const char* const parts[2] = {GL_TARGET.shaderHeader, source};
     glShaderSource(shader, 2, parts, nullptr);
     glCompileShader(shader);
     GLint ok = 0;
