@@ -7,6 +7,7 @@
 #include "app/settings.h"
 #include "forms/gui.h"
 #include "platform/graphics.h"
+#include "platform/system.h"
 
 int AppDisplay::width = 800;
 int AppDisplay::height = 600;
@@ -17,7 +18,9 @@ constexpr int DISPLAY_HERTZ = 60;
 }  // namespace
 
 bool IsFullscreen() {
-    return AppSettings().GetInt(settings_keys::FULLSCREEN) != 0;
+    const SettingKey& key = settings_keys::FULLSCREEN;
+    const SettingKey firstStart{key.name, FirstStartFullscreen() ? "1" : "0", key.storeDefault};
+    return AppSettings().GetInt(firstStart) != 0;
 }
 
 bool OpenAppGraphics(int width, int height, int depth) {

@@ -3,6 +3,7 @@
 #include "app/app_module.h"
 #include "app/line_helpers.h"
 #include "app/settings.h"
+#include "platform/system.h"
 
 int ParseStartLevel(int argc, const char* const* argv) {
     // Only a leading digit names a level: " 7" and "+7" start normally.
@@ -27,7 +28,5 @@ int StartLevel() {
 
 void RunApp() {
     _AppModule::BeginApp();
-    while (_AppModule::Tick() != 0) {
-    }
-    AppSettings().WriteConstants();
+    RunFrameLoop(&_AppModule::Tick, [] { AppSettings().WriteConstants(); });
 }

@@ -12,3 +12,7 @@ void RegisterEmbeddedArchive() {
     const auto size = static_cast<size_t>(tess_data_zip_end - tess_data_zip_begin);
     RegisterIncbin("data.zip", tess_data_zip_begin, size);
 }
+
+const char* LevelStartPrefix() {
+    return "";
+}

@@ -16,7 +16,8 @@ inline constexpr SettingKey LAST_PLAYER{"lastplayer", "-1", 1};
 inline constexpr SettingKey USER_ID{"lastplayer", "0", 1};
 inline constexpr SettingKey SOUND_VOLUME{"soundvolume", "0.70", 1};
 inline constexpr SettingKey MUSIC_VOLUME{"musicvolume", "0.70", 1};
-// The screen mode: read as "1" at start-up, as "0" by the screen-mode switch.
+// The screen mode: read as "1" at start-up (in a page "0", see IsFullscreen),
+// as "0" by the screen-mode switch.
 inline constexpr SettingKey FULLSCREEN{"Fullscreen", "1", 1};
 inline constexpr SettingKey FULLSCREEN_TOGGLE{"Fullscreen", "0", 1};
 inline constexpr SettingKey LOCALE{"locale", "data\\locale\\english.txt", 1};

@@ -1,7 +1,8 @@
-// The OpenGL 3.3 core renderer: frames drawn straight into the window when it
-// has the game's own size, else into a framebuffer scaled into the window;
-// two shaders (with and without the mask's alpha test) and one vertex buffer
-// filled with textured triangles until the texture or the blend mode changes.
+// The OpenGL 3.3 core / OpenGL ES 3.0 renderer: frames drawn straight into
+// the window when it has the game's own size, else into a framebuffer scaled
+// into the window; two shaders (with and without the mask's alpha test) and
+// one vertex buffer filled with textured triangles until the texture or the
+// blend mode changes.
 #include <algorithm>
 #include <vector>
 
@@ -20,7 +21,8 @@ struct ImageTexture {
 
 namespace {
 
-const char* const VERTEX_SHADER = R"(#version 330 core
+// The platform gives each shader its version line (GL_TARGET.shaderHeader).
+const char* const VERTEX_SHADER = R"(
 uniform vec2 uScreen;
 layout(location = 0) in vec2 aPos;
 layout(location = 1) in vec2 aUV;
@@ -34,7 +36,7 @@ void main() {
 }
 )";
 
-const char* const FRAGMENT_SHADER = R"(#version 330 core
+const char* const FRAGMENT_SHADER = R"(
 uniform sampler2D uTexture;
 in vec2 vUV;
 in vec4 vColor;
@@ -46,7 +48,7 @@ void main() {
 
 // A shader that may discard keeps a software rasterizer from treating any
 // draw as covering what is under it, so only the mask uses this one.
-const char* const MASK_FRAGMENT_SHADER = R"(#version 330 core
+const char* const MASK_FRAGMENT_SHADER = R"(
 uniform sampler2D uTexture;
 in vec2 vUV;
 in vec4 vColor;
@@ -89,7 +91,8 @@ Renderer& R() {
 
 GLuint CompileShader(GLenum kind, const char* source) {
     const GLuint shader = glCreateShader(kind);
-    glShaderSource(shader, 1, &source, nullptr);
+    const char* const parts[2] = {GL_TARGET.shaderHeader, source};
+    glShaderSource(shader, 2, parts, nullptr);
     glCompileShader(shader);
     GLint ok = 0;
     glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
@@ -135,7 +138,7 @@ GLuint MakeTexture(int width, int height, const void* bgra, bool filtered) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE, bgra);
+    UploadBgraTexture(width, height, bgra);
     return id;
 }
 
@@ -445,8 +448,7 @@ void ReadRows(GLuint framebuffer, int framebufferHeight, int x, int y, int width
     std::vector<uint8_t> rows(static_cast<size_t>(width) * height * 4);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glReadPixels(x, framebufferHeight - y - height, width, height, GL_BGRA, GL_UNSIGNED_BYTE,
-                 rows.data());
+    ReadBgraPixels(x, framebufferHeight - y - height, width, height, rows.data());
     const size_t rowBytes = static_cast<size_t>(width) * 4;
     for (int row = 0; row < height; ++row) {
         const uint8_t* source = rows.data() + rowBytes * static_cast<size_t>(height - 1 - row);

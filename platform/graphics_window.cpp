@@ -53,9 +53,11 @@ bool StartVideo() {
 }
 
 void AskForCoreContext() {
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, GL_TARGET.contextMajor);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, GL_TARGET.contextMinor);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, GL_TARGET.contextEs
+                                                         ? SDL_GL_CONTEXT_PROFILE_ES
+                                                         : SDL_GL_CONTEXT_PROFILE_CORE);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
@@ -238,7 +240,7 @@ void Present(bool paced) {
         const int deadline = d.pacer.NextDeadline(MilliSecs());
         if (ManualClockActive()) {
             AdvanceClock(ClockDiff(deadline, MilliSecs()));
-        } else {
+        } else if (!SystemPacesFrames()) {
             for (int wait = ClockDiff(deadline, MilliSecs()); wait > 0;
                  wait = ClockDiff(deadline, MilliSecs())) {
                 SDL_Delay(static_cast<Uint32>(wait));

@@ -2,7 +2,7 @@
 // What the operating system does its own way: where data shared by every
 // account lives, how a file reaches the disk, who may write a folder, how the
 // game is asked to end, where debug lines go. One implementation per target,
-// in platform/posix/ and platform/windows/. Paths are UTF-8.
+// in platform/posix/, platform/windows/ and platform/web/. Paths are UTF-8.
 #include <cstdio>
 #include <string>
 
@@ -42,3 +42,14 @@ void SetEnvValue(const std::string& name, const std::string& value);
 int ProcessId();
 // The most memory this process has held resident so far, in bytes.
 double PeakResidentBytes();
+
+// Runs tick once a frame until it returns 0, then atEnd. The desktop loops
+// here; in the browser the page's animation frame calls tick, and this
+// returns to the browser at once.
+void RunFrameLoop(int (*tick)(), void (*atEnd)());
+// True where the system paces the frames itself (the browser's animation
+// frame): Flip then waits for nothing.
+bool SystemPacesFrames();
+// Whether a first start takes the whole screen: on the desktop it does; a page
+// stays in its browser tab until the player asks for full screen.
+bool FirstStartFullscreen();

@@ -41,7 +41,7 @@ void myMainMenu::PrepareRelaxedModeUI() {
     const int songs = CountSongs();
     const int backgrounds = config.NumberBackgrounds();
     const int levels = config.numberOfLevels;
-    auto enable = [this](const std::string& control, bool on) {
+    auto enable = [](const std::string& control, bool on) {
         appGUI->DisableControl(menu_forms::RELAXED, control, on ? 0 : 1);
     };
     for (int i = 1; i <= tileSets; ++i) {
@@ -149,7 +149,7 @@ void myMainMenu::_DrawRelaxedMarks() const {
     const int tileSets = config.maxTileSets;
     const int songs = CountSongs();
     const int backgrounds = config.NumberBackgrounds();
-    auto locked = [this](const std::string& button) {
+    auto locked = [](const std::string& button) {
         const ControlPtr control = appGUI->GetControl(menu_forms::RELAXED, button);
         return control && control->disabled != 0;
     };

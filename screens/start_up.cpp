@@ -32,7 +32,7 @@ bool StartUp() {
     SetAppId(DESKTOP_ID);
     SetUserFolderName(USER_FOLDER);
     // A command-line start level reads the data tree as plain files.
-    SetArchivePrefix(StartLevel() != 0 ? "" : SHIPPED_ARCHIVE_PREFIX);
+    SetArchivePrefix(StartLevel() != 0 ? LevelStartPrefix() : SHIPPED_ARCHIVE_PREFIX);
     SetAppIcon(LoadAssetPixmap(WINDOW_ICON));
     SetSongLoader([](const std::string& path) { return LoadAssetSound(path, SOUND_STREAMED); });
     AppSettings();

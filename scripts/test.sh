@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test headless; then builds
 # for Windows with the same data.zip and runs the Windows tests under Wine
-# (scripts/build-windows.sh).
+# (scripts/build-windows.sh); then builds for the browser and plays it in
+# headless Chromium (scripts/build-web.sh, tests/web/run.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -12,3 +13,5 @@ bash scripts/build.sh
   ctest --output-on-failure --parallel "$(nproc)" --timeout 600
 )
 bash scripts/build-windows.sh
+bash scripts/build-web.sh
+bash tests/web/run.sh

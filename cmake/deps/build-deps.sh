@@ -3,7 +3,8 @@
 # another target, one recipe (cmake/deps/<name>.sh) each. A recipe sets
 # source_package, dev_package, cmake_args and may set needs (recipes built
 # before it), build_targets, shipped=no (not linked into the game: no licence
-# file kept), after_install PREFIX and install_step BUILD SOURCE PREFIX.
+# file kept), before_configure SOURCE, after_install PREFIX and install_step
+# BUILD SOURCE PREFIX; it may read $target for a per-target option.
 #
 #   build-deps.sh TARGET TOOLCHAIN_FILE NAME...
 #
@@ -62,7 +63,7 @@ for name in "$@"; do
   recipe=$here/$name.sh
   [ -f "$recipe" ] || fail "no recipe $recipe"
   source_package="" dev_package="" cmake_args=() needs=() build_targets=() shipped=yes
-  unset -f after_install install_step
+  unset -f before_configure after_install install_step
   # shellcheck source=/dev/null
   source "$recipe"
   for need in "${needs[@]}"; do
@@ -82,6 +83,9 @@ for name in "$@"; do
   built_version=$(fetch_source "$source_package" "$version" "$work")
   rm -rf "$prefix"
   found=$(IFS=';'; echo "${prefixes[*]}")
+  if declare -F before_configure >/dev/null; then
+    before_configure "$work/src"
+  fi
   $wrapper cmake -S "$work/src" -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$prefix" \
     -DCMAKE_PREFIX_PATH="$found" -DTESS_DEPS_PREFIXES="$found" \

@@ -8,3 +8,8 @@ after_install() {
   sed -i -e 's/ *-lmingw32//g; s/ *-lSDL2main//g; s/ *-mwindows//g' \
     -e 's/-Dmain=SDL_main/-DSDL_MAIN_HANDLED/g' "$1/lib/pkgconfig/sdl2.pc"
 }
+# The browser build runs on one thread (no SharedArrayBuffer needed): SDL's
+# thread functions become stubs, and its audio is fed from the page's own loop.
+if [ "$target" = web ]; then
+  cmake_args+=(-DSDL_THREADS=OFF)
+fi

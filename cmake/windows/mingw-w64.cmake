@@ -16,20 +16,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_FIND_LIBRARY_SUFFIXES .a)
 
-# pkg-config sees only these libraries, with what static linking needs. (Checks
-# that try_compile runs read this file without the list: they leave the
-# environment alone.)
-if(TESS_DEPS_PREFIXES)
-  list(PREPEND CMAKE_FIND_ROOT_PATH ${TESS_DEPS_PREFIXES})
-  set(tess_pc_dirs "")
-  foreach(root ${TESS_DEPS_PREFIXES})
-    list(APPEND tess_pc_dirs ${root}/lib/pkgconfig)
-  endforeach()
-  string(REPLACE ";" ":" tess_pc_dirs "${tess_pc_dirs}")
-  set(ENV{PKG_CONFIG_LIBDIR} "${tess_pc_dirs}")
-  set(ENV{PKG_CONFIG_PATH} "")
-endif()
-set(PKG_CONFIG_ARGN --static)
+include(${CMAKE_CURRENT_LIST_DIR}/../deps_prefixes.cmake)
 
 # One executable with no DLL beside it: the C and C++ runtimes and the threads
 # library linked in.

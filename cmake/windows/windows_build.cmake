@@ -40,39 +40,14 @@ set(TESS_COPYING_FILE ${tess_win_out}/COPYING.txt)
 set(TESS_CREDITS_FILE ${tess_win_out}/CREDITS.txt)
 set(TESS_LIBRARIES_FILE ${tess_win_out}/LIBRARIES.txt)
 
-# Texts as Windows editors want them: CR LF line ends. Each part is a file,
-# headed by its title when one is given (title|file).
-function(tess_windows_text to)
-  set(text "")
-  foreach(part ${ARGN})
-    string(REPLACE "|" ";" part "${part}")
-    list(LENGTH part length)
-    list(GET part -1 from)
-    if(length EQUAL 2)
-      list(GET part 0 title)
-      string(APPEND text "\n==== ${title} ====\n\n")
-    endif()
-    file(READ ${from} content)
-    string(APPEND text "${content}")
-    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${from})
-  endforeach()
-  string(REPLACE "\n" "\r\n" text "${text}")
-  file(WRITE ${to} "${text}")
-endfunction()
-tess_windows_text(${TESS_COPYING_FILE} ${CMAKE_SOURCE_DIR}/packaging/copyright)
-tess_windows_text(${TESS_CREDITS_FILE} ${CMAKE_SOURCE_DIR}/CREDITS)
-# The licences of what is linked into the game: the libraries as their Debian
-# source packages state them (cmake/deps/build-deps.sh keeps each beside its
-# build) and the MinGW-w64 runtime.
-set(tess_licences ${tess_win_src}/libraries-header.txt)
-foreach(prefix ${TESS_DEPS_PREFIXES})
-  if(EXISTS ${prefix}/copyright)
-    get_filename_component(name ${prefix} NAME)
-    list(APPEND tess_licences "${name}|${prefix}/copyright")
-  endif()
-endforeach()
-list(APPEND tess_licences "mingw-w64 runtime|/usr/share/doc/mingw-w64-x86-64-dev/copyright")
-tess_windows_text(${TESS_LIBRARIES_FILE} ${tess_licences})
+# Texts as Windows editors want them: CR LF line ends.
+include(${CMAKE_SOURCE_DIR}/cmake/joined_text.cmake)
+tess_joined_text(${TESS_COPYING_FILE} "\r\n" ${CMAKE_SOURCE_DIR}/packaging/copyright)
+tess_joined_text(${TESS_CREDITS_FILE} "\r\n" ${CMAKE_SOURCE_DIR}/CREDITS)
+# The licences of what is linked into the game: the libraries and the MinGW-w64
+# runtime.
+tess_libraries_text(${TESS_LIBRARIES_FILE} "\r\n" ${tess_win_src}/libraries-header.txt
+  "mingw-w64 runtime|/usr/share/doc/mingw-w64-x86-64-dev/copyright")
 
 configure_file(${tess_win_src}/installer.nsi.in ${tess_win_out}/installer.nsi.in @ONLY)
 file(GENERATE OUTPUT ${tess_win_out}/installer.nsi INPUT ${tess_win_out}/installer.nsi.in)

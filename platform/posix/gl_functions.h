@@ -3,3 +3,5 @@
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
 #include <GL/glext.h>
+
+#include "platform/gl_desktop.h"

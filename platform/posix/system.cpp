@@ -138,3 +138,17 @@ void KeepGlLibrariesLoaded() {
     }
 #endif
 }
+
+void RunFrameLoop(int (*tick)(), void (*atEnd)()) {
+    while (tick() != 0) {
+    }
+    atEnd();
+}
+
+bool SystemPacesFrames() {
+    return false;
+}
+
+bool FirstStartFullscreen() {
+    return true;
+}

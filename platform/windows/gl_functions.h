@@ -17,6 +17,8 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
+#include "platform/gl_desktop.h"
+
 #define TESS_GL_CALLS(X)                                           \
     X(PFNGLACTIVETEXTUREPROC, glActiveTexture)                     \
     X(PFNGLATTACHSHADERPROC, glAttachShader)                       \

@@ -171,3 +171,17 @@ void SetDebugLogFolder(const std::string& folder) {
 }
 
 void KeepGlLibrariesLoaded() {}
+
+void RunFrameLoop(int (*tick)(), void (*atEnd)()) {
+    while (tick() != 0) {
+    }
+    atEnd();
+}
+
+bool SystemPacesFrames() {
+    return false;
+}
+
+bool FirstStartFullscreen() {
+    return true;
+}
