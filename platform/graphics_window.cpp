@@ -85,6 +85,7 @@ int NextDisplay(const Display& d) {
 }
 
 void DestroyWindow(Display& d) {
+    PrepareWindowClose(d.window);
     if (d.window != nullptr) {
         const int index = SDL_GetWindowDisplayIndex(d.window);
         if (index >= 0) {
@@ -177,12 +178,18 @@ int WindowDisplay() {
 }
 
 bool OpenGraphics(int width, int height, int depth, int hertz) {
+    Display& d = D();
+    if (ModeChangeKeepsWindow() && d.window != nullptr && d.width == width && d.height == height) {
+        ResetDrawState();
+        SDL_SetWindowFullscreen(d.window, depth != 0 ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        d.pacer.Start(MilliSecs(), hertz);
+        return true;
+    }
     CloseGraphics();
     ResetDrawState();
     if (width < 1 || height < 1 || !StartVideo()) {
         return false;
     }
-    Display& d = D();
     if (!CreateWindow(d, width, height, depth)) {
         return false;
     }

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+struct SDL_Window;
+
 // The machine's common application data folder with a trailing "/" (Linux:
 // "$XDG_DATA_HOME/", default "~/.local/share/"), "" when there is none.
 std::string CommonAppDataFolder();
@@ -50,6 +52,14 @@ void RunFrameLoop(int (*tick)(), void (*atEnd)());
 // True where the system paces the frames itself (the browser's animation
 // frame): Flip then waits for nothing.
 bool SystemPacesFrames();
+// Called before the game's window closes. In the browser a window in full
+// screen leaves it first and waits for the page to restore the canvas, which
+// reads the window's data; elsewhere nothing.
+void PrepareWindowClose(SDL_Window* window);
+// Whether a change of screen mode keeps the window and its OpenGL context (the
+// browser: its one canvas goes in and out of full screen) rather than opening
+// a new window.
+bool ModeChangeKeepsWindow();
 // Whether a first start takes the whole screen: on the desktop it does; a page
 // stays in its browser tab until the player asks for full screen.
 bool FirstStartFullscreen();

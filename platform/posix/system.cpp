@@ -149,6 +149,12 @@ bool SystemPacesFrames() {
     return false;
 }
 
+void PrepareWindowClose(SDL_Window*) {}
+
+bool ModeChangeKeepsWindow() {
+    return false;
+}
+
 bool FirstStartFullscreen() {
     return true;
 }

@@ -3,11 +3,15 @@
 // frames come from the browser's animation frame, and there are no signals.
 #include "platform/system.h"
 
+#include <SDL2/SDL.h>
 #include <emscripten.h>
 
 #include <cstdlib>
 
 namespace {
+
+constexpr int FULLSCREEN_EXIT_WAIT_MS = 1000;
+constexpr int FULLSCREEN_EXIT_STEP_MS = 16;
 
 // Where the page mounts the IndexedDB folder (platform/web/pre.js).
 const char* const SAVES_FOLDER = "/saves/";
@@ -98,6 +102,34 @@ void RunFrameLoop(int (*tick)(), void (*atEnd)()) {
 }
 
 bool SystemPacesFrames() {
+    return true;
+}
+
+void PrepareWindowClose(SDL_Window* window) {
+    if (window == nullptr || (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) == 0) {
+        return;
+    }
+    // The page restores the canvas on the browser's fullscreenchange event,
+    // through this window's data, so the window stays until that has run: a
+    // listener added after the page's own runs after it.
+    EM_ASM({
+        Module.fullscreenLeft = !document.fullscreenElement;
+        document.addEventListener('fullscreenchange', function left() {
+            if (!document.fullscreenElement) {
+                Module.fullscreenLeft = true;
+                document.removeEventListener('fullscreenchange', left);
+            }
+        });
+    });
+    SDL_SetWindowFullscreen(window, 0);
+    for (int waited = 0; waited < FULLSCREEN_EXIT_WAIT_MS &&
+                         EM_ASM_INT({ return Module.fullscreenLeft ? 0 : 1; }) != 0;
+         waited += FULLSCREEN_EXIT_STEP_MS) {
+        emscripten_sleep(FULLSCREEN_EXIT_STEP_MS);
+    }
+}
+
+bool ModeChangeKeepsWindow() {
     return true;
 }
 

@@ -2,8 +2,9 @@
 // player opens: the intro's splash and the menu, a new player to level 1 and a
 // pair cleared by clicks with the sound running after the first click, a reload
 // that keeps the player and the level, a start at ?level=7, the farewell after
-// Quit, the messages for a lost WebGL context and a browser without WebGL 2,
-// the robot's short game; no console errors on the way.
+// Quit, Alt+Enter into full screen and back, the messages for a lost WebGL
+// context and a browser without WebGL 2, the robot's short game; no console
+// errors on the way.
 //
 //   node browser_test.mjs URL ROBOT_URL SHOT_FOLDER
 //
@@ -291,6 +292,29 @@ await run('?level=7 starts level 7', async () => {
   await levelPage.waitForTimeout(500);
   expectPicture(await shot(levelPage, 'level7'), 'level 7');
   await levelPage.close();
+});
+
+// Alt+Enter as a player presses it: Alt held while Enter goes down and up.
+async function altEnter(page) {
+  await page.keyboard.down('Alt');
+  await page.waitForTimeout(200);
+  await page.keyboard.press('Enter', { delay: 200 });
+  await page.keyboard.up('Alt');
+}
+
+await run('Alt+Enter takes the game to full screen and back', async () => {
+  await page.goto(url);
+  await waitFor(page, 'the menu', (s) => s.module === APP_MAINMENU && s.forms.includes('menu'), 60);
+  await clickGame(page, 20, 20);
+  for (const wanted of [true, false]) {
+    await altEnter(page);
+    await page.waitForFunction((full) => !!document.fullscreenElement === full, wanted,
+      { timeout: 10000 });
+    await page.waitForTimeout(500);
+    await waitFor(page, 'the menu', (s) => s.module === APP_MAINMENU && s.forms.includes('menu'));
+    expectPicture(await shot(page, wanted ? 'fullscreen' : 'windowed'),
+      wanted ? 'the menu in full screen' : 'the menu back in the page');
+  }
 });
 
 await run('Quit ends on the farewell, whose button plays again', async () => {
