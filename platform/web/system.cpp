@@ -114,12 +114,13 @@ void PrepareWindowClose(SDL_Window* window) {
     // listener added after the page's own runs after it.
     EM_ASM({
         Module.fullscreenLeft = !document.fullscreenElement;
-        document.addEventListener('fullscreenchange', function left() {
-            if (!document.fullscreenElement) {
-                Module.fullscreenLeft = true;
-                document.removeEventListener('fullscreenchange', left);
-            }
-        });
+        document.addEventListener(
+            'fullscreenchange', function left() {
+                if (!document.fullscreenElement) {
+                    Module.fullscreenLeft = true;
+                    document.removeEventListener('fullscreenchange', left);
+                }
+            });
     });
     SDL_SetWindowFullscreen(window, 0);
     for (int waited = 0; waited < FULLSCREEN_EXIT_WAIT_MS &&
