@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr bool SWAP_RED_BLUE = GL_TARGET.pixelFormat == GL_RGBA;
+
 void SwapRedBlue(uint8_t* pixels, int width, int height) {
     const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
     for (size_t i = 0; i < count; ++i) {
@@ -20,7 +22,7 @@ void SwapRedBlue(uint8_t* pixels, int width, int height) {
 
 void UploadBgraTexture(int width, int height, const void* bgra) {
     std::vector<uint8_t> swapped;
-    if (GL_TARGET.swapRedBlue && bgra != nullptr) {
+    if (SWAP_RED_BLUE && bgra != nullptr) {
         const auto* bytes = static_cast<const uint8_t*>(bgra);
         swapped.assign(bytes, bytes + static_cast<size_t>(width) * static_cast<size_t>(height) * 4);
         SwapRedBlue(swapped.data(), width, height);
@@ -32,7 +34,7 @@ void UploadBgraTexture(int width, int height, const void* bgra) {
 
 void ReadBgraPixels(int x, int y, int width, int height, void* bgra) {
     glReadPixels(x, y, width, height, GL_TARGET.pixelFormat, GL_UNSIGNED_BYTE, bgra);
-    if (GL_TARGET.swapRedBlue) {
+    if (SWAP_RED_BLUE) {
         SwapRedBlue(static_cast<uint8_t*>(bgra), width, height);
     }
 }

@@ -5,6 +5,6 @@ struct GlTarget {
     int contextMinor;
     bool contextEs;            // OpenGL ES (WebGL) rather than a core profile
     const char* shaderHeader;  // the first lines of every shader
-    unsigned pixelFormat;      // the format textures take the game's pixels in
-    bool swapRedBlue;          // the game's BGRA pixels go in and out as RGBA
+    unsigned pixelFormat;      // the format textures take the game's pixels in (GL_RGBA:
+                               // the game's BGRA pixels go in and out swapped)
 };

@@ -2,7 +2,9 @@
 // What the operating system does its own way: where data shared by every
 // account lives, how a file reaches the disk, who may write a folder, how the
 // game is asked to end, where debug lines go. One implementation per target,
-// in platform/posix/, platform/windows/ and platform/web/. Paths are UTF-8.
+// in platform/posix/, platform/windows/ and platform/web/; the frame loop and
+// window functions Linux and Windows share are in platform/desktop/. Paths are
+// UTF-8.
 #include <cstdio>
 #include <string>
 

@@ -138,23 +138,3 @@ void KeepGlLibrariesLoaded() {
     }
 #endif
 }
-
-void RunFrameLoop(int (*tick)(), void (*atEnd)()) {
-    while (tick() != 0) {
-    }
-    atEnd();
-}
-
-bool SystemPacesFrames() {
-    return false;
-}
-
-void PrepareWindowClose(SDL_Window*) {}
-
-bool ModeChangeKeepsWindow() {
-    return false;
-}
-
-bool FirstStartFullscreen() {
-    return true;
-}

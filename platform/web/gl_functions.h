@@ -5,5 +5,5 @@
 
 #include "platform/gl_target.h"
 
-inline constexpr GlTarget GL_TARGET{3,       0,   true, "#version 300 es\nprecision highp float;\n",
-                                    GL_RGBA, true};
+inline constexpr GlTarget GL_TARGET{3, 0, true, "#version 300 es\nprecision highp float;\n",
+                                    GL_RGBA};

@@ -171,23 +171,3 @@ void SetDebugLogFolder(const std::string& folder) {
 }
 
 void KeepGlLibrariesLoaded() {}
-
-void RunFrameLoop(int (*tick)(), void (*atEnd)()) {
-    while (tick() != 0) {
-    }
-    atEnd();
-}
-
-bool SystemPacesFrames() {
-    return false;
-}
-
-void PrepareWindowClose(SDL_Window*) {}
-
-bool ModeChangeKeepsWindow() {
-    return false;
-}
-
-bool FirstStartFullscreen() {
-    return true;
-}
